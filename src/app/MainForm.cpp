@@ -1,0 +1,320 @@
+#include "app/MainForm.h"
+
+#include "app/AboutForm.h"
+#include "app/App.h"
+#include "app/LogText.h"
+#include "app/StartForm.h"
+#include "app/Version.h"
+#include "clipboard/ClipViewerForm.h"
+#include "i18n/DriverLines.h"
+#include "i18n/LanguageForm.h"
+#include "notify/NotificationForm.h"
+#include "ui/Clock.h"
+#include "ui/Twips.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace app {
+namespace {
+
+constexpr int kClientWidth = 8400;
+constexpr int kClientHeight = 5760;
+constexpr int kPanelLeft = 840, kPanelTop = 120, kPanelWidth = 7440, kPanelHeight = 4440;
+constexpr UINT kViewerCheckMs = 60000;
+constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
+constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
+
+std::string CurrentDirectory() {
+    const DWORD length = GetCurrentDirectoryA(0, nullptr);
+    std::string path(length, '\0');
+    path.resize(GetCurrentDirectoryA(length, path.data()));
+    return path;
+}
+
+void EmptySystemClipboard() {
+    ui::ClipboardSession clipboard;
+    if (clipboard.IsOpen()) EmptyClipboard();
+}
+
+} // namespace
+
+MainForm::MainForm()
+    : ui::Form("Vellicor Rizezuza", kClientWidth, kClientHeight, ui::FormStyle::Fixed), Frame_Options(*this),
+      Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton2(*this), CoolButton3(*this),
+      CoolButton4(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
+      lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
+      options(*this, Frame_Options), targets(*this, Frame_Target), memory(*this, Frame_Memory), capture(*this),
+      saver(*this), wallpaper(*this),
+      Icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
+      WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
+      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    LayOut();
+    WireEvents();
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::LayOut() {
+    for (ui::Frame* frame : {&Frame_Options, &Frame_Target, &Frame_Memory})
+        frame->Move(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    Frame_Target.SetVisible(false);
+    Frame_Memory.SetVisible(false);
+    lst_Log.Move(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    lst_Log.SetVisible(false);
+    ui::PictureButton* buttons[] = {&CoolButton1, &CoolButton4, &CoolButton3};
+    for (int i = 0; i < 3; ++i) buttons[i]->Move(120, 120 + i * 780, 600, 600);
+    CoolButton2.Move(120, 3960, 600, 600);
+    Image1.SetStretch(true);
+    Image1.Move(180, 4860, 480, 480);
+    lbl_Status.Move(kPanelLeft + 60, 4680, 5400, 255);
+    lbl_Version.Move(kPanelLeft + 60, 5040, 3000, 255);
+    Command16.Move(kPanelLeft + kPanelWidth - 1700, 4680, 1700, 420);
+    lst_Language.SetVisible(false);
+    lst_Language.Move(0, 0, 300, 300);
+    txt_InitDir.SetVisible(false);
+    txt_InitDir.Move(0, 0, 300, 300);
+}
+
+void MainForm::WireEvents() {
+    CoolButton1.OnClick = [this] { ShowPanel(Panel::Options); };
+    CoolButton2.OnClick = [this] { EndProgram(); };
+    CoolButton3.OnClick = [this] {
+        ShowPanel(Panel::Memory);
+        memory.InMemory_SaveButtons();
+    };
+    CoolButton4.OnClick = [this] { ShowPanel(Panel::Target); };
+    Command16.OnClick = [this] { Command16_Click(); };
+    Image1.OnClick = [this] { Image1_Click(); };
+    Timer1.OnTimer = [this] { Timer1_Timer(); };
+    lst_Log.OnMouseMove = [this](int x, int y) { lst_Log_MouseMove(x, y); };
+}
+
+// --- Start-up --------------------------------------------------------------
+
+void MainForm::Form_Load() {
+    App& program = App::Current();
+    EmptySystemClipboard();                                                // M1
+    txt_InitDir.SetText(CurrentDirectory());                               // M2
+    program.Viewer().Show();                                               // M3
+    program.Viewer().Hide();
+    if (FirstRunMarkerExists()) return;                                    // M4
+    WinTray1.ShowIcon(hWnd());                                             // M5
+    Set_Language();                                                        // M6
+    Get_Language();
+    options.Options_Load();                                                // M7
+    for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot); // M8
+    wallpaper.Get_WinDir();                                                // M9
+    SetCaption(MainTitleText(kVersionMajor, kVersionMinor));               // M10
+    for (ui::OptionButton* option : {&options.Option1, &options.Option2, &options.Option3, &options.Option4,
+                                     &options.Option5, &options.Option6})
+        option->SetEnabled(true);
+    PlaceNotificationWindow();                                             // M11
+    if (IsSet(options.Check2)) {                                           // M12
+        SetWindowState(ui::WindowState::Minimized);
+    } else {
+        program.Notifications().Timer3.SetEnabled(false);
+        SetWindowState(ui::WindowState::Normal);
+        Show();
+    }
+    lbl_Version.SetCaption(VersionLabelText(kVersionMajor, kVersionMinor, kVersionRevision)); // M13
+    if (IsSet(options.Check8)) {
+        const ui::DateTime now = ui::Now();
+        for (const std::string& line : LogHeaderLines(ui::ShortDateText(now), ui::TimeText(now))) lst_Log.AddItem(line);
+    }
+}
+
+void MainForm::PlaceNotificationWindow() {
+    notify::NotificationForm& notifications = App::Current().Notifications();
+    notifications.Hide();
+    notifications.Move(ui::ScreenWidthTwips() - notifications.Width(), ui::ScreenHeightTwips());
+    notifications.Show();
+}
+
+// --- Message catalogue -------------------------------------------------------
+
+void MainForm::Set_Language() {
+    lst_Language.Clear();
+    std::ifstream file(kLanguageDriverFile, std::ios::binary);
+    if (!file) return; // a missing driver leaves the catalogue empty, without a message
+    std::ostringstream content;
+    content << file.rdbuf();
+    lst_Language.AddItems(i18n::SplitDriverLines(content.str()));
+}
+
+std::string MainForm::Catalogue(int entry) {
+    if (entry < 0 || entry >= lst_Language.ListCount()) return {};
+    lst_Language.SetListIndex(entry);
+    return lst_Language.List(entry);
+}
+
+void MainForm::ErrorReport(int entry, ui::MsgIcon icon) {
+    // The number shown is the entry asked for, also when the catalogue has
+    // no such entry (an empty catalogue on a first run).
+    const std::string text = Catalogue(entry);
+    ui::MsgBox(i18n::ErrorReportText(entry, text), icon);
+}
+
+void MainForm::AppendLog(const std::string& message) {
+    if (!IsSet(options.Check8)) return;
+    const ui::DateTime now = ui::Now();
+    lst_Log.AddItem(LogLineText(ui::ShortDateText(now), ui::TimeText(now), message));
+}
+
+// The caption table: each step is independent of the others.
+void MainForm::Get_Language() {
+    StartForm& start = App::Current().Start();
+    struct Step {
+        int entry;
+        std::function<void(const std::string&)> assign;
+    };
+    const Step steps[] = {
+        {50, [this](const std::string& t) { CoolButton4.SetToolTipText(t); }},
+        {26, [this](const std::string& t) { CoolButton1.SetToolTipText(t); }},
+        {27, [this](const std::string& t) { CoolButton2.SetToolTipText(t); }},
+        {28, [this](const std::string& t) { Image1.SetToolTipText(t); }},
+        {30, [this](const std::string& t) { options.Command1.SetCaption(t); }},
+        {29, [this](const std::string& t) { options.Command3.SetCaption(t); }},
+        {32, [this](const std::string& t) { options.Command2.SetCaption(t); }},
+        {26, [this](const std::string& t) { options.lbl_Options.SetCaption(t); }},
+        {34, [this](const std::string& t) { options.lbl_FromResolution.SetCaption(t); }},
+        {80, [this](const std::string& t) { memory.lbl_LatestSaved.SetCaption(t); }},
+        {41, [this](const std::string& t) { options.Option6.SetCaption(t); }},
+        {35, [this](const std::string& t) { options.Check1.SetCaption(t); }},
+        {36, [this](const std::string& t) { options.Check2.SetCaption(t); }},
+        {37, [this](const std::string& t) { options.Check3.SetCaption(t); }},
+        {38, [this](const std::string& t) { options.Check4.SetCaption(t); }},
+        {39, [this](const std::string& t) { options.Check5.SetCaption(t); }},
+        {40, [this](const std::string& t) { options.Check6.SetCaption(t); }},
+        {43, [this](const std::string& t) { options.Check7.SetCaption(t); }},
+        {46, [this](const std::string& t) { options.Check8.SetCaption(t); }},
+        {33, [&start](const std::string& t) { start.Folders.caption = t; }},
+        {26, [&start](const std::string& t) { start.Options.caption = t; }},
+        {31, [&start](const std::string& t) { start.In_Memory.caption = t; }},
+        {191, [&start](const std::string& t) { start.Blank.caption = t; }},
+        {27, [&start](const std::string& t) { start.Close.caption = t; }},
+        {31, [this](const std::string& t) { memory.lbl_InMemory.SetCaption(t); }},
+        {29, [this](const std::string& t) { memory.lbl_Save.SetCaption(t); }},
+        {44, [this](const std::string& t) { memory.Command15.SetCaption(t); }},
+        {50, [this](const std::string& t) { targets.lbl_TargetTitle.SetCaption(t); }},
+        {51, [this](const std::string& t) { targets.lbl_Target.SetCaption(t); }},
+        {52, [this](const std::string& t) { targets.lbl_TargetDescription.SetCaption(t); }},
+        {53, [this](const std::string& t) { targets.Command6.SetCaption(t); }},
+        {53, [this](const std::string& t) { targets.Command7.SetCaption(t); }},
+        {53, [this](const std::string& t) { targets.Command8.SetCaption(t); }},
+        {53, [this](const std::string& t) { targets.Command9.SetCaption(t); }},
+        {53, [this](const std::string& t) { targets.Command10.SetCaption(t); }},
+        {29, [this](const std::string& t) { targets.Command5.SetCaption(t); }},
+        {45, [this](const std::string& t) { Command16.SetCaption(t); }},
+    };
+    for (const Step& step : steps) {
+        try {
+            step.assign(Catalogue(step.entry));
+        } catch (const std::exception& e) {
+            OutputDebugStringA(("A caption could not be set: " + std::string(e.what()) + "\n").c_str());
+        }
+    }
+}
+
+// --- Panels, tray, end -----------------------------------------------------------
+
+void MainForm::ShowPanel(Panel panel) {
+    Frame_Options.SetVisible(panel == Panel::Options);
+    Frame_Target.SetVisible(panel == Panel::Target);
+    Frame_Memory.SetVisible(panel == Panel::Memory);
+}
+
+MainForm::Panel MainForm::VisiblePanel() const {
+    if (Frame_Target.Visible()) return Panel::Target;
+    if (Frame_Memory.Visible()) return Panel::Memory;
+    return Panel::Options;
+}
+
+void MainForm::RemoveTrayIcon() { WinTray1.RemoveIcon(); }
+
+void MainForm::EndProgram() {
+    RemoveTrayIcon();
+    App::Current().End();
+}
+
+void MainForm::Form_Resize() {
+    if (GetWindowState() != ui::WindowState::Minimized) return;
+    App::Current().Notifications().Timer3.SetEnabled(true);
+    Hide();
+}
+
+void MainForm::Form_CloseBox() {
+    // The close box hides the window into the tray, as minimizing does.
+    SetWindowState(ui::WindowState::Minimized);
+}
+
+void MainForm::Form_MouseMove(int xTwips) {
+    const int mouseMessage = xTwips / ui::TwipsPerPixelX();
+    if (mouseMessage == kTrayDoubleClick) {
+        SetWindowState(ui::WindowState::Normal);
+        Hide();
+        ShowPanel(Panel::Memory);
+        App::Current().Notifications().Timer3.SetEnabled(false);
+        memory.InMemory_SaveButtons();
+        Show();
+    } else if (mouseMessage == kTrayRightDown) {
+        POINT at{};
+        GetCursorPos(&at);
+        App::Current().Start().ShowTrayMenu(at);
+    }
+}
+
+bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (msg == ui::TrayIcon::kCallbackMessage) {
+        Form_MouseMove(static_cast<int>(lParam) * ui::TwipsPerPixelX());
+        result = 0;
+        return true;
+    }
+    if (msg == taskbarCreated_) {
+        WinTray1.Restore();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+void MainForm::Command16_Click() {
+    if (lst_Log.Visible()) {
+        lst_Log.SetVisible(false);
+        Command16.SetCaption(Catalogue(45));
+    } else {
+        lst_Log.SetVisible(true);
+        Command16.SetCaption(Catalogue(47));
+    }
+}
+
+void MainForm::lst_Log_MouseMove(int, int yTwips) {
+    const int rowHeight = ui::PixelsToTwipsY(lst_Log.ItemHeight());
+    if (rowHeight <= 0) return;
+    const int row = yTwips / rowHeight + lst_Log.TopIndex();
+    if (row == LogRow) return;
+    lst_Log.SetToolTipText(row < lst_Log.ListCount() ? lst_Log.List(row) : std::string());
+    LogRow = row;
+}
+
+void MainForm::Image1_Click() {
+    Hide();
+    App::Current().About().Show();
+}
+
+void MainForm::Command2_Click() {
+    Hide();
+    App::Current().Language().Show();
+}
+
+void MainForm::Command17_Click() {
+    clipboard::ClipViewerForm& viewer = App::Current().Viewer();
+    viewer.Show();
+    viewer.Move(0, 0);
+}
+
+void MainForm::Timer1_Timer() { App::Current().Viewer().CheckStillWatching(); }
+
+} // namespace app

@@ -1,0 +1,110 @@
+// The main window: options, target folders and memory panels, the picture
+// buttons, the log list, the status and version labels, the message
+// catalogue and the tray icon. Loaded once at start and hidden rather than
+// closed.
+#pragma once
+
+#include "app/OptionsPanel.h"
+#include "app/TargetPanel.h"
+#include "capture/CapturePipeline.h"
+#include "capture/MemoryPanel.h"
+#include "capture/PictureSaver.h"
+#include "capture/Wallpaper.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/Form.h"
+#include "ui/PictureButton.h"
+#include "ui/PictureControls.h"
+#include "ui/Timer.h"
+#include "ui/TrayIcon.h"
+
+#include <string>
+
+namespace app {
+
+// The language driver file in the start directory.
+inline constexpr char kLanguageDriverFile[] = "VLCRLANG.DRV";
+
+class MainForm : public ui::Form {
+public:
+    MainForm();
+    ~MainForm() override;
+
+    enum class Panel { Options, Target, Memory };
+
+    // --- Message catalogue --------------------------------------------
+    // Replaces the catalogue by the lines of the language driver file.
+    void Set_Language();
+    // Sets every caption and tool tip of the main window and the tray menu.
+    void Get_Language();
+    // Entry N: makes it the current entry and returns its text; the empty
+    // text for an entry beyond the last one.
+    std::string Catalogue(int entry);
+    // Message box "(N) text" without a title of its own.
+    void ErrorReport(int entry, ui::MsgIcon icon);
+
+    // --- Log and options ------------------------------------------------
+    // Appends a log line (date, time, message) while Check8 is ticked.
+    void AppendLog(const std::string& message);
+    // An option check box counts as set only when its value is exactly 1.
+    static bool IsSet(const ui::CheckBox& check) { return check.Value() == 1; }
+
+    // --- Panels, tray and end -------------------------------------------
+    void ShowPanel(Panel panel);
+    Panel VisiblePanel() const;
+    void RemoveTrayIcon();
+    // Ends the program at once (the exit button and the tray menu's Close).
+    void EndProgram();
+    // The tray icon's mouse events arrive here: X / twips per pixel is the
+    // mouse message (515 double-click, 516 right button down).
+    void Form_MouseMove(int xTwips);
+
+    void Command16_Click();
+    void Image1_Click();
+    void Command2_Click();
+    void Command17_Click();
+    void Timer1_Timer();
+    void lst_Log_MouseMove(int xTwips, int yTwips);
+
+    // --- Controls -------------------------------------------------------
+    ui::Frame Frame_Options;
+    ui::Frame Frame_Target;
+    ui::Frame Frame_Memory;
+    ui::PictureButton CoolButton1; // options panel
+    ui::PictureButton CoolButton2; // end the program
+    ui::PictureButton CoolButton3; // memory panel
+    ui::PictureButton CoolButton4; // target-folders panel
+    ui::Image Image1;              // opens the About window
+    ui::ListBox lst_Log;
+    ui::CommandButton Command16; // shows and hides the log list
+    ui::Label lbl_Status;
+    ui::Label lbl_Version;
+    ui::ListBox lst_Language; // the catalogue's store, hidden
+    ui::TextBox txt_InitDir;  // the start directory, hidden
+    ui::Timer Timer1;         // once a minute: is the default viewer there?
+
+    OptionsPanel options;
+    TargetPanel targets;
+    capture::MemoryPanel memory;
+    capture::CapturePipeline capture;
+    capture::PictureSaver saver;
+    capture::Wallpaper wallpaper;
+
+    ui::UniqueIcon Icon; // the program icon, small size
+    ui::TrayIcon WinTray1;
+    int LogRow = 0; // the log row under the mouse at the last move
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_CloseBox() override;
+    bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void LayOut();
+    void WireEvents();
+    void PlaceNotificationWindow();
+    UINT taskbarCreated_;
+};
+
+} // namespace app

@@ -1,0 +1,56 @@
+// The options panel of the main window and the options file VLCREXT.INI.
+// The controls are the options' only store in memory.
+#pragma once
+
+#include "ui/Controls.h"
+
+namespace app {
+
+class MainForm;
+
+inline constexpr char kOptionsFile[] = "VLCREXT.INI";
+
+class OptionsPanel {
+public:
+    OptionsPanel(MainForm& main, ui::Frame& frame);
+
+    void Options_Save();
+    void Options_Load();
+    void Options_Reset();
+
+    void Command1_Click(); // reset, after a question
+    void Command3_Click(); // save
+    void Option6_Click();
+    void Option6_LostFocus();
+    void txt_CustomRes1_LostFocus();
+    void txt_CustomRes2_LostFocus();
+
+    ui::Label lbl_Options;
+    ui::Label lbl_FromResolution;
+    ui::OptionButton Option1; // 640 x 480
+    ui::OptionButton Option2; // 800 x 600
+    ui::OptionButton Option3; // 1024 x 768
+    ui::OptionButton Option4; // 1280 x 1024
+    ui::OptionButton Option5; // 1600 x 1200
+    ui::OptionButton Option6; // custom
+    ui::TextBox txt_CustomRes1; // custom minimum width
+    ui::TextBox txt_CustomRes2; // custom minimum height
+    ui::CheckBox Check1; // load when the system starts (stored only)
+    ui::CheckBox Check2; // start minimized
+    ui::CheckBox Check3; // automatic capture
+    ui::CheckBox Check4; // empty the clipboard when the notification closes
+    ui::CheckBox Check5; // empty the clipboard after the capture
+    ui::CheckBox Check6; // use the capture as wallpaper
+    ui::CheckBox Check7; // set file names by hand
+    ui::CheckBox Check8; // program log
+    ui::CommandButton Command1; // reset
+    ui::CommandButton Command3; // save
+    ui::CommandButton Command2; // language chooser
+    ui::ListBox lst_Options;    // the lines of the options file, hidden
+
+private:
+    void LayOut(ui::Frame& frame);
+    MainForm& main_;
+};
+
+} // namespace app

@@ -1,0 +1,49 @@
+// The target-folders panel: five numbered slots, each a folder text box, an
+// in-use check box, a browse button and a settings file TARGETn.INI.
+#pragma once
+
+#include "ui/Controls.h"
+
+#include <array>
+#include <string>
+
+namespace app {
+
+class MainForm;
+
+inline constexpr int kSlotCount = 5;
+// "TARGET1.INI" .. "TARGET5.INI"
+std::string TargetFileName(int slot);
+
+class TargetPanel {
+public:
+    TargetPanel(MainForm& main, ui::Frame& frame);
+
+    // Slots are numbered 1..5.
+    void TargetPath_Load(int slot);
+    void TargetPath_Save(int slot);
+    void Command5_Click();             // save the slots
+    void Browse_Click(int slot);       // Command6 .. Command10
+
+    ui::TextBox& FolderText(int slot) { return *folderTexts_.at(static_cast<size_t>(slot - 1)); }
+    ui::CheckBox& InUse(int slot) { return *inUse_.at(static_cast<size_t>(slot - 1)); }
+    ui::CommandButton& BrowseButton(int slot) { return *browse_.at(static_cast<size_t>(slot - 1)); }
+
+    ui::Label lbl_TargetTitle;
+    ui::Label lbl_Target;
+    ui::Label lbl_TargetDescription;
+    std::array<ui::Label, kSlotCount> lbl_Slot; // "#1:" .. "#5:"
+    ui::TextBox txt_TargetPath, txt_TargetPath2, txt_TargetPath3, txt_TargetPath4, txt_TargetPath5;
+    ui::CheckBox Check_Folder_1, Check_Folder_2, Check_Folder_3, Check_Folder_4, Check_Folder_5;
+    ui::CommandButton Command6, Command7, Command8, Command9, Command10;
+    ui::CommandButton Command5; // save
+
+private:
+    void LayOut(ui::Frame& frame);
+    MainForm& main_;
+    std::array<ui::TextBox*, kSlotCount> folderTexts_;
+    std::array<ui::CheckBox*, kSlotCount> inUse_;
+    std::array<ui::CommandButton*, kSlotCount> browse_;
+};
+
+} // namespace app

@@ -1,0 +1,7 @@
+#include "clipboard/ViewerWindows.h"
+
+namespace clipboard {
+
+void CloseViewerWindowsForEnd() {}
+
+} // namespace clipboard

@@ -1,0 +1,19 @@
+// The lines of a language driver file: one catalogue entry per line, the
+// line number is the key.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace i18n {
+
+// Splits the file's content into entries. Lines end at CR LF, a lone CR or a
+// lone LF; a last line without a line end is still an entry; an empty line
+// becomes a single blank, so that no entry is empty.
+std::vector<std::string> SplitDriverLines(std::string_view content);
+
+// The form of every error report: "(" N ") " and the entry's text.
+std::string ErrorReportText(int entry, std::string_view text);
+
+} // namespace i18n

@@ -1,0 +1,68 @@
+#include "ui/Control.h"
+
+#include "ui/Form.h"
+#include "ui/Twips.h"
+
+namespace ui {
+
+Control::Control(Form& form) : form_(form) { form_.Register(*this); }
+
+Control::~Control() { form_.Unregister(*this); }
+
+void Control::SetContainer(Control& container) { container_ = &container; }
+
+void Control::Move(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (hwnd_)
+        MoveWindow(hwnd_, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height),
+                   TRUE);
+}
+
+void Control::SetVisible(bool visible) {
+    visible_ = visible;
+    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void Control::SetToolTipText(const std::string& text) {
+    toolTip_ = text;
+    if (hwnd_) form_.SetToolTip(hwnd_, text);
+}
+
+void Control::SetBold(bool bold) {
+    bold_ = bold;
+    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font(bold_)), TRUE);
+}
+
+void Control::Create() {
+    if (hwnd_) return;
+    if (container_) container_->Create();
+    hwnd_ = CreateControlWindow(ParentWindow(), TwipsToPixelsX(left_), TwipsToPixelsY(top_), TwipsToPixelsX(width_),
+                                TwipsToPixelsY(height_));
+    if (!hwnd_) return;
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font(bold_)), FALSE);
+    EnableWindow(hwnd_, enabled_ ? TRUE : FALSE);
+    AfterCreate();
+    if (!toolTip_.empty()) form_.SetToolTip(hwnd_, toolTip_);
+    ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
+}
+
+void Control::WindowDestroyed() { hwnd_ = nullptr; }
+
+HWND Control::ParentWindow() const { return container_ ? container_->hWnd() : form_.hWnd(); }
+
+std::string Control::WindowText(HWND hwnd) {
+    const int length = GetWindowTextLengthA(hwnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), length + 1)));
+    return text;
+}
+
+} // namespace ui

@@ -1,0 +1,309 @@
+#include "ui/Controls.h"
+
+#include "ui/Form.h"
+#include "ui/Twips.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+namespace ui {
+namespace {
+
+HWND CreateChild(const char* className, const std::string& text, DWORD style, int x, int y, int width, int height,
+                 HWND parent, DWORD exStyle = 0) {
+    return CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, x, y, width, height, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+// Redraws the part of the parent behind a see-through control.
+void RepaintBehind(HWND hwnd) {
+    HWND parent = GetParent(hwnd);
+    RECT rect{};
+    if (!parent || !GetWindowRect(hwnd, &rect)) return;
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    InvalidateRect(parent, &rect, TRUE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+HBRUSH SeeThrough(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+// Frames pass their children's notifications on to the form.
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (HWND root = GetAncestor(hwnd, GA_ROOT)) return SendMessageA(root, msg, wParam, lParam);
+        break;
+    default: break;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+constexpr char kFrameClass[] = "VellicorFrame";
+
+void RegisterFrameClass() {
+    WNDCLASSEXA existing{sizeof existing};
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClass, &existing)) return;
+    WNDCLASSEXA wc{sizeof wc};
+    wc.lpfnWndProc = FrameProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kFrameClass;
+    RegisterClassExA(&wc);
+}
+
+} // namespace
+
+// --- Label ---------------------------------------------------------------
+
+Label::Label(Form& form, std::string caption) : Control(form), caption_(std::move(caption)) {}
+
+void Label::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (!hWnd()) return;
+    SetWindowTextA(hWnd(), caption_.c_str());
+    if (transparent_) RepaintBehind(hWnd());
+}
+
+void Label::OnCommand(WORD code) {
+    if (code == STN_CLICKED && OnClick) OnClick();
+}
+
+HBRUSH Label::OnColor(HDC dc) { return transparent_ ? SeeThrough(dc) : nullptr; }
+
+HWND Label::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    const DWORD align = alignment_ == Alignment::Center ? SS_CENTER : alignment_ == Alignment::Right ? SS_RIGHT : SS_LEFT;
+    return CreateChild("STATIC", caption_, align | SS_NOTIFY, x, y, width, height, parent);
+}
+
+// --- TextBox -------------------------------------------------------------
+
+TextBox::TextBox(Form& form, bool multiLine) : Control(form), multiLine_(multiLine) {}
+
+void TextBox::SetText(const std::string& text) {
+    const bool changed = text != Text();
+    text_ = text;
+    if (hWnd()) {
+        settingText_ = true;
+        SetWindowTextA(hWnd(), text_.c_str());
+        settingText_ = false;
+    }
+    if (changed && OnChange) OnChange();
+}
+
+std::string TextBox::Text() const {
+    if (hWnd()) text_ = WindowText(hWnd());
+    return text_;
+}
+
+void TextBox::SetBackColor(COLORREF color) {
+    backColor_ = color;
+    backBrush_.reset();
+    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+void TextBox::SetLocked(bool locked) {
+    locked_ = locked;
+    if (hWnd()) SendMessageA(hWnd(), EM_SETREADONLY, locked ? TRUE : FALSE, 0);
+}
+
+void TextBox::OnCommand(WORD code) {
+    if (code == EN_CHANGE && !settingText_) {
+        text_ = WindowText(hWnd());
+        if (OnChange) OnChange();
+    } else if (code == EN_KILLFOCUS && OnLostFocus) {
+        OnLostFocus();
+    }
+}
+
+HBRUSH TextBox::OnColor(HDC dc) {
+    if (!backBrush_) backBrush_.reset(CreateSolidBrush(backColor_));
+    SetBkColor(dc, backColor_);
+    return backBrush_.get();
+}
+
+HWND TextBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
+    if (multiLine_) style |= ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL | ES_WANTRETURN;
+    if (locked_) style |= ES_READONLY;
+    HWND hwnd = CreateChild("EDIT", text_, style, x, y, width, height, parent, WS_EX_CLIENTEDGE);
+    if (hwnd) SendMessageA(hwnd, EM_SETLIMITTEXT, 0, 0);
+    return hwnd;
+}
+
+// --- CheckBox ------------------------------------------------------------
+
+CheckBox::CheckBox(Form& form, std::string caption) : Control(form), caption_(std::move(caption)) {}
+
+void CheckBox::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (hWnd()) SetWindowTextA(hWnd(), caption_.c_str());
+}
+
+void CheckBox::SetValue(int value) {
+    if (value < 0 || value > 2) throw std::invalid_argument("a check box value is 0, 1 or 2");
+    value_ = value;
+    if (hWnd()) SendMessageA(hWnd(), BM_SETCHECK, static_cast<WPARAM>(value_), 0);
+}
+
+void CheckBox::OnCommand(WORD code) {
+    if (code != BN_CLICKED) return;
+    // A click ticks a clear or greyed box and clears a ticked one.
+    SetValue(value_ == 1 ? 0 : 1);
+    if (OnClick) OnClick();
+}
+
+HBRUSH CheckBox::OnColor(HDC dc) { return transparent_ ? SeeThrough(dc) : nullptr; }
+
+HWND CheckBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    HWND hwnd = CreateChild("BUTTON", caption_, BS_3STATE | WS_TABSTOP, x, y, width, height, parent);
+    if (hwnd) SendMessageA(hwnd, BM_SETCHECK, static_cast<WPARAM>(value_), 0);
+    return hwnd;
+}
+
+// --- OptionButton --------------------------------------------------------
+
+OptionButton::OptionButton(Form& form, std::string caption) : Control(form), caption_(std::move(caption)) {}
+
+void OptionButton::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (hWnd()) SetWindowTextA(hWnd(), caption_.c_str());
+}
+
+void OptionButton::SetSelectedQuietly(bool selected) {
+    value_ = selected;
+    if (hWnd()) SendMessageA(hWnd(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void OptionButton::SetValue(bool selected) {
+    if (selected) {
+        // The other option buttons of the same container are cleared.
+        for (Control* control : OwnerForm().Controls()) {
+            auto* other = dynamic_cast<OptionButton*>(control);
+            if (other && other != this && other->Container() == Container()) other->SetSelectedQuietly(false);
+        }
+    }
+    SetSelectedQuietly(selected);
+    if (selected && OnClick) OnClick();
+}
+
+void OptionButton::OnCommand(WORD code) {
+    if (code == BN_CLICKED)
+        SetValue(true);
+    else if (code == BN_KILLFOCUS && OnLostFocus)
+        OnLostFocus();
+}
+
+HWND OptionButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    return CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height, parent);
+}
+
+void OptionButton::AfterCreate() { SendMessageA(hWnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0); }
+
+// --- CommandButton -------------------------------------------------------
+
+CommandButton::CommandButton(Form& form, std::string caption) : Control(form), caption_(std::move(caption)) {}
+
+void CommandButton::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (hWnd()) SetWindowTextA(hWnd(), caption_.c_str());
+}
+
+void CommandButton::OnCommand(WORD code) {
+    if (code == BN_CLICKED && OnClick) OnClick();
+}
+
+HWND CommandButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    return CreateChild("BUTTON", caption_, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, parent);
+}
+
+// --- ListBox -------------------------------------------------------------
+
+ListBox::ListBox(Form& form) : Control(form) {}
+
+void ListBox::AddItem(const std::string& item) {
+    items_.push_back(item);
+    if (hWnd()) SendMessageA(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ListBox::AddItems(const std::vector<std::string>& items) {
+    items_.insert(items_.end(), items.begin(), items.end());
+    if (!hWnd()) return;
+    SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
+    for (const std::string& item : items) SendMessageA(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(hWnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+void ListBox::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    if (hWnd()) SendMessageA(hWnd(), LB_RESETCONTENT, 0, 0);
+}
+
+std::string ListBox::List(int index) const {
+    if (index < 0 || index >= ListCount()) return {};
+    return items_[static_cast<size_t>(index)];
+}
+
+void ListBox::SetListIndex(int index) {
+    if (index < -1 || index >= ListCount()) throw std::out_of_range("list index out of range");
+    listIndex_ = index;
+    if (hWnd()) SendMessageA(hWnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int ListBox::TopIndex() const {
+    return hWnd() ? static_cast<int>(SendMessageA(hWnd(), LB_GETTOPINDEX, 0, 0)) : 0;
+}
+
+int ListBox::ItemHeight() const {
+    return hWnd() ? static_cast<int>(SendMessageA(hWnd(), LB_GETITEMHEIGHT, 0, 0)) : 0;
+}
+
+void ListBox::OnCommand(WORD code) {
+    if (code == LBN_SELCHANGE) listIndex_ = static_cast<int>(SendMessageA(hWnd(), LB_GETCURSEL, 0, 0));
+}
+
+HWND ListBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    return CreateChild("LISTBOX", {}, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, x, y,
+                       width, height, parent, WS_EX_CLIENTEDGE);
+}
+
+void ListBox::AfterCreate() {
+    SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
+    for (const std::string& item : items_) SendMessageA(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(hWnd(), WM_SETREDRAW, TRUE, 0);
+    if (listIndex_ >= 0) SendMessageA(hWnd(), LB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
+    SetWindowSubclass(hWnd(), &ListBox::MouseProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK ListBox::MouseProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_MOUSEMOVE) {
+        auto* list = reinterpret_cast<ListBox*>(self);
+        if (list->OnMouseMove)
+            list->OnMouseMove(PixelsToTwipsX(static_cast<short>(LOWORD(lParam))),
+                              PixelsToTwipsY(static_cast<short>(HIWORD(lParam))));
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+// --- Frame ---------------------------------------------------------------
+
+Frame::Frame(Form& form) : Control(form) {}
+
+HWND Frame::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    RegisterFrameClass();
+    return CreateChild(kFrameClass, {}, WS_CLIPSIBLINGS, x, y, width, height, parent, WS_EX_CONTROLPARENT);
+}
+
+} // namespace ui

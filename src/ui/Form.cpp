@@ -1,0 +1,270 @@
+#include "ui/Form.h"
+
+#include "ui/Control.h"
+#include "ui/Timer.h"
+#include "ui/Twips.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+constexpr char kFormClass[] = "VellicorForm";
+
+DWORD StyleOf(FormStyle style) {
+    switch (style) {
+    case FormStyle::Sizable: return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    case FormStyle::ToolPopup: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case FormStyle::Fixed: break;
+    }
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+}
+
+DWORD ExStyleOf(FormStyle style) {
+    return style == FormStyle::ToolPopup ? WS_EX_TOOLWINDOW : WS_EX_CONTROLPARENT;
+}
+
+} // namespace
+
+Form::Form(std::string caption, int clientWidthTwips, int clientHeightTwips, FormStyle style)
+    : caption_(std::move(caption)), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips),
+      style_(style) {}
+
+Form::~Form() {
+    // Controls and timers are members of derived forms and are gone by now;
+    // the window goes with hwnd_.
+    controls_.clear();
+    timers_.clear();
+}
+
+void Form::Register(Control& control) { controls_.push_back(&control); }
+void Form::Unregister(Control& control) { std::erase(controls_, &control); }
+void Form::Register(Timer& timer) { timers_.push_back(&timer); }
+void Form::Unregister(Timer& timer) { std::erase(timers_, &timer); }
+
+RECT Form::OuterPixels() const {
+    RECT rect{0, 0, TwipsToPixelsX(clientWidth_), TwipsToPixelsY(clientHeight_)};
+    AdjustWindowRectEx(&rect, StyleOf(style_), FALSE, ExStyleOf(style_));
+    return rect;
+}
+
+void Form::CreateFonts() {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    LOGFONTA logFont{};
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        logFont = metrics.lfMessageFont;
+    else
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
+    font_.reset(CreateFontIndirectA(&logFont));
+    logFont.lfWeight = FW_BOLD;
+    boldFont_.reset(CreateFontIndirectA(&logFont));
+}
+
+HFONT Form::Font(bool bold) const {
+    HFONT font = bold ? boldFont_.get() : font_.get();
+    return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void Form::Load() {
+    if (hwnd_) return;
+    RegisterClassOnce(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    if (!font_) CreateFonts();
+    const RECT outer = OuterPixels();
+    HWND hwnd = CreateBound(ExStyleOf(style_), kFormClass, caption_.c_str(), StyleOf(style_),
+                            TwipsToPixelsX(left_), TwipsToPixelsY(top_), outer.right - outer.left,
+                            outer.bottom - outer.top, nullptr);
+    if (!hwnd) throw std::runtime_error("a window could not be created");
+    hwnd_.reset(hwnd);
+    toolTip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr));
+    if (toolTip_) SendMessageA(toolTip_.get(), TTM_SETMAXTIPWIDTH, 0, 600);
+    // Copy the list: creating a control may register more (none do today).
+    const std::vector<Control*> controls = controls_;
+    for (Control* control : controls) control->Create();
+    for (Timer* timer : timers_) timer->FormLoaded();
+    Form_Load();
+}
+
+void Form::Unload() {
+    if (!hwnd_ || unloading_) return;
+    unloading_ = true;
+    Form_Unload();
+    for (Timer* timer : timers_) timer->FormUnloaded();
+    toolTip_.reset();
+    hwnd_.reset();
+    unloading_ = false;
+}
+
+void Form::WindowGone() {
+    for (Control* control : controls_) control->WindowDestroyed();
+    (void)hwnd_.release(); // already destroyed
+}
+
+void Form::Show() {
+    Load();
+    if (!hwnd_) return;
+    int command = SW_SHOW;
+    if (state_ == WindowState::Minimized)
+        command = SW_SHOWMINNOACTIVE;
+    else if (state_ == WindowState::Maximized)
+        command = SW_SHOWMAXIMIZED;
+    else if (IsIconic(hwnd_.get()))
+        command = SW_RESTORE;
+    ShowWindow(hwnd_.get(), command);
+    if (command != SW_SHOWMINNOACTIVE && hwnd_) SetForegroundWindow(hwnd_.get());
+}
+
+void Form::Hide() {
+    if (hwnd_) ShowWindow(hwnd_.get(), SW_HIDE);
+}
+
+bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_.get()); }
+
+void Form::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    if (hwnd_) SetWindowTextA(hwnd_.get(), caption_.c_str());
+}
+
+int Form::Left() const {
+    RECT rect{};
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect)) return PixelsToTwipsX(rect.left);
+    return left_;
+}
+
+int Form::Top() const {
+    RECT rect{};
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect)) return PixelsToTwipsY(rect.top);
+    return top_;
+}
+
+int Form::Width() const {
+    RECT rect{};
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
+        return PixelsToTwipsX(rect.right - rect.left);
+    const RECT outer = OuterPixels();
+    return PixelsToTwipsX(outer.right - outer.left);
+}
+
+int Form::Height() const {
+    RECT rect{};
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
+        return PixelsToTwipsY(rect.bottom - rect.top);
+    const RECT outer = OuterPixels();
+    return PixelsToTwipsY(outer.bottom - outer.top);
+}
+
+void Form::Move(int left, int top) {
+    left_ = left;
+    top_ = top;
+    if (hwnd_)
+        SetWindowPos(hwnd_.get(), nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::ScaleWidth() const {
+    RECT rect{};
+    if (hwnd_ && GetClientRect(hwnd_.get(), &rect)) return PixelsToTwipsX(rect.right);
+    return clientWidth_;
+}
+
+int Form::ScaleHeight() const {
+    RECT rect{};
+    if (hwnd_ && GetClientRect(hwnd_.get(), &rect)) return PixelsToTwipsY(rect.bottom);
+    return clientHeight_;
+}
+
+void Form::SetWindowState(WindowState state) {
+    state_ = state;
+    if (!hwnd_ || !IsWindowVisible(hwnd_.get())) return;
+    ShowWindow(hwnd_.get(), state == WindowState::Minimized   ? SW_MINIMIZE
+                            : state == WindowState::Maximized ? SW_MAXIMIZE
+                                                              : SW_RESTORE);
+}
+
+void Form::SetBackgroundPicture(Picture picture) {
+    background_ = std::move(picture);
+    if (hwnd_) InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
+
+void Form::SetToolTip(HWND tool, const std::string& text) {
+    if (!toolTip_ || !tool) return;
+    TOOLINFOA info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = hwnd_.get();
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<char*>(text.c_str());
+    SendMessageA(toolTip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    if (!text.empty()) SendMessageA(toolTip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+Control* Form::ControlOf(HWND hwnd) const {
+    for (Control* control : controls_)
+        if (control->hWnd() == hwnd) return control;
+    return nullptr;
+}
+
+LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (OnFormMessage(msg, wParam, lParam, result)) return result;
+    switch (msg) {
+    case WM_COMMAND:
+        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
+            control->OnCommand(HIWORD(wParam));
+            return 0;
+        }
+        break;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
+            if (HBRUSH brush = control->OnColor(reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (Control* control = ControlOf(item->hwndItem))
+            if (control->OnDrawItem(*item)) return TRUE;
+        break;
+    }
+    case WM_TIMER:
+        for (Timer* timer : timers_)
+            if (timer->Id() == wParam) {
+                timer->Tick();
+                return 0;
+            }
+        break;
+    case WM_ERASEBKGND:
+        if (!background_.Empty()) {
+            RECT client{};
+            GetClientRect(hwnd, &client);
+            background_.Draw(reinterpret_cast<HDC>(wParam), client);
+            return TRUE;
+        }
+        break;
+    case WM_SIZE:
+        state_ = wParam == SIZE_MINIMIZED   ? WindowState::Minimized
+                 : wParam == SIZE_MAXIMIZED ? WindowState::Maximized
+                                            : WindowState::Normal;
+        Form_Resize();
+        return 0;
+    case WM_MOVE:
+        if (!IsIconic(hwnd)) {
+            RECT rect{};
+            GetWindowRect(hwnd, &rect);
+            left_ = PixelsToTwipsX(rect.left);
+            top_ = PixelsToTwipsY(rect.top);
+        }
+        break;
+    case WM_CLOSE: Form_CloseBox(); return 0;
+    default: break;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+} // namespace ui

@@ -1,0 +1,106 @@
+// A form: a top-level window with its controls and timers. Load runs once,
+// on first use (creating the window and its controls, then Form_Load);
+// Unload destroys the window, and the next use loads afresh. Geometry is in
+// twips.
+#pragma once
+
+#include "ui/Picture.h"
+#include "ui/WinHandles.h"
+#include "ui/Window.h"
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Control;
+class Timer;
+
+enum class FormStyle {
+    Fixed,    // caption, close box, minimize box
+    Sizable,  // a resizable window with all boxes
+    ToolPopup // a small window with a thin caption and no task-bar entry
+};
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+class Form : public Window {
+public:
+    Form(std::string caption, int clientWidthTwips, int clientHeightTwips, FormStyle style);
+    ~Form() override;
+
+    void Load();
+    void Unload();
+    bool IsLoaded() const { return static_cast<bool>(hwnd_); }
+    void Show();
+    void Hide();
+    bool Visible() const;
+
+    void SetCaption(const std::string& caption);
+    const std::string& Caption() const { return caption_; }
+
+    // The outer window in screen twips.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int left, int top);
+    void SetLeft(int left) { Move(left, Top()); }
+    void SetTop(int top) { Move(Left(), top); }
+    // The inner (client) area in twips.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    void SetWindowState(WindowState state);
+    WindowState GetWindowState() const { return state_; }
+
+    void SetBackgroundPicture(Picture picture);
+    const Picture& BackgroundPicture() const { return background_; }
+
+    HWND hWnd() const { return hwnd_.get(); }
+    HFONT Font(bool bold) const;
+    void SetToolTip(HWND tool, const std::string& text);
+
+    // Toolkit internals.
+    const std::vector<Control*>& Controls() const { return controls_; }
+    void Register(Control& control);
+    void Unregister(Control& control);
+    void Register(Timer& timer);
+    void Unregister(Timer& timer);
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_Resize() {}
+    // The close box; unloads the form unless a form decides otherwise.
+    virtual void Form_CloseBox() { Unload(); }
+    // Messages a form handles beyond the toolkit's; true when handled.
+    virtual bool OnFormMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+        return false;
+    }
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void WindowGone() override;
+
+private:
+    Control* ControlOf(HWND hwnd) const;
+    void CreateFonts();
+    RECT OuterPixels() const;
+
+    std::string caption_;
+    int clientWidth_;
+    int clientHeight_;
+    FormStyle style_;
+    int left_ = 0;
+    int top_ = 0;
+    WindowState state_ = WindowState::Normal;
+    Picture background_;
+    UniqueWindow hwnd_;
+    UniqueWindow toolTip_;
+    UniqueFont font_;
+    UniqueFont boldFont_;
+    std::vector<Control*> controls_;
+    std::vector<Timer*> timers_;
+    bool unloading_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,198 @@
+#include "ui/Picture.h"
+
+#include "ui/WinHandles.h"
+
+#include <stb_image.h>
+
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace ui {
+
+struct Picture::Data {
+    UniqueBitmap bitmap;
+    std::uint8_t* bits = nullptr; // owned by the DIB section
+    UniqueEnhMetaFile metafile;
+    int width = 0;
+    int height = 0;
+};
+
+namespace {
+
+// A 32-bit top-down DIB section of the given size, or nothing.
+struct DibSection {
+    UniqueBitmap bitmap;
+    std::uint8_t* bits = nullptr;
+};
+
+DibSection MakeDibSection(int width, int height) {
+    if (width <= 0 || height <= 0) return {};
+    // The bitmap must fit in memory that a DIB section can address.
+    if (static_cast<long long>(width) * height > std::numeric_limits<int>::max() / 4) return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) return {};
+    return {std::move(bitmap), static_cast<std::uint8_t*>(bits)};
+}
+
+} // namespace
+
+Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
+    BITMAP info{};
+    if (!bitmap || GetObjectA(bitmap, sizeof info, &info) == 0) return {};
+    DibSection dib = MakeDibSection(info.bmWidth, std::abs(info.bmHeight));
+    if (!dib.bitmap) return {};
+    UniqueDC source(CreateCompatibleDC(nullptr));
+    UniqueDC target(CreateCompatibleDC(nullptr));
+    if (!source || !target) return {};
+    {
+        ScopedSelectObject selectSource(source.get(), bitmap);
+        ScopedSelectObject selectTarget(target.get(), dib.bitmap.get());
+        HPALETTE oldPalette = palette ? SelectPalette(source.get(), palette, FALSE) : nullptr;
+        if (palette) RealizePalette(source.get());
+        const BOOL copied =
+            BitBlt(target.get(), 0, 0, info.bmWidth, std::abs(info.bmHeight), source.get(), 0, 0, SRCCOPY);
+        if (oldPalette) SelectPalette(source.get(), oldPalette, FALSE);
+        if (!copied) return {};
+    }
+    GdiFlush();
+    auto data = std::make_shared<Data>();
+    data->width = info.bmWidth;
+    data->height = std::abs(info.bmHeight);
+    data->bits = dib.bits;
+    data->bitmap = std::move(dib.bitmap);
+    Picture picture;
+    picture.data_ = std::move(data);
+    return picture;
+}
+
+Picture Picture::FromPackedDib(const void* dib, size_t size) {
+    if (!dib || size < sizeof(BITMAPINFOHEADER)) return {};
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(dib);
+    if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biSize > size) return {};
+    const long long width = header->biWidth;
+    const long long height = header->biHeight < 0 ? -static_cast<long long>(header->biHeight) : header->biHeight;
+    if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() ||
+        height > std::numeric_limits<int>::max())
+        return {};
+    size_t colours = header->biClrUsed;
+    if (colours == 0 && header->biBitCount <= 8) colours = size_t{1} << header->biBitCount;
+    size_t masks = (header->biCompression == BI_BITFIELDS && header->biSize == sizeof(BITMAPINFOHEADER)) ? 3 : 0;
+    const size_t offset = header->biSize + (colours + masks) * sizeof(RGBQUAD);
+    const long long stride = ((width * header->biBitCount + 31) / 32) * 4;
+    const bool compressed = header->biCompression == BI_RLE8 || header->biCompression == BI_RLE4;
+    if (offset > size || (!compressed && static_cast<unsigned long long>(stride * height) > size - offset)) return {};
+    DibSection target = MakeDibSection(static_cast<int>(width), static_cast<int>(height));
+    if (!target.bitmap) return {};
+    UniqueDC dc(CreateCompatibleDC(nullptr));
+    if (!dc) return {};
+    {
+        ScopedSelectObject select(dc.get(), target.bitmap.get());
+        const int lines = StretchDIBits(dc.get(), 0, 0, static_cast<int>(width), static_cast<int>(height), 0, 0,
+                                        static_cast<int>(width), static_cast<int>(height),
+                                        static_cast<const std::uint8_t*>(dib) + offset,
+                                        static_cast<const BITMAPINFO*>(dib), DIB_RGB_COLORS, SRCCOPY);
+        if (lines == 0 || lines == GDI_ERROR) return {};
+    }
+    GdiFlush();
+    auto data = std::make_shared<Data>();
+    data->width = static_cast<int>(width);
+    data->height = static_cast<int>(height);
+    data->bits = target.bits;
+    data->bitmap = std::move(target.bitmap);
+    Picture picture;
+    picture.data_ = std::move(data);
+    return picture;
+}
+
+Picture Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
+    DibSection dib = MakeDibSection(width, height);
+    if (!dib.bitmap) return {};
+    std::memcpy(dib.bits, pixels, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+    auto data = std::make_shared<Data>();
+    data->width = width;
+    data->height = height;
+    data->bits = dib.bits;
+    data->bitmap = std::move(dib.bitmap);
+    Picture picture;
+    picture.data_ = std::move(data);
+    return picture;
+}
+
+Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
+    if (!metafile) return {};
+    UniqueEnhMetaFile copy(CopyEnhMetaFileA(metafile, nullptr));
+    ENHMETAHEADER header{};
+    if (!copy || GetEnhMetaFileHeader(copy.get(), sizeof header, &header) == 0) return {};
+    auto data = std::make_shared<Data>();
+    data->width = header.rclBounds.right - header.rclBounds.left + 1;
+    data->height = header.rclBounds.bottom - header.rclBounds.top + 1;
+    data->metafile = std::move(copy);
+    Picture picture;
+    picture.data_ = std::move(data);
+    return picture;
+}
+
+Picture Picture::FromFile(const std::string& path) {
+    int width = 0, height = 0, channels = 0;
+    std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
+        stbi_load(path.c_str(), &width, &height, &channels, 4), &stbi_image_free);
+    if (!pixels) return {};
+    DibSection dib = MakeDibSection(width, height);
+    if (!dib.bitmap) return {};
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    for (size_t i = 0; i < count; ++i) {
+        const stbi_uc* rgba = pixels.get() + i * 4;
+        std::uint8_t* bgrx = dib.bits + i * 4;
+        bgrx[0] = rgba[2];
+        bgrx[1] = rgba[1];
+        bgrx[2] = rgba[0];
+        bgrx[3] = 0;
+    }
+    auto data = std::make_shared<Data>();
+    data->width = width;
+    data->height = height;
+    data->bits = dib.bits;
+    data->bitmap = std::move(dib.bitmap);
+    Picture picture;
+    picture.data_ = std::move(data);
+    return picture;
+}
+
+bool Picture::IsBitmap() const { return data_ && data_->bitmap; }
+bool Picture::IsMetafile() const { return data_ && data_->metafile; }
+int Picture::Width() const { return data_ ? data_->width : 0; }
+int Picture::Height() const { return data_ ? data_->height : 0; }
+HBITMAP Picture::Bitmap() const { return data_ ? data_->bitmap.get() : nullptr; }
+const std::uint8_t* Picture::Bits() const { return data_ ? data_->bits : nullptr; }
+HENHMETAFILE Picture::MetaFile() const { return data_ ? data_->metafile.get() : nullptr; }
+
+void Picture::Draw(HDC dc, const RECT& dest) const {
+    if (!data_) return;
+    if (data_->metafile) {
+        PlayEnhMetaFile(dc, data_->metafile.get(), &dest);
+        return;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = data_->width;
+    info.bmiHeader.biHeight = -data_->height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int oldMode = SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, data_->width,
+                  data_->height, data_->bits, &info, DIB_RGB_COLORS, SRCCOPY);
+    SetStretchBltMode(dc, oldMode);
+}
+
+} // namespace ui

@@ -1,0 +1,40 @@
+#include "ui/PictureButton.h"
+
+namespace ui {
+
+PictureButton::PictureButton(Form& form) : Control(form) {}
+
+void PictureButton::SetPicture(Picture picture) {
+    picture_ = std::move(picture);
+    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+}
+
+void PictureButton::OnCommand(WORD code) {
+    if (code == BN_CLICKED && OnClick) OnClick();
+}
+
+bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    RECT rect = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &rect, GetSysColorBrush(pressed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
+    DrawEdge(item.hDC, &rect, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
+    if (!picture_.Empty()) {
+        const int width = picture_.Width(), height = picture_.Height();
+        const int left = (rect.left + rect.right - width) / 2 + (pressed ? 1 : 0);
+        const int top = (rect.top + rect.bottom - height) / 2 + (pressed ? 1 : 0);
+        picture_.Draw(item.hDC, RECT{left, top, left + width, top + height});
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = rect;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(item.hDC, &focus);
+    }
+    return true;
+}
+
+HWND PictureButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
+    return CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, x, y, width, height, parent,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+} // namespace ui

@@ -1,0 +1,44 @@
+#include "ui/TrayIcon.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+namespace ui {
+
+TrayIcon::TrayIcon(std::string toolTip, HICON icon) : toolTip_(std::move(toolTip)), icon_(icon) {}
+
+TrayIcon::~TrayIcon() { RemoveIcon(); }
+
+bool TrayIcon::Notify(DWORD action) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner_;
+    data.uID = 1;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kCallbackMessage;
+    data.hIcon = icon_;
+    std::strncpy(data.szTip, toolTip_.c_str(), sizeof data.szTip - 1);
+    return Shell_NotifyIconA(action, &data) != FALSE;
+}
+
+void TrayIcon::ShowIcon(HWND owner) {
+    if (shown_) return;
+    owner_ = owner;
+    // Without a shell there is no notification area; the program runs on.
+    shown_ = Notify(NIM_ADD);
+    if (!shown_) OutputDebugStringA("The tray icon could not be shown\n");
+}
+
+void TrayIcon::RemoveIcon() {
+    if (shown_) Notify(NIM_DELETE);
+    shown_ = false;
+}
+
+void TrayIcon::Restore() {
+    if (!owner_) return;
+    shown_ = false;
+    ShowIcon(owner_);
+}
+
+} // namespace ui

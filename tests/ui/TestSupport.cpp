@@ -1,0 +1,117 @@
+#include "TestSupport.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testing_support {
+
+ScriptedDialogs::ScriptedDialogs() { ui::InstallDialogs(this); }
+ScriptedDialogs::~ScriptedDialogs() { ui::InstallDialogs(nullptr); }
+
+ui::MsgAnswer ScriptedDialogs::ShowMessage(const std::string& text, const std::string& title,
+                                           ui::MsgButtons buttons, ui::MsgIcon icon) {
+    calls.push_back({DialogCall::Kind::Message, text, title, buttons, icon});
+    if (messageAnswers.empty()) return buttons == ui::MsgButtons::YesNo ? ui::MsgAnswer::Yes : ui::MsgAnswer::Ok;
+    const ui::MsgAnswer answer = messageAnswers.front();
+    messageAnswers.pop_front();
+    return answer;
+}
+
+std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title, const std::string&) {
+    calls.push_back({DialogCall::Kind::Input, prompt, title});
+    if (inputAnswers.empty()) return {};
+    std::string answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+std::string ScriptedDialogs::BrowseForFolder(const std::string& prompt) {
+    calls.push_back({DialogCall::Kind::Browse, prompt, {}});
+    if (browseAnswers.empty()) return {};
+    std::string answer = browseAnswers.front();
+    browseAnswers.pop_front();
+    if (answer == "!fail") throw std::runtime_error("the folder browser failed");
+    return answer;
+}
+
+std::vector<DialogCall> ScriptedDialogs::Messages() const {
+    std::vector<DialogCall> messages;
+    for (const DialogCall& call : calls)
+        if (call.kind == DialogCall::Kind::Message) messages.push_back(call);
+    return messages;
+}
+
+TempStartDir::TempStartDir() {
+    static std::atomic<int> counter{0};
+    previous_ = std::filesystem::current_path();
+    path_ = std::filesystem::temp_directory_path() /
+            ("vellicor-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+    std::filesystem::current_path(path_);
+}
+
+TempStartDir::~TempStartDir() {
+    std::error_code ignored;
+    std::filesystem::current_path(previous_, ignored);
+    // Read-only files that a test left behind must not keep the folder.
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void TempStartDir::Write(const std::string& name, const std::string& content) const {
+    std::filesystem::create_directories((path_ / name).parent_path());
+    std::ofstream file(path_ / name, std::ios::binary);
+    file << content;
+}
+
+std::string TempStartDir::Read(const std::string& name) const {
+    std::ifstream file(path_ / name, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+bool TempStartDir::Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+FixedClock::FixedClock(ui::DateTime moment) : when(moment) {
+    ui::SetClock([this] { return when; });
+}
+FixedClock::~FixedClock() { ui::SetClock({}); }
+
+void PumpMessages(int milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    for (;;) {
+        MSG msg{};
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+std::string ShippedDriver(const std::string& language) {
+    const std::filesystem::path file =
+        std::filesystem::path(VELLICOR_SOURCE_DIR) / "lang" / language / ("vlcr" + language + ".drv");
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw std::runtime_error("missing shipped driver " + file.string());
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+} // namespace testing_support

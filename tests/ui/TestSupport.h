@@ -1,0 +1,76 @@
+// What the Win32 tests share: a scripted stand-in for the dialogs, a fresh
+// start directory, a fixed clock, and a message pump.
+#pragma once
+
+#include "ui/Clock.h"
+#include "ui/Dialogs.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+struct DialogCall {
+    enum class Kind { Message, Input, Browse } kind;
+    std::string text;
+    std::string title;
+    ui::MsgButtons buttons = ui::MsgButtons::Ok;
+    ui::MsgIcon icon = ui::MsgIcon::None;
+};
+
+// Records every dialog and answers from scripted queues (Yes / empty text /
+// cancelled browser when a queue is empty).
+class ScriptedDialogs : public ui::Dialogs {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+    ui::MsgAnswer ShowMessage(const std::string& text, const std::string& title, ui::MsgButtons buttons,
+                              ui::MsgIcon icon) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    std::string BrowseForFolder(const std::string& prompt) override;
+
+    std::vector<DialogCall> calls;
+    std::deque<ui::MsgAnswer> messageAnswers;
+    std::deque<std::string> inputAnswers;
+    // A browse answer; "!fail" makes the browser fail.
+    std::deque<std::string> browseAnswers;
+    // Messages only (input and browse calls left out).
+    std::vector<DialogCall> Messages() const;
+};
+
+// A new empty directory that is the current directory while the object lives.
+class TempStartDir {
+public:
+    TempStartDir();
+    ~TempStartDir();
+    const std::filesystem::path& Path() const { return path_; }
+    void Write(const std::string& name, const std::string& content) const;
+    std::string Read(const std::string& name) const;
+    bool Exists(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path previous_;
+};
+
+// A clock that stands still at the given moment while the object lives.
+class FixedClock {
+public:
+    explicit FixedClock(ui::DateTime when);
+    ~FixedClock();
+    ui::DateTime when;
+};
+
+// Dispatches window messages for the given time (WM_QUIT is dropped).
+void PumpMessages(int milliseconds);
+// Dispatches messages until the condition holds or the time is up.
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds);
+
+// The English language driver shipped with the program, as bytes.
+std::string ShippedDriver(const std::string& language = "English");
+
+} // namespace testing_support
