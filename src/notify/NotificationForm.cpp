@@ -23,6 +23,9 @@ NotificationForm::NotificationForm()
 }
 
 void NotificationForm::Form_Load() {}
+void NotificationForm::ShowNotification() {}
+void NotificationForm::PrepareForCapture() {}
+void NotificationForm::Park() {}
 
 void Set_OnTop(HWND hwnd, bool onTop) {
     SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -30,6 +30,13 @@ public:
 
     ui::CommandButton& SaveButton(int slot) { return *saveButtons_.at(static_cast<size_t>(slot - 1)); }
 
+    // The main window's ShowNotification: raises the window for the in-memory picture.
+    void ShowNotification();
+    // A capture starts: keep-on-top on, close timer off, both counters "0", parked.
+    void PrepareForCapture();
+    // Below the visible screen.
+    void Park();
+
 protected:
     void Form_Load() override;
 
