@@ -1,9 +1,121 @@
 #include "app/AboutForm.h"
 
+#include "app/App.h"
+#include "app/LogText.h"
+#include "app/MainForm.h"
+#include "app/Version.h"
+#include "ui/Dialogs.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
 namespace app {
+namespace {
 
-AboutForm::AboutForm() : ui::Form(":: www.vellicor.example ::", 6000, 4200, ui::FormStyle::Fixed) {}
+constexpr const char* kFixedTexts[] = {"Product version", "Language driver version", "Language", "Driver made by",
+                                       "Developed by", "Created by", "Page product", "e-Mail"};
+constexpr const char* kMakerTexts[] = {"Vellicor Software", "The Vellicor Rizezuza team",
+                                       "www.vellicor.example/rizezuza", "support@vellicor.example"};
 
-void AboutForm::Form_Load() {}
+std::string ProgramFolder() {
+    char path[MAX_PATH * 4] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder(path, length);
+    const size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
+}
+
+} // namespace
+
+std::string CopyrightFromVersionInfo() {
+    char path[MAX_PATH * 4] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    if (size == 0) return {};
+    std::vector<char> info(size);
+    if (!GetFileVersionInfoA(path, 0, size, info.data())) return {};
+    char* text = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(info.data(), "\\StringFileInfo\\040904b0\\LegalCopyright", reinterpret_cast<void**>(&text),
+                        &length) ||
+        !text)
+        return {};
+    return std::string(text, length > 0 ? length - 1 : 0);
+}
+
+AboutForm::AboutForm()
+    : ui::Form(std::string(":: ") + kMakerAddress + " ::", 6300, 4440, ui::FormStyle::Fixed), imgLogo(*this),
+      lbl_Version(*this), lbl_Copyright(*this), lbl_DRVVersion(*this), lbl_DRVLanguage(*this),
+      lbl_DriverMade(*this), Command1(*this), WebLink1(*this, "", "https://www.vellicor.example/bugs"),
+      WebLink2(*this, "Forum", "https://www.vellicor.example/forum"), Command3(*this, "patchGet..."),
+      lbl_Chiudi(*this, " X "),
+      FixedLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this),
+                  ui::Label(*this), ui::Label(*this), ui::Label(*this)},
+      MakerLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this)} {
+    imgLogo.SetStretch(true);
+    imgLogo.Move(240, 240, 720, 720);
+    lbl_Chiudi.Move(5880, 60, 300, 255);
+    lbl_Chiudi.SetBold(true);
+    // Label column and value column, one row each.
+    ui::Label* values[] = {&lbl_Version,  &lbl_DRVVersion, &lbl_DRVLanguage, &lbl_DriverMade,
+                           &MakerLabels[0], &MakerLabels[1], &MakerLabels[2], &MakerLabels[3]};
+    for (size_t row = 0; row < FixedLabels.size(); ++row) {
+        const int top = 300 + static_cast<int>(row) * 330;
+        FixedLabels[row].SetCaption(kFixedTexts[row]);
+        FixedLabels[row].Move(1200, top, 2100, 255);
+        values[row]->Move(3360, top, 2820, 255);
+    }
+    for (size_t i = 0; i < MakerLabels.size(); ++i) MakerLabels[i].SetCaption(kMakerTexts[i]);
+    lbl_Version.SetBold(true);
+    lbl_Copyright.Move(1200, 3000, 4980, 255);
+    WebLink1.Move(1200, 3360, 2100, 255);
+    WebLink2.Move(3360, 3360, 1500, 255);
+    Command3.Move(1200, 3840, 1500, 420);
+    Command1.Move(4680, 3840, 1500, 420);
+    Command1.OnClick = [this] { Command1_Click(); };
+    Command3.OnClick = [this] { Command3_Click(); };
+    lbl_Chiudi.OnClick = [this] { lbl_Chiudi_Click(); };
+}
+
+void AboutForm::Form_Load() {
+    Get_Language();
+    lbl_Version.SetCaption(AboutVersionText(kVersionMajor, kVersionMinor, kVersionRevision));
+    lbl_Copyright.SetCaption(CopyrightFromVersionInfo());
+    imgLogo.SetPicture(App::Current().Main().Image1.GetPicture());
+}
+
+void AboutForm::Get_Language() {
+    MainForm& main = App::Current().Main();
+    lbl_DRVVersion.SetCaption(main.Catalogue(3));
+    lbl_DRVLanguage.SetCaption(main.Catalogue(4));
+    lbl_DriverMade.SetCaption(main.Catalogue(2));
+    Command1.SetCaption(main.Catalogue(121));
+    WebLink1.SetCaption(main.Catalogue(120));
+}
+
+void AboutForm::Command1_Click() {
+    Unload();
+    MainForm& main = App::Current().Main();
+    main.SetWindowState(ui::WindowState::Normal);
+    main.Show();
+}
+
+void AboutForm::lbl_Chiudi_Click() {
+    Hide();
+    App::Current().Main().Show();
+}
+
+std::string AboutForm::UpdaterPath() { return ProgramFolder() + "\\patchget.exe"; }
+
+void AboutForm::Command3_Click() {
+    // Started by full path from the program's own folder, never found through
+    // the search path. A missing updater must not stop the program.
+    const std::string updater = UpdaterPath();
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(hWnd(), "open", updater.c_str(), nullptr, ProgramFolder().c_str(), SW_SHOWNORMAL));
+    if (result <= 32) ui::MsgBox(updater + " could not be started.", ui::MsgIcon::Exclamation);
+}
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include "app/AboutForm.h"
 #include "app/App.h"
 #include "app/LogText.h"
+#include "app/MainArt.h"
 #include "app/StartForm.h"
 #include "app/Version.h"
 #include "clipboard/ClipViewerForm.h"
@@ -69,6 +70,11 @@ void MainForm::LayOut() {
     CoolButton2.Move(120, 3960, 600, 600);
     Image1.SetStretch(true);
     Image1.Move(180, 4860, 480, 480);
+    CoolButton1.SetPicture(OptionsButtonArt());
+    CoolButton2.SetPicture(ExitButtonArt());
+    CoolButton3.SetPicture(MemoryButtonArt());
+    CoolButton4.SetPicture(FoldersButtonArt());
+    Image1.SetPicture(AboutArt());
     lbl_Status.Move(kPanelLeft + 60, 4680, 5400, 255);
     lbl_Version.Move(kPanelLeft + 60, 5040, 3000, 255);
     Command16.Move(kPanelLeft + kPanelWidth - 1700, 4680, 1700, 420);
@@ -107,10 +113,7 @@ void MainForm::Form_Load() {
     options.Options_Load();                                                // M7
     for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot); // M8
     wallpaper.Get_WinDir();                                                // M9
-    SetCaption(MainTitleText(kVersionMajor, kVersionMinor));               // M10
-    for (ui::OptionButton* option : {&options.Option1, &options.Option2, &options.Option3, &options.Option4,
-                                     &options.Option5, &options.Option6})
-        option->SetEnabled(true);
+    ApplyTitleAndResolutionOptions();                                      // M10
     PlaceNotificationWindow();                                             // M11
     if (IsSet(options.Check2)) {                                           // M12
         SetWindowState(ui::WindowState::Minimized);
@@ -124,6 +127,20 @@ void MainForm::Form_Load() {
         const ui::DateTime now = ui::Now();
         for (const std::string& line : LogHeaderLines(ui::ShortDateText(now), ui::TimeText(now))) lst_Log.AddItem(line);
     }
+}
+
+void MainForm::ApplyTitleAndResolutionOptions() {
+    SetCaption(MainTitleText(kVersionMajor, kVersionMinor));
+    for (ui::OptionButton* option : {&options.Option1, &options.Option2, &options.Option3, &options.Option4,
+                                     &options.Option5, &options.Option6})
+        option->SetEnabled(true);
+}
+
+void MainForm::FinishFirstRun() {
+    wallpaper.Get_WinDir();
+    PlaceNotificationWindow();
+    App::Current().Notifications().Timer3.SetEnabled(false);
+    lbl_Version.SetCaption(VersionLabelText(kVersionMajor, kVersionMinor, kVersionRevision));
 }
 
 void MainForm::PlaceNotificationWindow() {

@@ -49,6 +49,13 @@ public:
     // An option check box counts as set only when its value is exactly 1.
     static bool IsSet(const ui::CheckBox& check) { return check.Value() == 1; }
 
+    // Start-up step M10: the window title, and all six resolution options enabled.
+    void ApplyTitleAndResolutionOptions();
+    // After the first run's language choice: what a normal start does beyond
+    // the catalogue (the Windows directory, the notification window's place,
+    // the version label), so that the first run catches pictures as well.
+    void FinishFirstRun();
+
     // --- Panels, tray and end -------------------------------------------
     void ShowPanel(Panel panel);
     Panel VisiblePanel() const;

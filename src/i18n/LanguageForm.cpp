@@ -1,9 +1,189 @@
 #include "i18n/LanguageForm.h"
 
+#include "app/App.h"
+#include "app/MainForm.h"
+#include "app/StartForm.h"
+#include "ui/AtomicFile.h"
+
+#include <stdexcept>
+
 namespace i18n {
+namespace {
 
-LanguageForm::LanguageForm() : ui::Form("Language Changer", 5400, 4200, ui::FormStyle::Fixed) {}
+// Runs one step of a sequence whose steps do not depend on each other: a
+// failing step is skipped and the next one runs.
+template <class Step> void Independently(Step step) {
+    try {
+        step();
+    } catch (const std::exception& e) {
+        OutputDebugStringA(("Language chooser: a step was skipped: " + std::string(e.what()) + "\n").c_str());
+    }
+}
 
-void LanguageForm::Form_Load() {}
+std::string CurrentFolder() {
+    const DWORD length = GetCurrentDirectoryA(0, nullptr);
+    std::string path(length, '\0');
+    path.resize(GetCurrentDirectoryA(length, path.data()));
+    return path;
+}
+
+app::MainForm& Main() { return app::App::Current().Main(); }
+
+std::string StartDirectory() { return Main().txt_InitDir.Text(); }
+
+} // namespace
+
+LanguageForm::LanguageForm()
+    : ui::Form("Language Changer", 5400, 3900, ui::FormStyle::Fixed), lbl_Lingua(*this, "Choose your language!"),
+      lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.*"), File2(*this, "*.jpg"),
+      Picture1(*this), img_Flag(*this), Command1(*this, "&OK"), Command2(*this, "&Cancel"),
+      Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h") {
+    lbl_Lingua.SetBold(true);
+    lbl_Lingua.Move(1200, 120, 4080, 300);
+    lbl_Seleziona.Move(1200, 480, 2400, 255);
+    Dir1.Move(1200, 780, 2700, 2880);
+    img_Flag.SetStretch(true);
+    img_Flag.Move(4080, 780, 1200, 750);
+    Command1.Move(4080, 2040, 1200, 375);
+    Command2.Move(4080, 2520, 1200, 375);
+    Command3.Move(4080, 2520, 1200, 375);
+    cmd_Refresh.Move(4080, 3285, 1200, 375);
+    Command1.SetEnabled(false);
+    Command2.SetVisible(false);
+    // The file lists and the picture box work behind the scenes.
+    File1.SetVisible(false);
+    File2.SetVisible(false);
+    Picture1.SetVisible(false);
+    File1.Move(0, 0, 300, 300);
+    File2.Move(0, 0, 300, 300);
+    Picture1.Move(0, 0, 300, 300);
+
+    Dir1.OnChange = [this] { Dir1_Change(); };
+    Command1.OnClick = [this] { Change_Language(); };
+    Command2.OnClick = [this] { Command2_Click(); };
+    Command3.OnClick = [this] { Command3_Click(); };
+    cmd_Refresh.OnClick = [this] { cmd_Refresh_Click(); };
+}
+
+void LanguageForm::Form_Load() {
+    // No Close command: the chooser is left with OK or Cancel only.
+    Independently([this] { RemoveMenu(GetSystemMenu(hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND); });
+    if (!app::FirstRunMarkerExists()) {
+        Independently([this] { Get_Language(); });
+        Independently([this] { Get_Flag(); });
+        Independently([this] {
+            const std::string lang = CurrentFolder() + "\\lang";
+            SetFolder(lang);
+            Dir1.SetPath(lang);
+        });
+        Command2.SetVisible(true);
+        Command3.SetVisible(false);
+        return;
+    }
+    Independently([this] {
+        // A missing lang folder leaves the list at the start directory.
+        if (Dir1.SetPath(CurrentFolder() + "\\lang")) SetFolder(Dir1.Path());
+    });
+    lbl_Lingua.SetCaption("Choose your language!");
+    lbl_Seleziona.SetCaption("Languages");
+    Command1.SetCaption("&OK");
+    Command2.SetCaption("&Cancel");
+    cmd_Refresh.SetCaption("Refres&h");
+    Command3.SetVisible(true);
+    Command2.SetVisible(false);
+}
+
+void LanguageForm::Form_Unload() {
+    SetFolder(StartDirectory());
+    Main().Show();
+}
+
+void LanguageForm::Get_Language() {
+    app::MainForm& main = Main();
+    Independently([this] { lbl_Lingua.SetCaption(""); });
+    Independently([&] { lbl_Seleziona.SetCaption(main.Catalogue(189)); });
+    Independently([&] { Command1.SetCaption(main.Catalogue(190)); });
+    Independently([&] { Command2.SetCaption(main.Catalogue(191)); });
+    Independently([&] { cmd_Refresh.SetCaption(main.Catalogue(193)); });
+}
+
+void LanguageForm::Get_Flag() {
+    const std::string folder = Main().Catalogue(5);
+    const std::string path = StartDirectory() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
+    ShowFlag(ui::Picture::FromFile(path));
+}
+
+void LanguageForm::ShowFlag(const ui::Picture& flag) {
+    SetBackgroundPicture(flag);
+    Picture1.SetPicture(flag);
+    img_Flag.SetPicture(Picture1.GetPicture());
+}
+
+void LanguageForm::Dir1_Change() {
+    Independently([this] { SetFolder(Dir1.Path()); });
+    const std::string folder = CurrentFolder();
+    File1.SetPath(folder);
+    File2.SetPath(folder);
+    if (ui::MatchingFiles(folder, "VLCR*.*").empty()) {
+        Command1.SetEnabled(false);
+        return; // the flag pictures stay as they are
+    }
+    Command1.SetEnabled(true);
+    if (File2.ListCount() > 0) File2.SetListIndex(0);
+    ShowFlag(File2.ListCount() > 0 ? ui::Picture::FromFile(folder + "\\" + File2.List(0)) : ui::Picture());
+}
+
+void LanguageForm::Change_Language() {
+    try {
+        if (File1.ListCount() == 0) throw std::runtime_error("no language driver file in this folder");
+        File1.SetListIndex(0);
+        const std::string chosen = CurrentFolder() + "\\" + File1.List(0);
+        const std::string target = StartDirectory() + "\\" + app::kLanguageDriverFile;
+        // Copied beside the old driver first, then renamed over it: a failed
+        // copy never leaves a broken driver file.
+        const std::string temp = ui::TempNameBeside(target);
+        if (!CopyFileA(chosen.c_str(), temp.c_str(), FALSE)) {
+            DeleteFileA(temp.c_str());
+            throw std::runtime_error("the language driver file could not be copied");
+        }
+        ui::MoveIntoPlace(temp, target);
+        SetFolder(StartDirectory());
+        CompleteLanguageChange();
+    } catch (const std::exception& e) {
+        OutputDebugStringA(("The language could not be changed: " + std::string(e.what()) + "\n").c_str());
+        Main().ErrorReport(92, ui::MsgIcon::Critical);
+        app::App::Current().End();
+    }
+}
+
+void LanguageForm::CompleteLanguageChange() {
+    app::MainForm& main = Main();
+    main.Set_Language();
+    main.Get_Language();
+    main.ApplyTitleAndResolutionOptions();
+    if (!app::FirstRunMarkerExists()) {
+        Unload();
+        return;
+    }
+    main.WinTray1.ShowIcon(main.hWnd());
+    main.FinishFirstRun();
+    if (!DeleteFileA(app::kFirstRunMarker))
+        throw std::runtime_error("the first-run marker could not be deleted");
+    Unload();
+}
+
+void LanguageForm::Command2_Click() {
+    SetFolder(StartDirectory());
+    Unload();
+    Main().Show();
+}
+
+void LanguageForm::Command3_Click() { app::App::Current().End(); }
+
+void LanguageForm::cmd_Refresh_Click() { Dir1.Refresh(); }
+
+void LanguageForm::SetFolder(const std::string& folder) {
+    if (!SetCurrentDirectoryA(folder.c_str())) throw std::runtime_error("cannot change to the folder " + folder);
+}
 
 } // namespace i18n

@@ -272,6 +272,7 @@ int ListBox::ItemHeight() const {
 
 void ListBox::OnCommand(WORD code) {
     if (code == LBN_SELCHANGE) listIndex_ = static_cast<int>(SendMessageA(hWnd(), LB_GETCURSEL, 0, 0));
+    if (code == LBN_DBLCLK && OnDblClick) OnDblClick();
 }
 
 HWND ListBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {

@@ -145,6 +145,7 @@ public:
     int ItemHeight() const;
     // The mouse moved over the list; coordinates in twips.
     std::function<void(int xTwips, int yTwips)> OnMouseMove;
+    std::function<void()> OnDblClick;
 
     void OnCommand(WORD code) override;
 

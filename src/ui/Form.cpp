@@ -241,9 +241,12 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         if (!background_.Empty()) {
+            // The picture at its own size from the top-left corner, on the face colour.
             RECT client{};
             GetClientRect(hwnd, &client);
-            background_.Draw(reinterpret_cast<HDC>(wParam), client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            background_.Draw(reinterpret_cast<HDC>(wParam),
+                             RECT{0, 0, background_.Width(), background_.Height()});
             return TRUE;
         }
         break;

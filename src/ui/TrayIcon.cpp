@@ -36,9 +36,9 @@ void TrayIcon::RemoveIcon() {
 }
 
 void TrayIcon::Restore() {
-    if (!owner_) return;
-    shown_ = false;
-    ShowIcon(owner_);
+    if (!owner_ || !shown_) return;
+    // A new task bar has no icon yet; where the old one survived, keep it.
+    shown_ = Notify(NIM_ADD) || Notify(NIM_MODIFY);
 }
 
 } // namespace ui

@@ -22,7 +22,7 @@ public:
     void ShowIcon(HWND owner);
     void RemoveIcon();
     bool Shown() const { return shown_; }
-    // After the task bar was re-created: show the icon again if it was shown.
+    // After the task bar was re-created: shows the icon again if it was shown.
     void Restore();
 
 private:

@@ -104,6 +104,12 @@ bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {
     }
 }
 
+std::string NumberedDriver(int lines) {
+    std::string content;
+    for (int entry = 0; entry < lines; ++entry) content += "E" + std::to_string(entry) + "\r\n";
+    return content;
+}
+
 std::string ShippedDriver(const std::string& language) {
     const std::filesystem::path file =
         std::filesystem::path(VELLICOR_SOURCE_DIR) / "lang" / language / ("vlcr" + language + ".drv");

@@ -70,6 +70,9 @@ void PumpMessages(int milliseconds);
 // Dispatches messages until the condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& condition, int milliseconds);
 
+// A language driver whose entry N reads "E<N>", with the given number of lines.
+std::string NumberedDriver(int lines = 200);
+
 // The English language driver shipped with the program, as bytes.
 std::string ShippedDriver(const std::string& language = "English");
 

@@ -1,0 +1,46 @@
+#include "ui/Hyperlink.h"
+
+#include "ui/Form.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace ui {
+
+Hyperlink::Hyperlink(Form& form, std::string caption, std::string address)
+    : Label(form, std::move(caption)), address_(std::move(address)) {
+    OnClick = [this] {
+        if (!Open()) OutputDebugStringA(("The link could not be opened: " + address_ + "\n").c_str());
+    };
+}
+
+bool Hyperlink::Open() const {
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(nullptr, "open", address_.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
+
+HBRUSH Hyperlink::OnColor(HDC dc) {
+    SetTextColor(dc, RGB(0, 0, 204));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void Hyperlink::AfterCreate() {
+    LOGFONTA font{};
+    GetObjectA(OwnerForm().Font(false), sizeof font, &font);
+    font.lfUnderline = TRUE;
+    underlined_.reset(CreateFontIndirectA(&font));
+    if (underlined_) SendMessageA(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlined_.get()), FALSE);
+    SetWindowSubclass(hWnd(), &Hyperlink::CursorProc, 1, 0);
+}
+
+LRESULT CALLBACK Hyperlink::CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_SETCURSOR) {
+        SetCursor(LoadCursor(nullptr, IDC_HAND));
+        return TRUE;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+} // namespace ui

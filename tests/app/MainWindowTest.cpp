@@ -1,0 +1,225 @@
+// The main window's panels, picture buttons, log list, tray icon and tray
+// menu, driven with real messages.
+#include "app/AboutForm.h"
+#include "app/App.h"
+#include "app/MainForm.h"
+#include "app/StartForm.h"
+#include "clipboard/ClipViewerForm.h"
+#include "i18n/LanguageForm.h"
+#include "notify/NotificationForm.h"
+#include "ui/SingleInstance.h"
+#include "ui/Twips.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using app::MainForm;
+
+namespace {
+
+void Click(const ui::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
+
+void TrayEvent(MainForm& main, UINT mouseMessage) {
+    SendMessageA(main.hWnd(), ui::TrayIcon::kCallbackMessage, 1, mouseMessage);
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::SetInstanceName("Local\\VellicorMainWindowTest-" + std::to_string(GetCurrentProcessId()));
+        dir.Write("VLCRLANG.DRV", NumberedDriver());
+        program.Main().options.Check2.SetValue(0); // open in normal state
+        program.Start().Load();
+    }
+    TempStartDir dir;
+    ScriptedDialogs dialogs;
+    app::App program;
+    MainForm& main = program.Main();
+    ui::Timer& keepOnTop = program.Notifications().Timer3;
+};
+
+} // namespace
+
+TEST_F(MainWindow, OpensOnTheOptionsPanelAndPictureButtonsSwitchPanels) {
+    ASSERT_TRUE(main.Visible());
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Options);
+    Click(main.CoolButton4);
+    EXPECT_TRUE(main.Frame_Target.Visible());
+    EXPECT_FALSE(main.Frame_Options.Visible());
+    EXPECT_FALSE(main.Frame_Memory.Visible());
+    Click(main.CoolButton3);
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Memory);
+    EXPECT_FALSE(main.Frame_Target.Visible());
+    Click(main.CoolButton1);
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Options);
+    EXPECT_FALSE(main.Frame_Memory.Visible());
+}
+
+TEST_F(MainWindow, MinimizingHidesIntoTheTrayAndDoubleClickRestoresOnTheMemoryPanel) {
+    keepOnTop.SetEnabled(false);
+    main.SetWindowState(ui::WindowState::Minimized);
+    PumpMessages(50);
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(keepOnTop.Enabled());
+
+    TrayEvent(main, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(main.Visible());
+    EXPECT_EQ(main.GetWindowState(), ui::WindowState::Normal);
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Memory);
+    EXPECT_FALSE(keepOnTop.Enabled());
+}
+
+TEST_F(MainWindow, OtherTrayEventsAreIgnored) {
+    main.ShowPanel(MainForm::Panel::Target);
+    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP}) TrayEvent(main, message);
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Target);
+    EXPECT_TRUE(main.Visible());
+}
+
+TEST_F(MainWindow, TheCloseBoxHidesIntoTheTrayLikeMinimizing) {
+    SendMessageA(main.hWnd(), WM_CLOSE, 0, 0);
+    PumpMessages(50);
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(main.IsLoaded());
+    EXPECT_FALSE(program.Ended());
+    EXPECT_TRUE(keepOnTop.Enabled());
+}
+
+TEST_F(MainWindow, TrayMenuItemsShowTheirPanelAndFollowTheKeepOnTopRules) {
+    app::StartForm& start = program.Start();
+    main.Hide();
+    keepOnTop.SetEnabled(true);
+    start.Options.OnClick();
+    EXPECT_TRUE(main.Visible());
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Options);
+    EXPECT_TRUE(keepOnTop.Enabled()) << "Options leaves the keep-on-top timer running";
+
+    start.Folders.OnClick();
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Target);
+    EXPECT_FALSE(keepOnTop.Enabled());
+
+    main.Hide();
+    keepOnTop.SetEnabled(true);
+    start.In_Memory.OnClick();
+    EXPECT_TRUE(main.Visible());
+    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Target) << "In_Memory keeps the last panel";
+    EXPECT_FALSE(keepOnTop.Enabled());
+    EXPECT_FALSE(start.Blank.OnClick) << "Blank only closes the menu";
+}
+
+TEST_F(MainWindow, TrayMenuHasItsItemsInOrderWithCaptionsFromTheCatalogue) {
+    const std::vector<ui::MenuItem*> items = program.Start().TrayMenuItems();
+    ASSERT_EQ(items.size(), 7u);
+    std::vector<std::string> captions;
+    for (const ui::MenuItem* item : items) captions.push_back(item->separator ? "-" : item->caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"E33", "E26", "E31", "-", "E191", "-", "E27"}));
+}
+
+TEST_F(MainWindow, ExitButtonEndsTheProgramRemovingTheIconWithoutSaving) {
+    main.options.Check3.SetValue(1);
+    Click(main.CoolButton2);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_FALSE(main.WinTray1.Shown());
+    EXPECT_FALSE(program.Viewer().IsLoaded()) << "the viewer left the chain";
+    EXPECT_FALSE(dir.Exists("VLCREXT.INI")) << "options are not saved on the way out";
+}
+
+TEST_F(MainWindow, TrayCloseItemEndsTheProgram) {
+    program.Start().Close.OnClick();
+    EXPECT_TRUE(program.Ended());
+    EXPECT_FALSE(main.WinTray1.Shown());
+}
+
+TEST_F(MainWindow, TheIconComesBackWhenTheTaskBarIsRecreated) {
+    if (!main.WinTray1.Shown()) GTEST_SKIP() << "no notification area on this display";
+    SendMessageA(main.hWnd(), RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(main.WinTray1.Shown());
+}
+
+TEST_F(MainWindow, LogButtonTogglesTheLogListAndItsCaption) {
+    EXPECT_EQ(main.Command16.Caption(), "E45");
+    Click(main.Command16);
+    EXPECT_TRUE(main.lst_Log.Visible());
+    EXPECT_EQ(main.Command16.Caption(), "E47");
+    main.Get_Language();
+    EXPECT_EQ(main.Command16.Caption(), "E45") << "a language change sets the hidden-state caption";
+    Click(main.Command16);
+    EXPECT_FALSE(main.lst_Log.Visible());
+    EXPECT_EQ(main.Command16.Caption(), "E45");
+}
+
+TEST_F(MainWindow, LogRowToolTipShowsTheLineUnderTheMouse) {
+    Click(main.Command16);
+    main.lst_Log.AddItem("a rather long line number four");
+    const int row = ui::PixelsToTwipsY(main.lst_Log.ItemHeight());
+    ASSERT_GT(row, 0);
+    main.lst_Log_MouseMove(0, row / 2);
+    EXPECT_EQ(main.lst_Log.ToolTipText(), "") << "the remembered row starts at 0";
+    main.lst_Log_MouseMove(0, 3 * row + row / 2);
+    EXPECT_EQ(main.lst_Log.ToolTipText(), "a rather long line number four");
+    main.lst_Log_MouseMove(0, 0);
+    EXPECT_EQ(main.lst_Log.ToolTipText(), main.lst_Log.List(0));
+    main.lst_Log_MouseMove(0, 20 * row);
+    EXPECT_EQ(main.lst_Log.ToolTipText(), "") << "below the last line the tip is cleared";
+}
+
+TEST_F(MainWindow, CaptionTableGivesEveryTargetItsEntry) {
+    struct Expect {
+        std::string actual;
+        const char* entry;
+    };
+    const Expect expected[] = {
+        {main.CoolButton4.ToolTipText(), "E50"},         {main.CoolButton1.ToolTipText(), "E26"},
+        {main.CoolButton2.ToolTipText(), "E27"},         {main.Image1.ToolTipText(), "E28"},
+        {main.options.Command1.Caption(), "E30"},        {main.options.Command3.Caption(), "E29"},
+        {main.options.Command2.Caption(), "E32"},        {main.options.lbl_Options.Caption(), "E26"},
+        {main.options.lbl_FromResolution.Caption(), "E34"}, {main.memory.lbl_LatestSaved.Caption(), "E80"},
+        {main.options.Option6.Caption(), "E41"},         {main.options.Check1.Caption(), "E35"},
+        {main.options.Check2.Caption(), "E36"},          {main.options.Check3.Caption(), "E37"},
+        {main.options.Check4.Caption(), "E38"},          {main.options.Check5.Caption(), "E39"},
+        {main.options.Check6.Caption(), "E40"},          {main.options.Check7.Caption(), "E43"},
+        {main.options.Check8.Caption(), "E46"},          {main.memory.lbl_InMemory.Caption(), "E31"},
+        {main.memory.lbl_Save.Caption(), "E29"},         {main.memory.Command15.Caption(), "E44"},
+        {main.targets.lbl_TargetTitle.Caption(), "E50"}, {main.targets.lbl_Target.Caption(), "E51"},
+        {main.targets.lbl_TargetDescription.Caption(), "E52"}, {main.targets.Command6.Caption(), "E53"},
+        {main.targets.Command7.Caption(), "E53"},        {main.targets.Command8.Caption(), "E53"},
+        {main.targets.Command9.Caption(), "E53"},        {main.targets.Command10.Caption(), "E53"},
+        {main.targets.Command5.Caption(), "E29"},        {main.Command16.Caption(), "E45"},
+    };
+    for (const Expect& e : expected) EXPECT_EQ(e.actual, e.entry);
+    EXPECT_EQ(main.options.Option1.Caption(), "640 x 480") << "fixed captions stay";
+    EXPECT_EQ(main.CoolButton3.ToolTipText(), "");
+}
+
+TEST_F(MainWindow, AnEmptyCatalogueEmptiesEveryCaptionOfTheTable) {
+    DeleteFileA("VLCRLANG.DRV");
+    main.Set_Language();
+    main.Get_Language();
+    EXPECT_EQ(main.options.Check8.Caption(), "");
+    EXPECT_EQ(main.targets.Command10.Caption(), "");
+    EXPECT_EQ(program.Start().Close.caption, "");
+    EXPECT_EQ(main.CoolButton4.ToolTipText(), "");
+}
+
+TEST_F(MainWindow, AboutImageAndLanguageButtonHideTheMainWindow) {
+    main.Image1_Click();
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(program.About().Visible());
+    program.About().lbl_Chiudi_Click();
+    EXPECT_TRUE(main.Visible());
+    Click(main.options.Command2);
+    EXPECT_FALSE(main.Visible());
+    EXPECT_TRUE(program.Language().Visible());
+}
+
+TEST_F(MainWindow, HiddenViewerButtonShowsTheViewerAtTheTopLeftCorner) {
+    EXPECT_FALSE(main.memory.Command17.Visible());
+    main.Command17_Click();
+    EXPECT_TRUE(program.Viewer().Visible());
+    RECT rect{};
+    GetWindowRect(program.Viewer().hWnd(), &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+}

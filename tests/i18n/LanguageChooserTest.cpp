@@ -1,0 +1,167 @@
+// The language chooser in its two modes, with real folders and files.
+#include "app/App.h"
+#include "app/MainForm.h"
+#include "app/StartForm.h"
+#include "i18n/LanguageForm.h"
+#include "ui/SingleInstance.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace testing_support;
+
+namespace {
+
+void Click(const ui::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
+
+class LanguageChooser : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ui::SetInstanceName("Local\\VellicorChooserTest-" + std::to_string(GetCurrentProcessId()));
+        dir.Write("lang/English/vlcrEnglish.drv", ShippedDriver("English"));
+        dir.Write("lang/Italian/vlcrItalian.drv", ShippedDriver("Italian"));
+        dir.Write("lang/Italian/vlcrZulu.drv", "not the first one\r\n");
+        dir.Write("lang/Italian/Italian_2.jpg", FlagJpeg());
+        dir.Write("lang/Plain/vlcrPlain.drv", NumberedDriver());
+        dir.Write("lang/Empty/readme.txt", "no driver here");
+    }
+    // A tiny real JPEG: the shipped English flag.
+    static std::string FlagJpeg() {
+        const std::filesystem::path flag =
+            std::filesystem::path(VELLICOR_SOURCE_DIR) / "build" / "win64" / "art" / "lang" / "English" / "English_2.jpg";
+        std::ifstream in(flag, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::string Start() const { return dir.Path().string(); }
+    std::string CurrentFolder() const { return std::filesystem::current_path().string(); }
+
+    TempStartDir dir;
+    ScriptedDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(LanguageChooser, FirstRunShowsFixedEnglishAndOnlyTheEndingCancel) {
+    dir.Write("VLSTART.1ST", "");
+    app::App program;
+    program.Start().Load();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Visible());
+    EXPECT_EQ(chooser.lbl_Lingua.Caption(), "Choose your language!");
+    EXPECT_EQ(chooser.lbl_Seleziona.Caption(), "Languages");
+    EXPECT_TRUE(chooser.Command3.Visible());
+    EXPECT_FALSE(chooser.Command2.Visible());
+    EXPECT_FALSE(chooser.Command1.Enabled()) << "the lang folder itself holds no driver";
+    EXPECT_EQ(GetMenuState(GetSystemMenu(chooser.hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(LanguageChooser, FirstRunOkAppliesTheFirstDriverAndCompletesTheStart) {
+    dir.Write("VLSTART.1ST", "");
+    app::App program;
+    program.Start().Load();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Italian"));
+    EXPECT_TRUE(chooser.Command1.Enabled());
+    EXPECT_FALSE(chooser.img_Flag.GetPicture().Empty()) << "the folder's flag is shown";
+    Click(chooser.Command1);
+
+    EXPECT_EQ(dir.Read("VLCRLANG.DRV"), ShippedDriver("Italian")) << "the first driver of the folder";
+    EXPECT_FALSE(dir.Exists("VLSTART.1ST"));
+    EXPECT_FALSE(chooser.IsLoaded());
+    EXPECT_TRUE(program.Main().Visible());
+    EXPECT_EQ(program.Main().Caption(), "Vellicor Rizezuza 2.2");
+    EXPECT_EQ(program.Main().Catalogue(4), "Italiano");
+    EXPECT_EQ(program.Main().options.Check8.Caption(), program.Main().Catalogue(46));
+    EXPECT_TRUE(program.Main().options.Option6.Enabled());
+    EXPECT_EQ(CurrentFolder(), Start());
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(LanguageChooser, AFolderWithoutPicturesEnablesOkWithAnEmptyFlag) {
+    dir.Write("VLSTART.1ST", "");
+    app::App program;
+    program.Start().Load();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Plain"));
+    EXPECT_TRUE(chooser.Command1.Enabled());
+    EXPECT_TRUE(chooser.img_Flag.GetPicture().Empty());
+}
+
+TEST_F(LanguageChooser, AFolderWithoutDriverDisablesOkAndKeepsTheLastFlag) {
+    dir.Write("VLSTART.1ST", "");
+    app::App program;
+    program.Start().Load();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Italian"));
+    ASSERT_FALSE(chooser.img_Flag.GetPicture().Empty());
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Empty"));
+    EXPECT_FALSE(chooser.Command1.Enabled());
+    EXPECT_FALSE(chooser.img_Flag.GetPicture().Empty());
+}
+
+TEST_F(LanguageChooser, FirstRunCancelEndsTheProgramAndKeepsTheMarker) {
+    dir.Write("VLSTART.1ST", "");
+    app::App program;
+    program.Start().Load();
+    Click(program.Language().Command3);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
+    EXPECT_FALSE(dir.Exists("VLCRLANG.DRV"));
+}
+
+TEST_F(LanguageChooser, LaterUseTakesItsTextsFromTheCatalogueAndCancelChangesNothing) {
+    dir.Write("VLCRLANG.DRV", NumberedDriver());
+    app::App program;
+    program.Main().options.Check2.SetValue(0);
+    program.Start().Load();
+    program.Main().Command2_Click();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Visible());
+    EXPECT_EQ(chooser.lbl_Lingua.Caption(), "");
+    EXPECT_EQ(chooser.lbl_Seleziona.Caption(), "E189");
+    EXPECT_EQ(chooser.Command1.Caption(), "E190");
+    EXPECT_EQ(chooser.Command2.Caption(), "E191");
+    EXPECT_EQ(chooser.cmd_Refresh.Caption(), "E193");
+    EXPECT_TRUE(chooser.Command2.Visible());
+    EXPECT_FALSE(chooser.Command3.Visible());
+    EXPECT_EQ(CurrentFolder(), Start() + "\\lang");
+
+    Click(chooser.Command2);
+    EXPECT_FALSE(chooser.IsLoaded());
+    EXPECT_TRUE(program.Main().Visible());
+    EXPECT_EQ(dir.Read("VLCRLANG.DRV"), NumberedDriver());
+    EXPECT_EQ(CurrentFolder(), Start());
+}
+
+TEST_F(LanguageChooser, LaterUseOkChangesEveryCaptionAndReturnsToTheMainWindow) {
+    dir.Write("VLCRLANG.DRV", NumberedDriver());
+    app::App program;
+    program.Main().options.Check2.SetValue(0);
+    program.Start().Load();
+    program.Main().Command2_Click();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\English"));
+    Click(chooser.Command1);
+    EXPECT_EQ(program.Main().Catalogue(4), "English");
+    EXPECT_EQ(program.Start().Close.caption, program.Main().Catalogue(27)) << "the tray menu changes language too";
+    EXPECT_TRUE(program.Main().Visible());
+    EXPECT_EQ(CurrentFolder(), Start());
+}
+
+TEST_F(LanguageChooser, AFailedCopyReportsEntry92CriticallyAndEnds) {
+    dir.Write("VLSTART.1ST", "");
+    std::filesystem::create_directory(dir.Path() / "VLCRLANG.DRV"); // a folder in the way
+    app::App program;
+    program.Start().Load();
+    i18n::LanguageForm& chooser = program.Language();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\English"));
+    Click(chooser.Command1);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text, "(92) ") << "the catalogue is still empty on a first run";
+    EXPECT_EQ(dialogs.Messages()[0].icon, ui::MsgIcon::Critical);
+    EXPECT_TRUE(program.Ended());
+    EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
+}
