@@ -41,6 +41,9 @@ int App::Run() {
     start_->Load();
     MSG msg{};
     while (!ended_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab, arrow keys and access keys move between the controls of a form.
+        HWND form = GetAncestor(msg.hwnd, GA_ROOT);
+        if (form && IsDialogMessageA(form, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -93,6 +93,11 @@ void LanguageForm::Form_Load() {
     Command2.SetVisible(false);
 }
 
+void LanguageForm::Form_Activate() {
+    // The list of languages has the keyboard: arrows, Enter to open a folder.
+    Dir1.SetFocus();
+}
+
 void LanguageForm::Form_Unload() {
     SetFolder(StartDirectory());
     Main().Show();

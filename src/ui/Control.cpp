@@ -41,6 +41,10 @@ void Control::SetBold(bool bold) {
     if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font(bold_)), TRUE);
 }
 
+void Control::SetFocus() {
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
 void Control::Create() {
     if (hwnd_) return;
     if (container_) container_->Create();

@@ -37,6 +37,7 @@ public:
     void SetToolTipText(const std::string& text);
     const std::string& ToolTipText() const { return toolTip_; }
     void SetBold(bool bold);
+    void SetFocus();
 
     HWND hWnd() const { return hwnd_; }
     Form& OwnerForm() const { return form_; }

@@ -2,6 +2,8 @@
 
 #include "ui/WinHandles.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace ui {
@@ -57,10 +59,26 @@ std::vector<std::string> MatchingFiles(const std::string& folder, const std::str
 // --- DirList -----------------------------------------------------------------
 
 DirList::DirList(Form& form) : ListBox(form) {
-    OnDblClick = [this] {
-        const int row = ListIndex();
-        if (row >= 0 && row < static_cast<int>(targets_.size())) SetPath(targets_[static_cast<size_t>(row)]);
-    };
+    OnDblClick = [this] { OpenSelected(); };
+}
+
+void DirList::OpenSelected() {
+    const int row = ListIndex();
+    if (row >= 0 && row < static_cast<int>(targets_.size())) SetPath(targets_[static_cast<size_t>(row)]);
+}
+
+void DirList::AfterCreate() {
+    ListBox::AfterCreate();
+    SetWindowSubclass(hWnd(), &DirList::KeyProc, 2, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK DirList::KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_GETDLGCODE && wParam == VK_RETURN) return DLGC_WANTALLKEYS;
+    if (msg == WM_KEYDOWN && wParam == VK_RETURN) {
+        reinterpret_cast<DirList*>(self)->OpenSelected();
+        return 0;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 bool DirList::SetPath(const std::string& path) {

@@ -1,6 +1,6 @@
 // A directory list and a file list, as the language chooser browses with
 // them. The directory list shows the folders from the drive down to its path
-// and the subfolders of that path; a double click opens a folder.
+// and the subfolders of that path; a double click or Enter opens a folder.
 #pragma once
 
 #include "ui/Controls.h"
@@ -21,7 +21,12 @@ public:
     // The path changed (by code or by the user).
     std::function<void()> OnChange;
 
+protected:
+    void AfterCreate() override;
+
 private:
+    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    void OpenSelected();
     void Fill();
     std::string path_;
     std::vector<std::string> targets_; // the folder each row opens

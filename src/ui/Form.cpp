@@ -265,6 +265,12 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_CLOSE: Form_CloseBox(); return 0;
+    case WM_ACTIVATE: {
+        // The default gives the focus to the form; a form may then pass it on.
+        const LRESULT defaultResult = DefWindowProcA(hwnd, msg, wParam, lParam);
+        if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
+        return defaultResult;
+    }
     default: break;
     }
     return DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -72,6 +72,8 @@ protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     virtual void Form_Resize() {}
+    // The form became the active window.
+    virtual void Form_Activate() {}
     // The close box; unloads the form unless a form decides otherwise.
     virtual void Form_CloseBox() { Unload(); }
     // Messages a form handles beyond the toolkit's; true when handled.
