@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Measures the real program under Wine: start-up time, memory (resident set,
+# Wine's working set) after start and after ten captures, and CPU use over
+# 60 s while it sits in the tray with the notification window parked.
+# Usage: bench/measure-program.sh [BUILD_DIR]   (needs the test display:
+# run it through bench/measure-performance.sh, which starts one)
+build=${1:-$(dirname "$0")/../build/win64}
+source "$(dirname "$0")/../tests/e2e/lib.sh" "$build"
+
+resident_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# Start-up: from launch until the main window is on the screen.
+install_english 201100001 # main window open, automatic capture into slot #1
+set_slot 1
+started=$(date +%s.%N)
+start_program program
+wait_for 30 has_window "^Vellicor Rizezuza 2.2$" || fail "the program did not start"
+shown=$(date +%s.%N)
+printf 'start-up to main window: %.2f s\n' "$(echo "$shown - $started" | bc)"
+sleep 3
+printf 'memory after start: %d MiB\n' $(($(resident_kib "$program") / 1024))
+
+picture=$(make_picture 1920 1080)
+for i in $(seq 1 10); do
+    copy_picture "$picture"
+    wait_for 20 test "$(jpeg_count "$WORK/slot1")" -ge "$i" || fail "capture $i did not arrive"
+    copy_text "between captures $i"
+    sleep 0.3
+done
+sleep 2
+printf 'memory after ten captures: %d MiB\n' $(($(resident_kib "$program") / 1024))
+kill "$program"
+wait "$program" 2>/dev/null || true
+
+# Idle: minimized into the tray, the notification window parked below the screen.
+printf '211000001\r\n' >"$INSTALL/VLCREXT.INI"
+start_program idle
+sleep 5
+ticks_per_second=$(getconf CLK_TCK)
+# Under Wine, timers also cost the Wine server, so it is measured as well.
+server_ticks() {
+    local pid sum=0
+    for pid in $(pgrep -f 'wineserver' || true); do sum=$((sum + $(cpu_ticks "$pid"))); done
+    echo "$sum"
+}
+before=$(cpu_ticks "$idle")
+server_before=$(server_ticks)
+sleep 60
+after=$(cpu_ticks "$idle")
+server_after=$(server_ticks)
+percent() { echo "scale=4; ($2 - $1) * 100 / ($ticks_per_second * 60)" | bc; }
+printf 'idle CPU over 60 s in the tray: program %.2f %%, Wine server %.2f %% of one core\n' \
+    "$(percent "$before" "$after")" "$(percent "$server_before" "$server_after")"
