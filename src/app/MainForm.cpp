@@ -144,10 +144,7 @@ void MainForm::FinishFirstRun() {
 }
 
 void MainForm::PlaceNotificationWindow() {
-    notify::NotificationForm& notifications = App::Current().Notifications();
-    notifications.Hide();
-    notifications.Move(ui::ScreenWidthTwips() - notifications.Width(), ui::ScreenHeightTwips());
-    notifications.Show();
+    App::Current().Notifications().PlaceAtStart();
 }
 
 // --- Message catalogue -------------------------------------------------------
