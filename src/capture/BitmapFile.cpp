@@ -15,17 +15,20 @@ void Put16(std::string& out, std::uint16_t value) {
 }
 
 void Put32(std::string& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((value >> shift) & 0xFF);
+    for (int shift = 0; shift < 32; shift += 8)
+        out += static_cast<char>((value >> shift) & 0xFF);
 }
 
 } // namespace
 
 std::string EncodeBitmapFile(int width, int height, const std::uint8_t* bgrxRows) {
-    if (width <= 0 || height <= 0 || !bgrxRows) throw std::invalid_argument("no picture to write as a bitmap");
+    if (width <= 0 || height <= 0 || !bgrxRows)
+        throw std::invalid_argument("no picture to write as a bitmap");
     const std::uint64_t stride = (static_cast<std::uint64_t>(width) * 3 + 3) & ~std::uint64_t{3};
     const std::uint64_t imageSize = stride * static_cast<std::uint64_t>(height);
     const std::uint64_t fileSize = kFileHeaderSize + kInfoHeaderSize + imageSize;
-    if (fileSize > std::numeric_limits<std::int32_t>::max()) throw std::length_error("the bitmap is too large");
+    if (fileSize > std::numeric_limits<std::int32_t>::max())
+        throw std::length_error("the bitmap is too large");
 
     std::string file;
     file.reserve(static_cast<size_t>(fileSize));

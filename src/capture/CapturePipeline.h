@@ -15,7 +15,7 @@ class MainForm;
 namespace capture {
 
 class CapturePipeline {
-public:
+  public:
     explicit CapturePipeline(app::MainForm& main);
 
     // Called by the viewer once its Picture1 holds the clipboard bitmap. Any
@@ -28,7 +28,7 @@ public:
     ui::PictureBox Picture1; // the in-memory picture, hidden
     ui::Image Image2;        // hidden measuring image, not stretched
 
-private:
+  private:
     void TakeIntoMemory(const ui::Picture& picture);
     void ReportSize(int width, int height);
     // The minimum of the first selected resolution button; nothing when no

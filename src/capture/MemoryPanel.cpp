@@ -10,10 +10,11 @@ namespace capture {
 MemoryPanel::MemoryPanel(app::MainForm& main, ui::Frame& frame)
     : lbl_InMemory(main), Image3(main), lbl_LatestSaved(main), lbl_Resolution(main, "-"), lbl_Save(main),
       Command4(main, "#1"), Command11(main, "#2"), Command12(main, "#3"), Command13(main, "#4"),
-      Command14(main, "#5"), Command15(main), Command17(main, "Viewer"), main_(main),
-      saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
+      Command14(main, "#5"), Command15(main), Command17(main, "Viewer"),
+      main_(main), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
     LayOut(frame);
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).OnClick = [this, slot] { main_.saver.Save_Picture(slot); };
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).OnClick = [this, slot] { main_.saver.Save_Picture(slot); };
     Command15.OnClick = [this] { Command15_Click(); };
     Command17.OnClick = [this] { main_.Command17_Click(); };
 }
@@ -31,15 +32,18 @@ void MemoryPanel::LayOut(ui::Frame& frame) {
     lbl_Resolution.SetBold(true);
     lbl_Resolution.Move(3600, 780, 3700, 255);
     lbl_Save.Move(3600, 1320, 3700, 255);
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).Move(3600 + (slot - 1) * 720, 1620, 630, 375);
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).Move(3600 + (slot - 1) * 720, 1620, 630, 375);
     Command15.Move(3600, 2400, 1700, 420);
     Command17.Move(5400, 2400, 1200, 420);
     Command17.SetVisible(false);
 }
 
 void MemoryPanel::InMemory_SaveButtons() {
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(main_.targets.InUse(slot).Value() != 0);
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetToolTipText(main_.targets.FolderText(slot).Text());
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).SetEnabled(main_.targets.InUse(slot).Value() != 0);
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).SetToolTipText(main_.targets.FolderText(slot).Text());
 }
 
 void MemoryPanel::Command15_Click() {
@@ -48,7 +52,8 @@ void MemoryPanel::Command15_Click() {
     main_.capture.Image2.SetPicture({});
     Image3.SetPicture({});
     lbl_Resolution.SetCaption("-"); // the notification window's label keeps its text
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(false);
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).SetEnabled(false);
     // The viewer leaves the clipboard-viewer chain and joins it anew, hidden.
     clipboard::ClipViewerForm& viewer = app::App::Current().Viewer();
     viewer.Unload();

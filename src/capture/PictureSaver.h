@@ -11,7 +11,7 @@ class MainForm;
 namespace capture {
 
 class PictureSaver {
-public:
+  public:
     explicit PictureSaver(app::MainForm& main);
     // Save_Picture .. Save_Picture5: slot 1..5. Errors never leave it: a
     // failed save shows message 99 and reports entry 94.
@@ -19,7 +19,7 @@ public:
 
     static constexpr int kJpegQuality = 100;
 
-private:
+  private:
     // The whole save; throws on any failure before the file is in place or
     // while reporting it.
     void SaveInto(int slot);

@@ -15,7 +15,7 @@ namespace capture {
 inline constexpr char kWallpaperFileName[] = "v-wall.bmp";
 
 class Wallpaper {
-public:
+  public:
     explicit Wallpaper(app::MainForm& main);
     // Fills txt_WinDir with the Windows directory.
     void Get_WinDir();
@@ -31,7 +31,7 @@ public:
 
     ui::TextBox txt_WinDir; // hidden
 
-private:
+  private:
     app::MainForm& main_;
 };
 

@@ -28,13 +28,15 @@ void AppendToString(void* context, void* data, int size) {
 } // namespace
 
 std::string EncodeJpeg(const Picture& picture, int quality) {
-    if (!picture.IsBitmap() || !picture.Bits()) throw std::runtime_error("there is no picture to write as JPEG");
+    if (!picture.IsBitmap() || !picture.Bits())
+        throw std::runtime_error("there is no picture to write as JPEG");
     if (picture.Width() > kMaxJpegSide || picture.Height() > kMaxJpegSide)
         throw std::runtime_error("the picture is too large for a JPEG file");
     const std::vector<std::uint8_t> rgb = RgbPixels(picture);
     std::string jpeg;
     jpeg.reserve(rgb.size() / 2);
-    if (!stbi_write_jpg_to_func(&AppendToString, &jpeg, picture.Width(), picture.Height(), 3, rgb.data(), quality))
+    if (!stbi_write_jpg_to_func(&AppendToString, &jpeg, picture.Width(), picture.Height(), 3, rgb.data(),
+                                quality))
         throw std::runtime_error("the picture could not be encoded as JPEG");
     return jpeg;
 }

@@ -9,7 +9,8 @@ namespace {
 
 std::uint32_t Read32(const std::string& file, size_t at) {
     std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(file[at + static_cast<size_t>(i)]);
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<std::uint8_t>(file[at + static_cast<size_t>(i)]);
     return value;
 }
 
@@ -42,8 +43,12 @@ TEST(BitmapFile, RowsAreStoredBottomUpInBlueGreenRedWithZeroPadding) {
     const std::vector<std::uint8_t> pixels{0, 0, 255, 9, 0, 255, 0, 9, 255, 0, 0, 9, 255, 255, 255, 9};
     const std::string file = capture::EncodeBitmapFile(2, 2, pixels.data());
     const std::string rows = file.substr(54);
-    const std::string expected("\xFF\x00\x00" "\xFF\xFF\xFF" "\x00\x00" // bottom row first
-                               "\x00\x00\xFF" "\x00\xFF\x00" "\x00\x00",
+    const std::string expected("\xFF\x00\x00"
+                               "\xFF\xFF\xFF"
+                               "\x00\x00" // bottom row first
+                               "\x00\x00\xFF"
+                               "\x00\xFF\x00"
+                               "\x00\x00",
                                16);
     EXPECT_EQ(rows, expected);
 }

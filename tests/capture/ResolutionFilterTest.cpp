@@ -25,7 +25,8 @@ TEST(ReachesMinimum, BothSidesMustReachAndEqualityPasses) {
     EXPECT_FALSE(capture::ReachesMinimum(640, 479, vga));
     EXPECT_FALSE(capture::ReachesMinimum(480, 640, vga)) << "width is compared with width";
     EXPECT_TRUE(capture::ReachesMinimum(1, 1, {0.5, 1}));
-    EXPECT_FALSE(capture::ReachesMinimum(800, 600, {800.5, 600})) << "a fractional minimum is compared as such";
+    EXPECT_FALSE(capture::ReachesMinimum(800, 600, {800.5, 600}))
+        << "a fractional minimum is compared as such";
     EXPECT_TRUE(capture::ReachesMinimum(1, 1, {-5, -5}));
 }
 
@@ -63,7 +64,9 @@ TEST(ParseLocaleNumberText, ReadsTheRegionalNumberFormat) {
         {"5.", ".", ",", 5},
         {"800,5", ",", ".", 800.5},
         {"1.024,5", ",", ".", 1024.5},
-        {"1\xA0" "024", ",", "\xA0", 1024},
+        {"1\xA0"
+         "024",
+         ",", "\xA0", 1024},
         {"800.5", ",", ".", 8005},
         {"", ".", ",", std::nullopt},
         {"   ", ".", ",", std::nullopt},
