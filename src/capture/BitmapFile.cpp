@@ -15,8 +15,7 @@ void Put16(std::string& out, std::uint16_t value) {
 }
 
 void Put32(std::string& out, std::uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8)
-        out += static_cast<char>((value >> shift) & 0xFF);
+    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((value >> shift) & 0xFF);
 }
 
 } // namespace

@@ -32,8 +32,7 @@ void CapturePipeline::Get_Clipboard_Content() {
         const ui::Picture picture = program.Viewer().Picture1.GetPicture();
         // The viewer holds no bitmap when the clipboard's could not be taken
         // into memory: the capture ends here, silently.
-        if (!picture.IsBitmap())
-            return;
+        if (!picture.IsBitmap()) return;
         TakeIntoMemory(picture);
         ReportSize(picture.Width(), picture.Height());
         main_.AppendLog(CaughtLogText(main_.Catalogue(kCaughtLogEntry), picture.Width(), picture.Height()));
@@ -61,19 +60,15 @@ void CapturePipeline::ReportSize(int width, int height) {
 }
 
 void CapturePipeline::DoNotification() {
-    if (main_.memory.lbl_Resolution.Caption() == main_.Catalogue(kNoPictureEntry))
-        return;
+    if (main_.memory.lbl_Resolution.Caption() == main_.Catalogue(kNoPictureEntry)) return;
     const ui::Picture& picture = Picture1.GetPicture();
-    if (!picture.IsBitmap())
-        return; // nothing in memory to decide about
+    if (!picture.IsBitmap()) return; // nothing in memory to decide about
     const std::optional<std::int16_t> width = PixelCount16(picture.Width());
     const std::optional<std::int16_t> height = PixelCount16(picture.Height());
     // A side over 32767 pixels has no 16-bit size: the capture ends here.
-    if (!width || !height)
-        return;
+    if (!width || !height) return;
     const std::optional<MinimumResolution> minimum = ChosenMinimum();
-    if (!minimum || !ReachesMinimum(*width, *height, *minimum))
-        return;
+    if (!minimum || !ReachesMinimum(*width, *height, *minimum)) return;
     if (app::MainForm::IsSet(main_.options.Check3)) {
         main_.saver.Save_Picture(1); // slot #1 whether or not it is offered
         return;
@@ -86,16 +81,13 @@ std::optional<MinimumResolution> CapturePipeline::ChosenMinimum() {
     const ui::OptionButton* standard[] = {&options.Option1, &options.Option2, &options.Option3,
                                           &options.Option4, &options.Option5};
     for (int option = 1; option <= 5; ++option)
-        if (standard[option - 1]->Value())
-            return StandardMinimum(option);
-    if (!options.Option6.Value())
-        return std::nullopt;
+        if (standard[option - 1]->Value()) return StandardMinimum(option);
+    if (!options.Option6.Value()) return std::nullopt;
     // Both texts are read before either is compared; a text that is not a
     // number ends the capture.
     const std::optional<double> width = CustomMinimum(options.txt_CustomRes1.Text());
     const std::optional<double> height = CustomMinimum(options.txt_CustomRes2.Text());
-    if (!width || !height)
-        return std::nullopt;
+    if (!width || !height) return std::nullopt;
     return MinimumResolution{*width, *height};
 }
 

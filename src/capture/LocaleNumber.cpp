@@ -10,8 +10,7 @@ namespace {
 // A regional setting; the fallback when the system cannot give it.
 std::string LocaleText(LCTYPE what, const char* fallback) {
     char buffer[16] = {};
-    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, what, buffer, sizeof buffer) == 0)
-        return fallback;
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, what, buffer, sizeof buffer) == 0) return fallback;
     return buffer;
 }
 

@@ -32,16 +32,14 @@ void MemoryPanel::LayOut(ui::Frame& frame) {
     lbl_Resolution.SetBold(true);
     lbl_Resolution.Move(3600, 780, 3700, 255);
     lbl_Save.Move(3600, 1320, 3700, 255);
-    for (int slot = 1; slot <= 5; ++slot)
-        SaveButton(slot).Move(3600 + (slot - 1) * 720, 1620, 630, 375);
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).Move(3600 + (slot - 1) * 720, 1620, 630, 375);
     Command15.Move(3600, 2400, 1700, 420);
     Command17.Move(5400, 2400, 1200, 420);
     Command17.SetVisible(false);
 }
 
 void MemoryPanel::InMemory_SaveButtons() {
-    for (int slot = 1; slot <= 5; ++slot)
-        SaveButton(slot).SetEnabled(main_.targets.InUse(slot).Value() != 0);
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(main_.targets.InUse(slot).Value() != 0);
     for (int slot = 1; slot <= 5; ++slot)
         SaveButton(slot).SetToolTipText(main_.targets.FolderText(slot).Text());
 }
@@ -52,8 +50,7 @@ void MemoryPanel::Command15_Click() {
     main_.capture.Image2.SetPicture({});
     Image3.SetPicture({});
     lbl_Resolution.SetCaption("-"); // the notification window's label keeps its text
-    for (int slot = 1; slot <= 5; ++slot)
-        SaveButton(slot).SetEnabled(false);
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(false);
     // The viewer leaves the clipboard-viewer chain and joins it anew, hidden.
     clipboard::ClipViewerForm& viewer = app::App::Current().Viewer();
     viewer.Unload();

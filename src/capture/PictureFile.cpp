@@ -21,8 +21,7 @@ bool PathTaken(const std::string& path) {
 void WriteWholeFile(const std::string& path, std::string_view content) {
     ui::UniqueHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE)
-        throw Failure("cannot open", path);
+    if (file.get() == INVALID_HANDLE_VALUE) throw Failure("cannot open", path);
     constexpr size_t kChunk = 1 << 24;
     for (size_t at = 0; at < content.size();) {
         const DWORD wanted = static_cast<DWORD>(std::min(kChunk, content.size() - at));
@@ -31,8 +30,7 @@ void WriteWholeFile(const std::string& path, std::string_view content) {
             throw Failure("cannot write", path);
         at += written;
     }
-    if (!FlushFileBuffers(file.get()))
-        throw Failure("cannot flush", path);
+    if (!FlushFileBuffers(file.get())) throw Failure("cannot flush", path);
 }
 
 // Renames without replacing: a name taken between the check and the rename
@@ -41,8 +39,7 @@ std::string MoveToFreeName(const std::string& temp, const std::string& base) {
     constexpr int kTries = 100;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const std::string target = NextFreePictureName(base, PathTaken);
-        if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
-            return target;
+        if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return target;
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
             throw Failure("cannot create", target);

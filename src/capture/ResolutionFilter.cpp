@@ -16,10 +16,8 @@ bool IsBlank(char c) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
 }
 
@@ -29,8 +27,7 @@ bool ToPlainNumber(std::string_view text, std::string_view decimal, std::string_
                    std::string& plain) {
     size_t at = 0;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        if (text[at] == '-')
-            plain += '-';
+        if (text[at] == '-') plain += '-';
         ++at;
     }
     bool digits = false;
@@ -49,18 +46,14 @@ bool ToPlainNumber(std::string_view text, std::string_view decimal, std::string_
             break;
         }
     }
-    if (!digits)
-        return false;
+    if (!digits) return false;
     if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
         plain += 'e';
         ++at;
-        if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-            plain += text[at++];
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) plain += text[at++];
         const size_t exponentStart = at;
-        while (at < text.size() && IsDigit(text[at]))
-            plain += text[at++];
-        if (at == exponentStart)
-            return false;
+        while (at < text.size() && IsDigit(text[at])) plain += text[at++];
+        if (at == exponentStart) return false;
     }
     return at == text.size();
 }
@@ -69,24 +62,17 @@ bool ToPlainNumber(std::string_view text, std::string_view decimal, std::string_
 
 std::optional<MinimumResolution> StandardMinimum(int option) {
     switch (option) {
-    case 1:
-        return MinimumResolution{640, 480};
-    case 2:
-        return MinimumResolution{800, 600};
-    case 3:
-        return MinimumResolution{1024, 768};
-    case 4:
-        return MinimumResolution{1280, 1024};
-    case 5:
-        return MinimumResolution{1600, 1200};
-    default:
-        return std::nullopt;
+    case 1: return MinimumResolution{640, 480};
+    case 2: return MinimumResolution{800, 600};
+    case 3: return MinimumResolution{1024, 768};
+    case 4: return MinimumResolution{1280, 1024};
+    case 5: return MinimumResolution{1600, 1200};
+    default: return std::nullopt;
     }
 }
 
 std::optional<std::int16_t> PixelCount16(double pixels) {
-    if (!std::isfinite(pixels))
-        return std::nullopt;
+    if (!std::isfinite(pixels)) return std::nullopt;
     const double rounded = std::nearbyint(pixels);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max())
@@ -100,13 +86,10 @@ bool ReachesMinimum(int width, int height, const MinimumResolution& minimum) {
 
 std::optional<double> ParseLocaleNumberText(std::string_view text, std::string_view decimal,
                                             std::string_view thousands) {
-    if (decimal.empty())
-        decimal = ".";
-    if (thousands == decimal)
-        thousands = {};
+    if (decimal.empty()) decimal = ".";
+    if (thousands == decimal) thousands = {};
     std::string plain;
-    if (!ToPlainNumber(Trimmed(text), decimal, thousands, plain))
-        return std::nullopt;
+    if (!ToPlainNumber(Trimmed(text), decimal, thousands, plain)) return std::nullopt;
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))

@@ -12,12 +12,10 @@ void EmptySystemClipboard() {
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         ui::ClipboardSession clipboard;
         if (clipboard.IsOpen()) {
-            if (!EmptyClipboard())
-                throw std::runtime_error("the clipboard could not be emptied");
+            if (!EmptyClipboard()) throw std::runtime_error("the clipboard could not be emptied");
             return;
         }
-        if (attempt < kAttempts)
-            Sleep(kPauseMs);
+        if (attempt < kAttempts) Sleep(kPauseMs);
     }
     throw std::runtime_error("the clipboard could not be opened");
 }

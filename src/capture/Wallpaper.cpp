@@ -14,12 +14,10 @@ constexpr int kWallpaperSetEntry = 101;
 
 std::string WindowsDirectory() {
     const UINT needed = GetWindowsDirectoryA(nullptr, 0);
-    if (needed == 0)
-        return {};
+    if (needed == 0) return {};
     std::string path(needed, '\0');
     const UINT length = GetWindowsDirectoryA(path.data(), needed);
-    if (length == 0 || length >= needed)
-        return {};
+    if (length == 0 || length >= needed) return {};
     path.resize(length);
     return path;
 }
@@ -43,13 +41,10 @@ bool Wallpaper::Save_Wallpaper() {
     try {
         // On a first run the start-up does not look the directory up; without
         // it the wallpaper would land at the root of the current drive.
-        if (txt_WinDir.Text().empty())
-            Get_WinDir();
-        if (txt_WinDir.Text().empty())
-            throw std::runtime_error("the Windows directory is unknown");
+        if (txt_WinDir.Text().empty()) Get_WinDir();
+        if (txt_WinDir.Text().empty()) throw std::runtime_error("the Windows directory is unknown");
         const ui::Picture& picture = main_.capture.Picture1.GetPicture();
-        if (!picture.IsBitmap())
-            throw std::runtime_error("there is no picture in memory");
+        if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
         ui::WriteFileAtomically(WallpaperPath(),
                                 EncodeBitmapFile(picture.Width(), picture.Height(), picture.Bits()));
         return true;

@@ -163,8 +163,7 @@ TEST_F(Pipeline, LogLineOnlyWhileTheLogIsOn) {
 TEST_F(Pipeline, AutomaticCaptureSavesIntoSlotOneEvenWhenItIsNotOffered) {
     main.targets.InUse(1).SetValue(0);
     EXPECT_TRUE(CaughtAndSaved(640, 480));
-    for (int slot = 2; slot <= 5; ++slot)
-        EXPECT_TRUE(SavedIn(slot).empty());
+    for (int slot = 2; slot <= 5; ++slot) EXPECT_TRUE(SavedIn(slot).empty());
 }
 
 TEST_F(Pipeline, WithoutAutomaticCaptureNothingIsSaved) {

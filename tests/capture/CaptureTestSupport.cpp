@@ -58,14 +58,12 @@ void PutBitmapOnClipboard(const ui::Picture& picture) {
     ui::ClipboardSession clipboard;
     ASSERT_TRUE(clipboard.IsOpen());
     EmptyClipboard();
-    if (SetClipboardData(CF_BITMAP, bitmap.get()))
-        (void)bitmap.release();
+    if (SetClipboardData(CF_BITMAP, bitmap.get())) (void)bitmap.release();
 }
 
 ui::Picture BitmapFromClipboard() {
     ui::ClipboardSession clipboard;
-    if (!clipboard.IsOpen())
-        return {};
+    if (!clipboard.IsOpen()) return {};
     return ui::Picture::FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
 }
 
@@ -78,8 +76,7 @@ void PutTextOnClipboard(const std::string& text) {
         ui::GlobalLockGuard<char> lock(memory.get());
         memcpy(lock.get(), text.c_str(), text.size() + 1);
     }
-    if (SetClipboardData(CF_TEXT, memory.get()))
-        (void)memory.release();
+    if (SetClipboardData(CF_TEXT, memory.get())) (void)memory.release();
 }
 
 bool ClipboardIsEmpty() {
@@ -90,8 +87,7 @@ DecodedPicture DecodeFile(const std::filesystem::path& path) {
     int width = 0, height = 0, channels = 0;
     std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
         stbi_load(path.string().c_str(), &width, &height, &channels, 3), &stbi_image_free);
-    if (!pixels)
-        return {};
+    if (!pixels) return {};
     DecodedPicture decoded{width, height, {}};
     decoded.rgb.assign(pixels.get(),
                        pixels.get() + static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
@@ -101,8 +97,7 @@ DecodedPicture DecodeFile(const std::filesystem::path& path) {
 PixelError Compare(const ui::Picture& picture, const DecodedPicture& decoded) {
     PixelError error;
     const size_t count = static_cast<size_t>(picture.Width()) * static_cast<size_t>(picture.Height());
-    if (decoded.rgb.size() != count * 3 || count == 0)
-        return {255, 255};
+    if (decoded.rgb.size() != count * 3 || count == 0) return {255, 255};
     double sum = 0;
     const std::uint8_t* bgrx = picture.Bits();
     for (size_t i = 0; i < count; ++i, bgrx += 4) {
@@ -129,13 +124,11 @@ JpegHeader ReadJpegHeader(const std::filesystem::path& path) {
         const size_t body = at + 4, end = at + 2 + length;
         if (marker == 0xDB) {
             for (size_t table = body; table + 65 <= end; table += 65)
-                for (size_t i = 1; i <= 64; ++i)
-                    header.quantisationSteps.push_back(byte(table + i));
+                for (size_t i = 1; i <= 64; ++i) header.quantisationSteps.push_back(byte(table + i));
         } else if (marker == 0xC0) {
             header.baseline = true;
             const int components = byte(body + 5);
-            for (int c = 0; c < components; ++c)
-                header.samplingFactors.push_back(byte(body + 6 + 3 * c + 1));
+            for (int c = 0; c < components; ++c) header.samplingFactors.push_back(byte(body + 6 + 3 * c + 1));
         } else if (marker == 0xDA) {
             break; // the coded data follows
         }
@@ -172,11 +165,9 @@ std::string UnixPath(const std::filesystem::path& folder) {
     using Converter = char*(CDECL*)(const WCHAR*);
     auto convert = reinterpret_cast<Converter>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!convert)
-        return {};
+    if (!convert) return {};
     char* unix = convert(folder.wstring().c_str());
-    if (!unix)
-        return {};
+    if (!unix) return {};
     std::string path(unix);
     HeapFree(GetProcessHeap(), 0, unix);
     return path;
@@ -193,8 +184,7 @@ bool FolderTakesNewFiles(const std::filesystem::path& folder) {
 // awaited by looking at the folder.
 bool RunChattr(const std::filesystem::path& folder, const char* change, bool wantWritable) {
     const std::string unixPath = UnixPath(folder);
-    if (unixPath.empty() || GetFileAttributesA(kChattr) == INVALID_FILE_ATTRIBUTES)
-        return false;
+    if (unixPath.empty() || GetFileAttributesA(kChattr) == INVALID_FILE_ATTRIBUTES) return false;
     std::string command = std::string("chattr ") + change + " \"" + unixPath + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -235,8 +225,7 @@ void CaptureTest::SetUp() {
     ui::TextBox& counter = program.Notifications().txt_Timer2;
     counter.OnChange = [this, &counter, closeSequence = counter.OnChange] {
         counterTexts.push_back(counter.Text());
-        if (closeSequence)
-            closeSequence();
+        if (closeSequence) closeSequence();
     };
 }
 

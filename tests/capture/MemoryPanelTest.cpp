@@ -39,8 +39,7 @@ class MemoryPanel : public CaptureTest {
 
 TEST_F(MemoryPanel, OpeningItEnablesTheOfferedSlotsAndShowsEveryFolder) {
     const int inUse[] = {1, 0, 2, 0, 0};
-    for (int slot = 1; slot <= 5; ++slot)
-        main.targets.InUse(slot).SetValue(inUse[slot - 1]);
+    for (int slot = 1; slot <= 5; ++slot) main.targets.InUse(slot).SetValue(inUse[slot - 1]);
     main.targets.FolderText(4).SetText("C:\\not offered");
     OpenPanel();
     EXPECT_TRUE(main.Frame_Memory.Visible());
@@ -69,8 +68,7 @@ TEST_F(MemoryPanel, SlotChangesReachTheButtonsOnlyWhenThePanelOpensAgain) {
 
 TEST_F(MemoryPanel, EachSaveButtonSavesTheSamePictureIntoItsSlot) {
     OpenPanel();
-    for (int slot = 1; slot <= 5; ++slot)
-        Click(panel.SaveButton(slot));
+    for (int slot = 1; slot <= 5; ++slot) Click(panel.SaveButton(slot));
     for (int slot = 1; slot <= 5; ++slot) {
         ASSERT_EQ(SavedIn(slot), std::vector<std::string>{"20261271659.jpg"}) << "slot " << slot;
         EXPECT_EQ(DecodeFile(SlotFolder(slot) / "20261271659.jpg").width, 640);
@@ -91,8 +89,7 @@ TEST_F(MemoryPanel, ClearEmptiesClipboardPictureAndLabelDisablesButtonsAndRestar
     EXPECT_TRUE(panel.Image3.GetPicture().Empty());
     EXPECT_EQ(panel.lbl_Resolution.Caption(), "-");
     EXPECT_EQ(program.Notifications().lbl_Resolution.Caption(), "640 x 480 px") << "not changed by Clear";
-    for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_FALSE(ButtonEnabled(slot)) << "slot " << slot;
+    for (int slot = 1; slot <= 5; ++slot) EXPECT_FALSE(ButtonEnabled(slot)) << "slot " << slot;
     EXPECT_TRUE(program.Viewer().IsLoaded());
     EXPECT_FALSE(program.Viewer().Visible());
     EXPECT_NE(program.Viewer().hWnd(), viewerBefore) << "a new viewer window joined";
@@ -104,8 +101,7 @@ TEST_F(MemoryPanel, NewCaptureAfterClearFillsPreviewAndLabelButLeavesTheButtonsD
     Capture(TestPicture(800, 600));
     EXPECT_EQ(panel.Image3.GetPicture().Width(), 800);
     EXPECT_EQ(panel.lbl_Resolution.Caption(), "800 x 600 px");
-    for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_FALSE(ButtonEnabled(slot));
+    for (int slot = 1; slot <= 5; ++slot) EXPECT_FALSE(ButtonEnabled(slot));
 }
 
 TEST_F(MemoryPanel, SavingAfterClearFromTheReopenedPanelFailsWithMessage99) {

@@ -17,8 +17,7 @@ TEST(AutomaticPictureName, JoinsDateAndTimeWithoutLeadingZeros) {
         {{2026, 12, 31, 23, 59, 59}, "20261231235959"},
         {{2026, 1, 1, 0, 0, 0}, "202611000"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(capture::AutomaticPictureName(c.when), c.name);
+    for (const Case& c : cases) EXPECT_EQ(capture::AutomaticPictureName(c.when), c.name);
 }
 
 TEST(AutomaticPictureName, DifferentMomentsCanShareAName) {
@@ -76,8 +75,7 @@ TEST(TypedNameProblem, AcceptsPlainNamesAndRefusesPathsForbiddenCharactersDevice
         {std::string(241, 'x'), NameProblem::TooLong},
         {std::string(5000, 'x'), NameProblem::TooLong},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(capture::TypedNameProblem(c.name), c.problem) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(capture::TypedNameProblem(c.name), c.problem) << c.name;
 }
 
 TEST(SizeTexts, LabelIsWidthByHeightPxAndLogAddsColonSize) {

@@ -127,8 +127,7 @@ TEST_F(Saving, SuccessfulSaveEmptiesTheClipboardOnlyWithCheck5) {
 }
 
 TEST_F(Saving, SaveLeavesThePictureInMemoryForAnotherSlot) {
-    for (int slot = 1; slot <= 5; ++slot)
-        main.saver.Save_Picture(slot);
+    for (int slot = 1; slot <= 5; ++slot) main.saver.Save_Picture(slot);
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(SavedIn(slot), std::vector<std::string>{"20261271659.jpg"});
     EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "640 x 480 px");
@@ -146,8 +145,7 @@ TEST_F(Saving, MissingFolderFailsWithMessage99AndWritesNothing) {
 }
 
 TEST_F(Saving, FolderThatRefusesNewFilesFailsAndLeavesNoTemporaryFile) {
-    if (!MakeFolderReadOnly(SlotFolder(3)))
-        GTEST_SKIP() << "folders cannot be made read-only here";
+    if (!MakeFolderReadOnly(SlotFolder(3))) GTEST_SKIP() << "folders cannot be made read-only here";
     main.saver.Save_Picture(3);
     MakeFolderWritable(SlotFolder(3));
     ExpectFailureReported();

@@ -106,8 +106,7 @@ TEST_F(Wallpaper, FileThatCannotBeWrittenIsNeitherInstalledNorReportedAsSet) {
 
 TEST_F(Wallpaper, OlderFileInAFolderThatRefusesWritesIsNotInstalledAgain) {
     dir.Write("windows/v-wall.bmp", "the older wallpaper");
-    if (!MakeFolderReadOnly(winDir))
-        GTEST_SKIP() << "folders cannot be made read-only here";
+    if (!MakeFolderReadOnly(winDir)) GTEST_SKIP() << "folders cannot be made read-only here";
     main.saver.Save_Picture(1);
     MakeFolderWritable(winDir);
     EXPECT_EQ(dialogs.Messages().size(), 1u);
