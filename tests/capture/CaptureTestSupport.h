@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "ui/Picture.h"
 
+#include "TestPictures.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -17,11 +18,6 @@
 #include <vector>
 
 namespace capture_testing {
-
-// A photo-like picture: smooth gradients with a little grain, the same for
-// the same size and seed.
-std::vector<std::uint32_t> TestPixels(int width, int height, unsigned seed = 1);
-ui::Picture TestPicture(int width, int height, unsigned seed = 1);
 
 // A real GDI bitmap put on the system clipboard as CF_BITMAP, and read back
 // the way the viewer reads it.
