@@ -10,6 +10,13 @@ using namespace capture_testing;
 
 namespace {
 
+// The decimal separator of the regional settings, which the custom minimum is read with.
+std::string DecimalSeparator() {
+    char separator[8] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator);
+    return separator;
+}
+
 class Pipeline : public CaptureTest {
   protected:
     // True when the picture was saved into slot #1 by the automatic capture.
@@ -93,7 +100,7 @@ TEST_F(Pipeline, CustomMinimumComparesTheTypedNumbers) {
     EXPECT_FALSE(CaughtAndSaved(999, 1));
     UseCustomMinimum("-5", "-5");
     EXPECT_TRUE(CaughtAndSaved(1, 1)) << "a negative minimum lets every picture through";
-    UseCustomMinimum(" 639.5 ", "1");
+    UseCustomMinimum(" 639" + DecimalSeparator() + "5 ", "1");
     EXPECT_FALSE(CaughtAndSaved(639, 1)) << "a fractional minimum is compared as such";
     EXPECT_TRUE(CaughtAndSaved(640, 1));
 }
