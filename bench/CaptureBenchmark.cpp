@@ -60,7 +60,7 @@ bool ChangeClipboard(ui::UniqueGlobal dib) {
 }
 
 class Bench {
-public:
+  public:
     Bench() : main_(program_.Main()) {
         dir_.Write("VLCRLANG.DRV", testing_support::ShippedDriver());
         main_.Set_Language();
@@ -81,8 +81,8 @@ public:
         ui::UniqueGlobal dib = capture_testing::PackedDib(picture);
         const Clock::time_point changed = Clock::now();
         if (!ChangeClipboard(std::move(dib))) return -1;
-        if (viewerCaptures_ != false &&
-            testing_support::PumpUntil([&] { return FolderHasFile(slot_); }, viewerCaptures_ == true ? 30000 : 3000)) {
+        if (viewerCaptures_ != false && testing_support::PumpUntil([&] { return FolderHasFile(slot_); },
+                                                                   viewerCaptures_ == true ? 30000 : 3000)) {
             viewerCaptures_ = true;
             return MillisecondsSince(changed);
         }
@@ -95,7 +95,7 @@ public:
 
     bool ViewerCaptures() const { return viewerCaptures_ == true; }
 
-private:
+  private:
     static ui::Picture BitmapFromClipboard() {
         ui::ClipboardSession clipboard;
         if (!clipboard.IsOpen()) return {};

@@ -171,11 +171,11 @@ bool RunChattr(const std::filesystem::path& folder, const char* change, bool wan
 
 } // namespace
 
-bool MakeFolderReadOnly(const std::filesystem::path& folder) {
-    return RunChattr(folder, "+i", false);
-}
-void MakeFolderWritable(const std::filesystem::path& folder) {
-    RunChattr(folder, "-i", true);
+ReadOnlyFolder::ReadOnlyFolder(std::filesystem::path folder)
+    : folder_(std::move(folder)), locked_(RunChattr(folder_, "+i", false)) {}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    if (locked_) RunChattr(folder_, "-i", true);
 }
 
 // --- The program -------------------------------------------------------------

@@ -54,10 +54,21 @@ std::vector<std::string> FilesIn(const std::filesystem::path& folder);
 // Every file under a folder, with its path relative to it.
 std::vector<std::string> AllFilesUnder(const std::filesystem::path& folder);
 
-// Makes a folder refuse new files (the immutable attribute, set through the
-// system's chattr); false where that cannot be done.
-bool MakeFolderReadOnly(const std::filesystem::path& folder);
-void MakeFolderWritable(const std::filesystem::path& folder);
+// A folder that refuses new files while the object lives (the immutable
+// attribute, set through the system's chattr). Locked() is false where that
+// cannot be done.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(std::filesystem::path folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool Locked() const { return locked_; }
+
+  private:
+    std::filesystem::path folder_;
+    bool locked_;
+};
 
 // A program in a fresh start directory with the English catalogue, the log
 // on, automatic capture into slot #1 from 640 x 480 on, and the folders

@@ -145,9 +145,11 @@ TEST_F(Saving, MissingFolderFailsWithMessage99AndWritesNothing) {
 }
 
 TEST_F(Saving, FolderThatRefusesNewFilesFailsAndLeavesNoTemporaryFile) {
-    if (!MakeFolderReadOnly(SlotFolder(3))) GTEST_SKIP() << "folders cannot be made read-only here";
-    main.saver.Save_Picture(3);
-    MakeFolderWritable(SlotFolder(3));
+    {
+        const ReadOnlyFolder readOnly(SlotFolder(3));
+        if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
+        main.saver.Save_Picture(3);
+    }
     ExpectFailureReported();
     EXPECT_TRUE(SavedIn(3).empty());
 }

@@ -51,7 +51,8 @@ ui::UniqueGlobal PackedDib(const ui::Picture& picture) {
 }
 
 std::string PortablePixmap(const ui::Picture& picture) {
-    std::string file = "P6\n" + std::to_string(picture.Width()) + " " + std::to_string(picture.Height()) + "\n255\n";
+    std::string file =
+        "P6\n" + std::to_string(picture.Width()) + " " + std::to_string(picture.Height()) + "\n255\n";
     const size_t count = static_cast<size_t>(picture.Width()) * static_cast<size_t>(picture.Height());
     const size_t header = file.size();
     file.resize(header + count * 3);

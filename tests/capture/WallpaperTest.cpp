@@ -106,9 +106,11 @@ TEST_F(Wallpaper, FileThatCannotBeWrittenIsNeitherInstalledNorReportedAsSet) {
 
 TEST_F(Wallpaper, OlderFileInAFolderThatRefusesWritesIsNotInstalledAgain) {
     dir.Write("windows/v-wall.bmp", "the older wallpaper");
-    if (!MakeFolderReadOnly(winDir)) GTEST_SKIP() << "folders cannot be made read-only here";
-    main.saver.Save_Picture(1);
-    MakeFolderWritable(winDir);
+    {
+        const ReadOnlyFolder readOnly(winDir);
+        if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
+        main.saver.Save_Picture(1);
+    }
     EXPECT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dir.Read("windows/v-wall.bmp"), "the older wallpaper") << "the old file stays whole";
     EXPECT_EQ(FilesIn(winDir), std::vector<std::string>{"v-wall.bmp"});
