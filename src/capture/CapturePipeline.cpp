@@ -1,8 +1,23 @@
 #include "capture/CapturePipeline.h"
 
+#include "app/App.h"
 #include "app/MainForm.h"
+#include "capture/LocaleNumber.h"
+#include "capture/PictureNames.h"
+#include "clipboard/ClipViewerForm.h"
+#include "notify/NotificationForm.h"
+
+#include <exception>
 
 namespace capture {
+namespace {
+
+constexpr int kPreviewWidth = 3255;
+constexpr int kPreviewHeight = 2535;
+constexpr int kCaughtLogEntry = 54;
+constexpr int kNoPictureEntry = 96;
+
+} // namespace
 
 CapturePipeline::CapturePipeline(app::MainForm& main) : Picture1(main), Image2(main), main_(main) {
     Picture1.SetVisible(false);
@@ -10,7 +25,70 @@ CapturePipeline::CapturePipeline(app::MainForm& main) : Picture1(main), Image2(m
     Image2.SetVisible(false);
 }
 
-void CapturePipeline::Get_Clipboard_Content() {}
-void CapturePipeline::DoNotification() {}
+void CapturePipeline::Get_Clipboard_Content() {
+    try {
+        app::App& program = app::App::Current();
+        program.Notifications().PrepareForCapture();
+        const ui::Picture picture = program.Viewer().Picture1.GetPicture();
+        // The viewer holds no bitmap when the clipboard's could not be taken
+        // into memory: the capture ends here, silently.
+        if (!picture.IsBitmap()) return;
+        TakeIntoMemory(picture);
+        ReportSize(picture.Width(), picture.Height());
+        main_.AppendLog(CaughtLogText(main_.Catalogue(kCaughtLogEntry), picture.Width(), picture.Height()));
+        ui::Image& preview = main_.memory.Image3;
+        preview.SetStretch(true);
+        preview.Move(preview.Left(), preview.Top(), kPreviewWidth, kPreviewHeight);
+        preview.SetVisible(true);
+        DoNotification();
+    } catch (const std::exception& e) {
+        // A capture that fails ends without a message, a status or a log line.
+        OutputDebugStringA(("The capture ended: " + std::string(e.what()) + "\n").c_str());
+    }
+}
+
+void CapturePipeline::TakeIntoMemory(const ui::Picture& picture) {
+    Picture1.SetPicture(picture);
+    main_.memory.Image3.SetPicture(picture);
+    Image2.SetPicture(picture);
+}
+
+void CapturePipeline::ReportSize(int width, int height) {
+    const std::string size = SizeText(width, height);
+    main_.memory.lbl_Resolution.SetCaption(size);
+    app::App::Current().Notifications().lbl_Resolution.SetCaption(size);
+}
+
+void CapturePipeline::DoNotification() {
+    if (main_.memory.lbl_Resolution.Caption() == main_.Catalogue(kNoPictureEntry)) return;
+    const ui::Picture& picture = Picture1.GetPicture();
+    if (!picture.IsBitmap()) return; // nothing in memory to decide about
+    const std::optional<std::int16_t> width = PixelCount16(picture.Width());
+    const std::optional<std::int16_t> height = PixelCount16(picture.Height());
+    // A side over 32767 pixels has no 16-bit size: the capture ends here.
+    if (!width || !height) return;
+    const std::optional<MinimumResolution> minimum = ChosenMinimum();
+    if (!minimum || !ReachesMinimum(*width, *height, *minimum)) return;
+    if (app::MainForm::IsSet(main_.options.Check3)) {
+        main_.saver.Save_Picture(1); // slot #1 whether or not it is offered
+        return;
+    }
+    app::App::Current().Notifications().ShowNotification();
+}
+
+std::optional<MinimumResolution> CapturePipeline::ChosenMinimum() {
+    app::OptionsPanel& options = main_.options;
+    const ui::OptionButton* standard[] = {&options.Option1, &options.Option2, &options.Option3,
+                                          &options.Option4, &options.Option5};
+    for (int option = 1; option <= 5; ++option)
+        if (standard[option - 1]->Value()) return StandardMinimum(option);
+    if (!options.Option6.Value()) return std::nullopt;
+    // Both texts are read before either is compared; a text that is not a
+    // number ends the capture.
+    const std::optional<double> width = CustomMinimum(options.txt_CustomRes1.Text());
+    const std::optional<double> height = CustomMinimum(options.txt_CustomRes2.Text());
+    if (!width || !height) return std::nullopt;
+    return MinimumResolution{*width, *height};
+}
 
 } // namespace capture

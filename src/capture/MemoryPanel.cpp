@@ -1,15 +1,20 @@
 #include "capture/MemoryPanel.h"
 
+#include "app/App.h"
 #include "app/MainForm.h"
+#include "capture/SystemClipboard.h"
+#include "clipboard/ClipViewerForm.h"
 
 namespace capture {
 
 MemoryPanel::MemoryPanel(app::MainForm& main, ui::Frame& frame)
     : lbl_InMemory(main), Image3(main), lbl_LatestSaved(main), lbl_Resolution(main, "-"), lbl_Save(main),
       Command4(main, "#1"), Command11(main, "#2"), Command12(main, "#3"), Command13(main, "#4"),
-      Command14(main, "#5"), Command15(main), Command17(main, "Viewer"), main_(main),
-      saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
+      Command14(main, "#5"), Command15(main), Command17(main, "Viewer"),
+      main_(main), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
     LayOut(frame);
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).OnClick = [this, slot] { main_.saver.Save_Picture(slot); };
     Command15.OnClick = [this] { Command15_Click(); };
     Command17.OnClick = [this] { main_.Command17_Click(); };
 }
@@ -33,7 +38,23 @@ void MemoryPanel::LayOut(ui::Frame& frame) {
     Command17.SetVisible(false);
 }
 
-void MemoryPanel::InMemory_SaveButtons() {}
-void MemoryPanel::Command15_Click() {}
+void MemoryPanel::InMemory_SaveButtons() {
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(main_.targets.InUse(slot).Value() != 0);
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).SetToolTipText(main_.targets.FolderText(slot).Text());
+}
+
+void MemoryPanel::Command15_Click() {
+    EmptySystemClipboard();
+    main_.capture.Picture1.SetPicture({});
+    main_.capture.Image2.SetPicture({});
+    Image3.SetPicture({});
+    lbl_Resolution.SetCaption("-"); // the notification window's label keeps its text
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(false);
+    // The viewer leaves the clipboard-viewer chain and joins it anew, hidden.
+    clipboard::ClipViewerForm& viewer = app::App::Current().Viewer();
+    viewer.Unload();
+    viewer.Load();
+}
 
 } // namespace capture

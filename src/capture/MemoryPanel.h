@@ -14,7 +14,7 @@ class MainForm;
 namespace capture {
 
 class MemoryPanel {
-public:
+  public:
     MemoryPanel(app::MainForm& main, ui::Frame& frame);
 
     // Enables the save buttons of the offered slots; tool tips = folders.
@@ -33,7 +33,7 @@ public:
     ui::CommandButton Command15; // clear
     ui::CommandButton Command17; // shows the viewer; never visible
 
-private:
+  private:
     void LayOut(ui::Frame& frame);
     app::MainForm& main_;
     std::array<ui::CommandButton*, 5> saveButtons_;

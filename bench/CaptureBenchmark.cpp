@@ -1,0 +1,154 @@
+// How long a capture takes: from the clipboard change to the finished JPEG
+// in the slot's folder, and the JPEG encoding alone, for a full-HD and a
+// 12-megapixel picture. Each picture is also written as a PPM file so that
+// run-capture-benchmark.sh can time cjpeg on the very same pixels.
+//
+//   CaptureBenchmark.exe OUTPUT_FOLDER [REPETITIONS]
+//
+// Prints one "RESULT" line per picture size (medians in milliseconds).
+#include "app/App.h"
+#include "app/MainForm.h"
+#include "clipboard/ClipViewerForm.h"
+#include "ui/AppTitle.h"
+#include "ui/JpegWriter.h"
+#include "ui/SingleInstance.h"
+
+#include "TestPictures.h"
+#include "TestSupport.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+bool FolderHasFile(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::directory_iterator(folder, error) != std::filesystem::directory_iterator();
+}
+
+void EmptyFolder(const std::filesystem::path& folder) {
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+}
+
+// The clipboard change: another program offers the picture as CF_DIB.
+bool ChangeClipboard(ui::UniqueGlobal dib) {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen() || !EmptyClipboard()) return false;
+    if (!SetClipboardData(CF_DIB, dib.get())) return false;
+    (void)dib.release(); // the clipboard owns it now
+    return true;
+}
+
+class Bench {
+  public:
+    Bench() : main_(program_.Main()) {
+        dir_.Write("VLCRLANG.DRV", testing_support::ShippedDriver());
+        main_.Set_Language();
+        main_.options.Option1.SetValue(true);
+        main_.options.Check3.SetValue(1); // automatic capture into slot #1
+        main_.options.Check8.SetValue(1);
+        main_.targets.FolderText(1).SetText(slot_.string());
+        EmptyFolder(slot_);
+        // Once the viewer watches the clipboard, it starts the capture itself.
+        program_.Viewer().Load();
+    }
+
+    // From the clipboard change to the JPEG in the folder. Until the viewer
+    // starts captures by itself, its part (reading the clipboard bitmap into
+    // its Picture1) is done here and the time runs from Get_Clipboard_Content.
+    double TimeOneCapture(const ui::Picture& picture) {
+        EmptyFolder(slot_);
+        ui::UniqueGlobal dib = capture_testing::PackedDib(picture);
+        const Clock::time_point changed = Clock::now();
+        if (!ChangeClipboard(std::move(dib))) return -1;
+        if (viewerCaptures_ != false && testing_support::PumpUntil([&] { return FolderHasFile(slot_); },
+                                                                   viewerCaptures_ == true ? 30000 : 3000)) {
+            viewerCaptures_ = true;
+            return MillisecondsSince(changed);
+        }
+        viewerCaptures_ = false;
+        program_.Viewer().Picture1.SetPicture(BitmapFromClipboard());
+        const Clock::time_point start = Clock::now();
+        main_.capture.Get_Clipboard_Content();
+        return FolderHasFile(slot_) ? MillisecondsSince(start) : -1;
+    }
+
+    bool ViewerCaptures() const { return viewerCaptures_ == true; }
+
+  private:
+    static ui::Picture BitmapFromClipboard() {
+        ui::ClipboardSession clipboard;
+        if (!clipboard.IsOpen()) return {};
+        return ui::Picture::FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
+    }
+
+    testing_support::TempStartDir dir_;
+    testing_support::ScriptedDialogs dialogs_; // a failed save must not wait for a click
+    app::App program_;
+    app::MainForm& main_;
+    std::filesystem::path slot_ = dir_.Path() / "slot1";
+    std::optional<bool> viewerCaptures_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: CaptureBenchmark OUTPUT_FOLDER [REPETITIONS]\n");
+        return 2;
+    }
+    const std::filesystem::path output = argv[1];
+    const int repetitions = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    std::filesystem::create_directories(output);
+    ui::SetInstanceName("Local\\VellicorCaptureBenchmark-" + std::to_string(GetCurrentProcessId()));
+    ui::SetAppTitle("Vellicor Rizezuza");
+
+    Bench bench;
+    const int sizes[][2] = {{1920, 1080}, {4000, 3000}};
+    for (const auto& size : sizes) {
+        const ui::Picture picture = capture_testing::TestPicture(size[0], size[1]);
+        const std::string name = "picture-" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
+        std::ofstream(output / (name + ".ppm"), std::ios::binary) << capture_testing::PortablePixmap(picture);
+
+        std::vector<double> encode, road;
+        size_t jpegBytes = 0;
+        for (int i = 0; i < repetitions; ++i) {
+            const Clock::time_point start = Clock::now();
+            jpegBytes = ui::EncodeJpeg(picture, 100).size();
+            encode.push_back(MillisecondsSince(start));
+        }
+        for (int i = 0; i < repetitions; ++i) {
+            const double ms = bench.TimeOneCapture(picture);
+            if (ms < 0) {
+                std::fprintf(stderr, "the capture of %s wrote no JPEG\n", name.c_str());
+                return 1;
+            }
+            road.push_back(ms);
+        }
+        std::printf("RESULT %dx%d road_ms=%.1f encode_ms=%.1f jpeg_bytes=%zu from=%s ppm=%s.ppm\n", size[0],
+                    size[1], Median(road), Median(encode), jpegBytes,
+                    bench.ViewerCaptures() ? "clipboard-change" : "Get_Clipboard_Content", name.c_str());
+        std::fflush(stdout);
+    }
+    return 0;
+}

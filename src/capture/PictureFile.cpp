@@ -1,0 +1,63 @@
+#include "capture/PictureFile.h"
+
+#include "capture/PictureNames.h"
+#include "ui/AtomicFile.h"
+#include "ui/WinHandles.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace capture {
+namespace {
+
+std::runtime_error Failure(const std::string& what, const std::string& path) {
+    return std::runtime_error(what + " " + path + " (error " + std::to_string(GetLastError()) + ")");
+}
+
+bool PathTaken(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteWholeFile(const std::string& path, std::string_view content) {
+    ui::UniqueHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) throw Failure("cannot open", path);
+    constexpr size_t kChunk = 1 << 24;
+    for (size_t at = 0; at < content.size();) {
+        const DWORD wanted = static_cast<DWORD>(std::min(kChunk, content.size() - at));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), content.data() + at, wanted, &written, nullptr) || written != wanted)
+            throw Failure("cannot write", path);
+        at += written;
+    }
+    if (!FlushFileBuffers(file.get())) throw Failure("cannot flush", path);
+}
+
+// Renames without replacing: a name taken between the check and the rename
+// makes the next try pick the following number.
+std::string MoveToFreeName(const std::string& temp, const std::string& base) {
+    constexpr int kTries = 100;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const std::string target = NextFreePictureName(base, PathTaken);
+        if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return target;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
+            throw Failure("cannot create", target);
+    }
+    throw std::runtime_error("no free name for " + base);
+}
+
+} // namespace
+
+std::string WriteNewPictureFile(const std::string& base, std::string_view content) {
+    const std::string temp = ui::TempNameBeside(base + ".jpg");
+    try {
+        WriteWholeFile(temp, content);
+        return MoveToFreeName(temp, base);
+    } catch (...) {
+        DeleteFileA(temp.c_str());
+        throw;
+    }
+}
+
+} // namespace capture

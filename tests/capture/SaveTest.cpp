@@ -1,0 +1,216 @@
+// Saving the in-memory picture into a target slot: names, the collision
+// rule, what a save reports, and every way it can fail.
+#include "CaptureTestSupport.h"
+
+#include "notify/NotificationForm.h"
+#include "ui/AppTitle.h"
+#include "ui/Timer.h"
+
+using namespace capture_testing;
+using testing_support::DialogCall;
+
+namespace {
+
+class Saving : public CaptureTest {
+  protected:
+    void SetUp() override {
+        CaptureTest::SetUp();
+        main.options.Check3.SetValue(0); // saves are started by the test
+        Capture(picture);
+    }
+    void TypeName(const std::string& name) {
+        main.options.Check7.SetValue(1);
+        dialogs.inputAnswers.push_back(name);
+    }
+    std::string Saved(int slot, const std::string& name) const { return (SlotFolder(slot) / name).string(); }
+    // The save failed the one way a save reports a failure.
+    void ExpectFailureReported() {
+        const std::vector<DialogCall> messages = dialogs.Messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "(99) " + Entry(99));
+        EXPECT_EQ(messages[0].icon, ui::MsgIcon::Exclamation);
+        EXPECT_EQ(messages[0].buttons, ui::MsgButtons::Ok);
+        EXPECT_EQ(messages[0].title, ui::AppTitle()) << "no title of its own";
+        EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
+        EXPECT_EQ(LastLog(), LogLine(Entry(94)));
+        EXPECT_TRUE(counterTexts.empty()) << "a failed save leaves the notification alone";
+    }
+
+    const ui::Picture picture = TestPicture(640, 480);
+};
+
+TEST_F(Saving, AutomaticNameIsTheClockTimeAndEverySaveReportsItsRealPath) {
+    main.saver.Save_Picture(3);
+    EXPECT_EQ(SavedIn(3), std::vector<std::string>{"20261271659.jpg"});
+    EXPECT_EQ(main.lbl_Status.Caption(), Entry(93));
+    EXPECT_EQ(LastLog(), LogLine(Entry(56) + ": " + Saved(3, "20261271659.jpg")));
+    EXPECT_EQ(counterTexts, std::vector<std::string>{"7"}) << "the close counter closes the notification";
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(Saving, TwoSavesInOneSecondKeepBothPictures) {
+    main.saver.Save_Picture(1);
+    const std::string first = dir.Read("slot1/20261271659.jpg");
+    Capture(TestPicture(700, 500, 2));
+    main.saver.Save_Picture(1);
+    main.saver.Save_Picture(1);
+    EXPECT_EQ(SavedIn(1),
+              (std::vector<std::string>{"20261271659.jpg", "20261271659_2.jpg", "20261271659_3.jpg"}));
+    EXPECT_EQ(dir.Read("slot1/20261271659.jpg"), first) << "the earlier picture is untouched";
+    EXPECT_EQ(DecodeFile(SlotFolder(1) / "20261271659_2.jpg").width, 700);
+    EXPECT_EQ(LastLog(), LogLine(Entry(56) + ": " + Saved(1, "20261271659_3.jpg")));
+}
+
+TEST_F(Saving, SameNameOfAnotherDayIsNotReplacedEither) {
+    dir.Write("slot2/2026111100.jpg", "1 November, 10:00");
+    clock.when = {2026, 1, 11, 1, 0, 0}; // 11 January, 1:00: the same digits
+    main.saver.Save_Picture(2);
+    EXPECT_EQ(dir.Read("slot2/2026111100.jpg"), "1 November, 10:00");
+    EXPECT_EQ(DecodeFile(SlotFolder(2) / "2026111100_2.jpg").width, 640);
+}
+
+TEST_F(Saving, TypedNameAsksWithEntries109And42AndGetsJpgAppended) {
+    program.Notifications().Timer3.SetEnabled(true);
+    TypeName("holiday.jpg");
+    main.saver.Save_Picture(4);
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Kind::Input);
+    EXPECT_EQ(dialogs.calls[0].text, Entry(109));
+    EXPECT_EQ(dialogs.calls[0].title, Entry(42));
+    EXPECT_FALSE(program.Notifications().Timer3.Enabled()) << "keep-on-top stops before the prompt";
+    EXPECT_EQ(SavedIn(4), std::vector<std::string>{"holiday.jpg.jpg"});
+    EXPECT_EQ(LastLog(), LogLine(Entry(56) + ": " + Saved(4, "holiday.jpg.jpg")));
+}
+
+TEST_F(Saving, TypedNameIsUsedUnchangedWithBlanksAndDots) {
+    TypeName(" my picture. ");
+    main.saver.Save_Picture(1);
+    EXPECT_EQ(SavedIn(1), std::vector<std::string>{" my picture. .jpg"});
+}
+
+TEST_F(Saving, EmptyOrCancelledAnswerSavesUnderTheAutomaticName) {
+    TypeName("");
+    main.saver.Save_Picture(1);
+    EXPECT_EQ(SavedIn(1), std::vector<std::string>{"20261271659.jpg"});
+    EXPECT_EQ(dialogs.calls.size(), 1u);
+}
+
+TEST_F(Saving, NamesAreOnlyAskedForWhenCheck7IsExactlyOne) {
+    main.options.Check7.SetValue(2);
+    main.saver.Save_Picture(1);
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(SavedIn(1), std::vector<std::string>{"20261271659.jpg"});
+}
+
+TEST_F(Saving, TypedNameThatIsTakenGetsTheNextNumber) {
+    dir.Write("slot1/holiday.jpg", "the first holiday");
+    dir.Write("slot1/holiday_2.jpg", "the second holiday");
+    TypeName("holiday");
+    main.saver.Save_Picture(1);
+    TypeName("HOLIDAY");
+    main.saver.Save_Picture(1);
+    EXPECT_EQ(dir.Read("slot1/holiday.jpg"), "the first holiday");
+    EXPECT_EQ(dir.Read("slot1/holiday_2.jpg"), "the second holiday");
+    EXPECT_EQ(SavedIn(1),
+              (std::vector<std::string>{"HOLIDAY_4.jpg", "holiday.jpg", "holiday_2.jpg", "holiday_3.jpg"}))
+        << "names differing only in case are the same file";
+    EXPECT_EQ(LastLog(), LogLine(Entry(56) + ": " + Saved(1, "HOLIDAY_4.jpg")));
+}
+
+TEST_F(Saving, SuccessfulSaveEmptiesTheClipboardOnlyWithCheck5) {
+    PutTextOnClipboard("copied text");
+    main.saver.Save_Picture(1);
+    EXPECT_FALSE(ClipboardIsEmpty());
+    main.options.Check5.SetValue(1);
+    main.saver.Save_Picture(1);
+    EXPECT_TRUE(ClipboardIsEmpty());
+}
+
+TEST_F(Saving, SaveLeavesThePictureInMemoryForAnotherSlot) {
+    for (int slot = 1; slot <= 5; ++slot) main.saver.Save_Picture(slot);
+    for (int slot = 1; slot <= 5; ++slot)
+        EXPECT_EQ(SavedIn(slot), std::vector<std::string>{"20261271659.jpg"});
+    EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "640 x 480 px");
+    EXPECT_EQ(main.capture.Picture1.GetPicture().Width(), 640);
+}
+
+// --- Failures ------------------------------------------------------------------
+
+TEST_F(Saving, MissingFolderFailsWithMessage99AndWritesNothing) {
+    main.targets.FolderText(2).SetText((dir.Path() / "gone" / "deeper").string());
+    const std::vector<std::string> before = AllFilesUnder(dir.Path());
+    main.saver.Save_Picture(2);
+    ExpectFailureReported();
+    EXPECT_EQ(AllFilesUnder(dir.Path()), before);
+}
+
+TEST_F(Saving, FolderThatRefusesNewFilesFailsAndLeavesNoTemporaryFile) {
+    {
+        const ReadOnlyFolder readOnly(SlotFolder(3));
+        if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
+        main.saver.Save_Picture(3);
+    }
+    ExpectFailureReported();
+    EXPECT_TRUE(SavedIn(3).empty());
+}
+
+TEST_F(Saving, EmptyFolderTextFailsInsteadOfWritingAtTheDriveRoot) {
+    main.targets.FolderText(5).SetText("");
+    main.saver.Save_Picture(5);
+    ExpectFailureReported();
+    EXPECT_EQ(GetFileAttributesA("\\20261271659.jpg"), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(Saving, TypedNamesThatAreNotOneFileNameFailWithoutWritingAnywhere) {
+    const std::vector<std::string> before = AllFilesUnder(dir.Path());
+    for (const std::string& name :
+         {std::string("a<b"), std::string("what?"), std::string("star*"), std::string("pipe|"),
+          std::string("say \"hi\""), std::string("sub\\name"), std::string("..\\escaped"),
+          std::string("../escaped"), std::string(dir.Path().string() + "\\outside"), std::string("CON"),
+          std::string(300, 'x')}) {
+        SCOPED_TRACE("typed name \"" + name + "\"");
+        dialogs.calls.clear();
+        TypeName(name);
+        main.saver.Save_Picture(1);
+        const std::vector<DialogCall> messages = dialogs.Messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, "(99) " + Entry(99));
+        EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
+        EXPECT_EQ(LastLog(), LogLine(Entry(94)));
+    }
+    EXPECT_EQ(AllFilesUnder(dir.Path()), before);
+    EXPECT_TRUE(counterTexts.empty());
+}
+
+TEST_F(Saving, LongestAllowedTypedNameIsSaved) {
+    const std::string name(200, 'n');
+    TypeName(name);
+    main.saver.Save_Picture(1);
+    EXPECT_EQ(SavedIn(1), std::vector<std::string>{name + ".jpg"});
+}
+
+TEST_F(Saving, EmptyInMemoryPictureFails) {
+    main.capture.Picture1.SetPicture({});
+    main.saver.Save_Picture(1);
+    ExpectFailureReported();
+    EXPECT_TRUE(SavedIn(1).empty());
+}
+
+TEST_F(Saving, FailureIsNotLoggedWhileTheLogIsOff) {
+    main.options.Check8.SetValue(0);
+    main.capture.Picture1.SetPicture({});
+    main.lst_Log.Clear();
+    main.saver.Save_Picture(1);
+    EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
+    EXPECT_EQ(main.lst_Log.ListCount(), 0);
+}
+
+TEST_F(Saving, FailedSaveKeepsTheClipboard) {
+    main.options.Check5.SetValue(1);
+    PutTextOnClipboard("still here");
+    main.targets.FolderText(1).SetText((dir.Path() / "gone").string());
+    main.saver.Save_Picture(1);
+    EXPECT_FALSE(ClipboardIsEmpty());
+}
+
+} // namespace
