@@ -44,7 +44,9 @@ TEST_F(Saving, AutomaticNameIsTheClockTimeAndEverySaveReportsItsRealPath) {
     EXPECT_EQ(SavedIn(3), std::vector<std::string>{"20261271659.jpg"});
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(93));
     EXPECT_EQ(LastLog(), LogLine(Entry(56) + ": " + Saved(3, "20261271659.jpg")));
-    EXPECT_EQ(counterTexts, std::vector<std::string>{"7"}) << "the close counter closes the notification";
+    ASSERT_FALSE(counterTexts.empty());
+    EXPECT_EQ(counterTexts.front(), "7") << "the close counter closes the notification";
+    EXPECT_EQ(program.Notifications().txt_Timer2.Text(), "0") << "the close sequence ran and reset it";
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
