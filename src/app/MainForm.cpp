@@ -11,6 +11,7 @@
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
+#include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
 
 #include <fstream>
@@ -32,11 +33,6 @@ std::string CurrentDirectory() {
     std::string path(length, '\0');
     path.resize(GetCurrentDirectoryA(length, path.data()));
     return path;
-}
-
-void EmptySystemClipboard() {
-    ui::ClipboardSession clipboard;
-    if (clipboard.IsOpen()) EmptyClipboard();
 }
 
 } // namespace
@@ -102,7 +98,12 @@ void MainForm::WireEvents() {
 
 void MainForm::Form_Load() {
     App& program = App::Current();
-    EmptySystemClipboard();                                                // M1
+    try {                                                                  // M1
+        ui::EmptySystemClipboard();
+    } catch (const std::exception& e) {
+        // Another program holds the clipboard: the start goes on.
+        OutputDebugStringA((std::string(e.what()) + "\n").c_str());
+    }
     txt_InitDir.SetText(CurrentDirectory());                               // M2
     program.Viewer().Show();                                               // M3
     program.Viewer().Hide();

@@ -2,7 +2,7 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
-#include "capture/SystemClipboard.h"
+#include "ui/SystemClipboard.h"
 #include "clipboard/ClipViewerForm.h"
 
 namespace capture {
@@ -45,7 +45,7 @@ void MemoryPanel::InMemory_SaveButtons() {
 }
 
 void MemoryPanel::Command15_Click() {
-    EmptySystemClipboard();
+    ui::EmptySystemClipboard();
     main_.capture.Picture1.SetPicture({});
     main_.capture.Image2.SetPicture({});
     Image3.SetPicture({});

@@ -4,7 +4,7 @@
 #include "app/MainForm.h"
 #include "capture/PictureFile.h"
 #include "capture/PictureNames.h"
-#include "capture/SystemClipboard.h"
+#include "ui/SystemClipboard.h"
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
 #include "ui/JpegWriter.h"
@@ -60,7 +60,7 @@ void PictureSaver::SaveInto(int slot) {
     app::App::Current().Notifications().txt_Timer2.SetText("7"); // closes the notification at once
     main_.lbl_Status.SetCaption(main_.Catalogue(kSavedStatusEntry));
     main_.AppendLog(main_.Catalogue(kSavedLogEntry) + ": " + path);
-    if (app::MainForm::IsSet(main_.options.Check5)) EmptySystemClipboard();
+    if (app::MainForm::IsSet(main_.options.Check5)) ui::EmptySystemClipboard();
     if (app::MainForm::IsSet(main_.options.Check6) && main_.wallpaper.Save_Wallpaper())
         main_.wallpaper.Put_Wallpaper();
 }

@@ -5,6 +5,7 @@
 #include "notify/NotificationArt.h"
 #include "notify/NotificationLayout.h"
 #include "notify/NotificationRules.h"
+#include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
 #include "ui/WinHandles.h"
 
@@ -22,12 +23,6 @@ constexpr UINT kParkedKeepOnTopMs = 500;
 constexpr char kTimerRestText[] = "3000"; // the one text of txt_Timer1 that does not lift the window
 
 app::MainForm& Main() { return app::App::Current().Main(); }
-
-void EmptySystemClipboard() {
-    ui::ClipboardSession clipboard;
-    if (!clipboard.IsOpen() || !EmptyClipboard())
-        OutputDebugStringA("The clipboard could not be emptied when the notification closed.\n");
-}
 
 bool Overlap(const RECT& a, const RECT& b) {
     RECT common{};
@@ -233,7 +228,14 @@ void NotificationForm::txt_Timer2_Change() {
 void NotificationForm::CloseSequence() {
     Park();
     Set_OnTop(hWnd(), true);
-    if (app::MainForm::IsSet(Main().options.Check4)) EmptySystemClipboard();
+    if (app::MainForm::IsSet(Main().options.Check4)) {
+        // The window closes all the same when another program holds the clipboard.
+        try {
+            ui::EmptySystemClipboard();
+        } catch (const std::exception& e) {
+            OutputDebugStringA(("The clipboard was not emptied at the close: " + std::string(e.what()) + "\n").c_str());
+        }
+    }
     Timer2.SetEnabled(false);
     txt_Timer2.SetText("0");
 }

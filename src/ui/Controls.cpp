@@ -220,7 +220,8 @@ void CommandButton::SetCaption(const std::string& caption) {
 }
 
 void CommandButton::OnCommand(WORD code) {
-    if (code == BN_CLICKED && OnClick) OnClick();
+    // A disabled button never acts, even when a click message reaches it.
+    if (code == BN_CLICKED && Enabled() && OnClick) OnClick();
 }
 
 HWND CommandButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {

@@ -40,18 +40,6 @@ bool ClipboardHasText() {
     return IsClipboardFormatAvailable(CF_TEXT) != FALSE;
 }
 
-void PutTextOnClipboard(const std::string& text) {
-    ui::ClipboardSession clipboard;
-    ASSERT_TRUE(clipboard.IsOpen());
-    EmptyClipboard();
-    ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    {
-        ui::GlobalLockGuard<char> lock(memory.get());
-        memcpy(lock.get(), text.c_str(), text.size() + 1);
-    }
-    if (SetClipboardData(CF_TEXT, memory.get())) (void)memory.release();
-}
-
 } // namespace
 
 TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {

@@ -40,18 +40,6 @@ ui::Picture BitmapFromClipboard() {
     return ui::Picture::FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)));
 }
 
-void PutTextOnClipboard(const std::string& text) {
-    ui::ClipboardSession clipboard;
-    ASSERT_TRUE(clipboard.IsOpen());
-    EmptyClipboard();
-    ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    {
-        ui::GlobalLockGuard<char> lock(memory.get());
-        memcpy(lock.get(), text.c_str(), text.size() + 1);
-    }
-    if (SetClipboardData(CF_TEXT, memory.get())) (void)memory.release();
-}
-
 bool ClipboardIsEmpty() {
     return CountClipboardFormats() == 0;
 }

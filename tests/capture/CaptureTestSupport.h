@@ -19,11 +19,12 @@
 
 namespace capture_testing {
 
+using testing_support::PutTextOnClipboard;
+
 // A real GDI bitmap put on the system clipboard as CF_BITMAP, and read back
 // the way the viewer reads it.
 void PutBitmapOnClipboard(const ui::Picture& picture);
 ui::Picture BitmapFromClipboard();
-void PutTextOnClipboard(const std::string& text);
 bool ClipboardIsEmpty();
 
 struct DecodedPicture {

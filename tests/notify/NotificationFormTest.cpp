@@ -26,20 +26,6 @@ namespace {
 
 constexpr int kSlideStep = notify::kSlideStep;
 
-void PutTextOnClipboard(const std::string& text) {
-    ui::ClipboardSession clipboard;
-    ASSERT_TRUE(clipboard.IsOpen());
-    EmptyClipboard();
-    ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    ASSERT_TRUE(memory);
-    {
-        ui::GlobalLockGuard<char> lock(memory.get());
-        std::memcpy(lock.get(), text.c_str(), text.size() + 1);
-    }
-    if (SetClipboardData(CF_TEXT, memory.get())) (void)memory.release();
-    ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
-}
-
 bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
 
 // A picture with a colour ramp, so that a thumbnail of it is easy to see.

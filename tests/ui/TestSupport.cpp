@@ -1,6 +1,10 @@
 #include "TestSupport.h"
 
-#include <windows.h>
+#include "ui/WinHandles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
 
 #include <atomic>
 #include <fstream>
@@ -102,6 +106,20 @@ bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {
         if (GetTickCount64() >= end) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+void PutTextOnClipboard(const std::string& text) {
+    ui::ClipboardSession clipboard;
+    ASSERT_TRUE(clipboard.IsOpen());
+    EmptyClipboard();
+    ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    ASSERT_TRUE(memory);
+    {
+        ui::GlobalLockGuard<char> lock(memory.get());
+        std::memcpy(lock.get(), text.c_str(), text.size() + 1);
+    }
+    if (SetClipboardData(CF_TEXT, memory.get())) (void)memory.release();
+    ASSERT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
 }
 
 std::string NumberedDriver(int lines) {

@@ -70,6 +70,9 @@ void PumpMessages(int milliseconds);
 // Dispatches messages until the condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& condition, int milliseconds);
 
+// Puts text on the real clipboard of the test process (fails the test when it cannot).
+void PutTextOnClipboard(const std::string& text);
+
 // A language driver whose entry N reads "E<N>", with the given number of lines.
 std::string NumberedDriver(int lines = 200);
 

@@ -1,11 +1,11 @@
-// Emptying the system clipboard (after a save, on Clear).
+// Emptying the system clipboard.
 #pragma once
 
-namespace capture {
+namespace ui {
 
 // Empties the clipboard. Another program may hold it open for a moment, so
 // opening is tried a few times. Throws std::runtime_error when it stays
 // unavailable.
 void EmptySystemClipboard();
 
-} // namespace capture
+} // namespace ui

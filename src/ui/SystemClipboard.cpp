@@ -1,16 +1,16 @@
-#include "capture/SystemClipboard.h"
+#include "ui/SystemClipboard.h"
 
 #include "ui/WinHandles.h"
 
 #include <stdexcept>
 
-namespace capture {
+namespace ui {
 
 void EmptySystemClipboard() {
     constexpr int kAttempts = 5;
     constexpr DWORD kPauseMs = 20;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        ui::ClipboardSession clipboard;
+        ClipboardSession clipboard;
         if (clipboard.IsOpen()) {
             if (!EmptyClipboard()) throw std::runtime_error("the clipboard could not be emptied");
             return;
@@ -20,4 +20,4 @@ void EmptySystemClipboard() {
     throw std::runtime_error("the clipboard could not be opened");
 }
 
-} // namespace capture
+} // namespace ui
