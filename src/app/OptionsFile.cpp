@@ -33,6 +33,7 @@ std::string FormatOptionsFile(const OptionsValues& values) {
 OptionsFileContent ParseOptionsFile(std::string_view content) {
     OptionsFileContent result;
     result.lines = SplitSettingsLines(content);
+    if (result.lines.size() > kOptionsListLimit) result.lines.resize(kOptionsListLimit);
     // The hidden list cannot hold an empty entry.
     for (std::string& line : result.lines)
         if (line.empty()) line.push_back(' ');

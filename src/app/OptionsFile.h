@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,11 @@ inline constexpr char kOptionsFile[] = "VLCREXT.INI";
 inline constexpr int kResolutionCount = 6;
 inline constexpr int kCustomResolution = 6;
 inline constexpr int kOptionCheckCount = 8;
+
+// The hidden list keeps at most this many lines of the file. Only lines
+// 1..3 are ever read; the limit keeps a file of millions of lines from
+// holding up the start.
+inline constexpr size_t kOptionsListLimit = 1000;
 
 // What the reset button writes: only seven characters, so that reading it
 // leaves Check7 and Check8 as they are.
@@ -35,8 +41,8 @@ std::string FormatOptionsFile(const OptionsValues& values);
 
 // What reading a file yields; an absent value leaves its control unchanged.
 struct OptionsFileContent {
-    // Every line of the file, an empty one as a single blank (the hidden
-    // list lst_Options).
+    // The lines of the file up to kOptionsListLimit, an empty one as a
+    // single blank (the hidden list lst_Options).
     std::vector<std::string> lines;
     std::optional<int> resolution;
     std::array<std::optional<int>, kOptionCheckCount> checks;
