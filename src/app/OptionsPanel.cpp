@@ -50,14 +50,20 @@ void OptionsPanel::LayOut(ui::Frame& frame) {
     for (ui::Control* control : Checks()) control->SetContainer(frame);
     lbl_Options.SetBold(true);
     lbl_Options.Move(120, 60, 7200, 300);
-    lbl_FromResolution.Move(120, 480, 2600, 255);
+    lbl_FromResolution.Move(120, 480, 7200, 255);
+    // Two columns of rows: the resolutions (the custom boxes in a row of
+    // their own under Option6) and the check boxes, wide enough for the
+    // longest translated captions.
+    constexpr int kFirstRow = 780, kRowHeight = 360;
     const auto resolutions = Resolutions();
-    for (int i = 0; i < kResolutionCount; ++i) resolutions[static_cast<size_t>(i)]->Move(240, 780 + i * 330, 1500, 300);
-    Option6.Move(240, 780 + 5 * 330, 1000, 300);
-    txt_CustomRes1.Move(1260, 780 + 5 * 330, 660, 300);
-    txt_CustomRes2.Move(2000, 780 + 5 * 330, 660, 300);
+    for (int i = 0; i < kResolutionCount; ++i)
+        resolutions[static_cast<size_t>(i)]->Move(240, kFirstRow + i * kRowHeight, 1900, 300);
+    const int customTop = kFirstRow + kResolutionCount * kRowHeight;
+    txt_CustomRes1.Move(540, customTop, 660, 300);
+    txt_CustomRes2.Move(1320, customTop, 660, 300);
     const auto checks = Checks();
-    for (int i = 0; i < kOptionCheckCount; ++i) checks[static_cast<size_t>(i)]->Move(2900, 480 + i * 390, 4400, 330);
+    for (int i = 0; i < kOptionCheckCount; ++i)
+        checks[static_cast<size_t>(i)]->Move(2280, kFirstRow + i * kRowHeight, 5100, 300);
     Command1.Move(120, 3900, 1700, 420);
     Command3.Move(1940, 3900, 1700, 420);
     Command2.Move(5600, 3900, 1700, 420);
