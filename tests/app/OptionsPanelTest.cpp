@@ -91,8 +91,7 @@ struct AwkwardOptionsFile {
 TEST_F(OptionsPanel, AwkwardFilesChangeOnlyWhatTheyHold) {
     std::string severalMegabytes = "300000001\r\n";
     while (severalMegabytes.size() < 4'000'000) severalMegabytes += std::string(1000, 'x') + "\r\n";
-    std::string binary(3'000'000, '\0');
-    for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 7919) % 251);
+    const std::string binary = BinaryBytes(3'000'000);
     const AwkwardOptionsFile cases[] = {
         {"a missing file keeps every control", std::nullopt, "500000020"},
         {"an empty file keeps every control", "", "500000020"},

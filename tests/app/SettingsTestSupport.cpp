@@ -33,6 +33,12 @@ void SetText(const ui::TextBox& box, const std::string& text) {
     SetWindowTextA(box.hWnd(), text.c_str());
 }
 
+std::string BinaryBytes(size_t count) {
+    std::string bytes(count, '\0');
+    for (size_t i = 0; i < count; ++i) bytes[i] = static_cast<char>((i * 7919) % 251);
+    return bytes;
+}
+
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }

@@ -33,6 +33,8 @@ void Click(const ui::Control& control);
 void Focus(const ui::Control& control);
 // Types a text into a text box's window.
 void SetText(const ui::TextBox& box, const std::string& text);
+// Bytes of every value in a fixed, repeating order: 00 8A 19 A3 32 ...
+std::string BinaryBytes(size_t count);
 bool EndsWith(const std::string& text, const std::string& end);
 // Temporary files left in a folder by an unfinished replacement.
 int TemporaryFiles(const std::filesystem::path& folder);

@@ -66,8 +66,7 @@ TEST_F(TargetPanel, AwkwardFilesGiveTheLastLineOrLeaveTheSlot) {
     for (int i = 0; severalMegabytes.size() < 4'000'000; ++i)
         severalMegabytes += "C:\\Folder " + std::to_string(i) + "\r\n";
     const std::string lastOfMany = severalMegabytes.substr(severalMegabytes.rfind("C:\\Folder "));
-    std::string binary(2'000'000, '\0');
-    for (size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>((i * 7919) % 251);
+    std::string binary = BinaryBytes(2'000'000);
     binary += "\rC:\\After binary";
     const AwkwardTargetFile cases[] = {
         {"a missing file empties the folder and keeps the box", std::nullopt, "|2"},
