@@ -109,12 +109,16 @@ void OptionsPanel::Options_Save() {
     try {
         ui::WriteFileAtomically(kOptionsFile, FormatOptionsFile(CurrentValues()));
     } catch (const std::exception& e) {
-        OutputDebugStringA(("The options were not saved: " + std::string(e.what()) + "\n").c_str());
-        ui::MsgBox(main_.Catalogue(kNotWritten), ui::MsgIcon::Exclamation);
+        ShowNotWritten(e);
         Report(kNotSaved);
         return;
     }
     Report(kSaved);
+}
+
+void OptionsPanel::ShowNotWritten(const std::exception& failure) {
+    OutputDebugStringA(("The options file was not written: " + std::string(failure.what()) + "\n").c_str());
+    ui::MsgBox(main_.Catalogue(kNotWritten), ui::MsgIcon::Exclamation);
 }
 
 void OptionsPanel::Report(int entry) {
@@ -144,8 +148,7 @@ void OptionsPanel::Options_Reset() {
     try {
         ui::WriteFileAtomically(kOptionsFile, kResetOptionsText);
     } catch (const std::exception& e) {
-        OutputDebugStringA(("The options were not reset: " + std::string(e.what()) + "\n").c_str());
-        ui::MsgBox(main_.Catalogue(kNotWritten), ui::MsgIcon::Exclamation);
+        ShowNotWritten(e);
         return;
     }
     // The custom width and height stay as they are.

@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 
 #include <array>
+#include <exception>
 
 namespace app {
 
@@ -60,6 +61,8 @@ private:
     void Apply(const OptionsFileContent& file);
     void EnableCustomBoxes(bool enabled);
     void CheckCustomNumber(const ui::TextBox& box);
+    // Message 98: the options file could not be written.
+    void ShowNotWritten(const std::exception& failure);
     // Sets the status label and appends a log line, both with the entry.
     void Report(int entry);
 
