@@ -1,8 +1,26 @@
 #include "app/OptionsPanel.h"
 
+#include "app/LocaleNumber.h"
 #include "app/MainForm.h"
+#include "app/SettingsFile.h"
+#include "ui/AtomicFile.h"
 
 namespace app {
+namespace {
+
+constexpr COLORREF kCustomEnabledColor = 0xFFFFFF;
+constexpr COLORREF kCustomDisabledColor = 0xE0E0E0;
+constexpr int kDefaultResolution = 2; // 800 x 600
+constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0, 1};
+
+// Catalogue entries of this panel.
+constexpr int kSaved = 91;
+constexpr int kNotSaved = 92;
+constexpr int kResetQuestion = 97;
+constexpr int kNotWritten = 98;
+constexpr int kNotANumber = 110;
+
+} // namespace
 
 OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame)
     : lbl_Options(main), lbl_FromResolution(main), Option1(main, "640 x 480"), Option2(main, "800 x 600"),
@@ -11,51 +29,163 @@ OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame)
       Check5(main), Check6(main), Check7(main), Check8(main), Command1(main), Command3(main), Command2(main),
       lst_Options(main), main_(main) {
     LayOut(frame);
-    // The initial values are the reset defaults: 800 x 600, Check1, Check2
-    // and Check8 ticked.
-    Option2.SetValue(true);
-    Check1.SetValue(1);
-    Check2.SetValue(1);
-    Check8.SetValue(1);
-    Command2.OnClick = [this] { main_.Command2_Click(); };
+    WireEvents();
+    SelectDefaults();
+}
+
+std::array<ui::OptionButton*, kResolutionCount> OptionsPanel::Resolutions() {
+    return {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6};
+}
+
+std::array<ui::CheckBox*, kOptionCheckCount> OptionsPanel::Checks() {
+    return {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8};
 }
 
 void OptionsPanel::LayOut(ui::Frame& frame) {
-    for (ui::Control* control :
-         std::initializer_list<ui::Control*>{&lbl_Options, &lbl_FromResolution, &Option1, &Option2, &Option3,
-                                             &Option4, &Option5, &Option6, &txt_CustomRes1, &txt_CustomRes2,
-                                             &Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8,
-                                             &Command1, &Command3, &Command2, &lst_Options})
+    for (ui::Control* control : std::initializer_list<ui::Control*>{
+             &lbl_Options, &lbl_FromResolution, &txt_CustomRes1, &txt_CustomRes2, &Command1, &Command3,
+             &Command2, &lst_Options})
         control->SetContainer(frame);
+    for (ui::Control* control : Resolutions()) control->SetContainer(frame);
+    for (ui::Control* control : Checks()) control->SetContainer(frame);
     lbl_Options.SetBold(true);
     lbl_Options.Move(120, 60, 7200, 300);
-    lbl_FromResolution.Move(120, 480, 2600, 255);
-    ui::OptionButton* resolutions[] = {&Option1, &Option2, &Option3, &Option4, &Option5, &Option6};
-    for (int i = 0; i < 6; ++i) resolutions[i]->Move(240, 780 + i * 330, 1500, 300);
-    Option6.Move(240, 780 + 5 * 330, 1000, 300);
-    txt_CustomRes1.Move(1260, 780 + 5 * 330, 660, 300);
-    txt_CustomRes2.Move(2000, 780 + 5 * 330, 660, 300);
-    ui::CheckBox* checks[] = {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8};
-    for (int i = 0; i < 8; ++i) checks[i]->Move(2900, 480 + i * 390, 4400, 330);
+    lbl_FromResolution.Move(120, 480, 7200, 255);
+    // Two columns of rows: the resolutions (the custom boxes in a row of
+    // their own under Option6) and the check boxes, wide enough for the
+    // longest translated captions.
+    constexpr int kFirstRow = 780, kRowHeight = 360;
+    const auto resolutions = Resolutions();
+    for (int i = 0; i < kResolutionCount; ++i)
+        resolutions[static_cast<size_t>(i)]->Move(240, kFirstRow + i * kRowHeight, 1900, 300);
+    const int customTop = kFirstRow + kResolutionCount * kRowHeight;
+    txt_CustomRes1.Move(540, customTop, 660, 300);
+    txt_CustomRes2.Move(1320, customTop, 660, 300);
+    const auto checks = Checks();
+    for (int i = 0; i < kOptionCheckCount; ++i)
+        checks[static_cast<size_t>(i)]->Move(2280, kFirstRow + i * kRowHeight, 5100, 300);
     Command1.Move(120, 3900, 1700, 420);
     Command3.Move(1940, 3900, 1700, 420);
     Command2.Move(5600, 3900, 1700, 420);
     lst_Options.SetVisible(false);
     lst_Options.Move(0, 0, 600, 600);
-    txt_CustomRes1.SetEnabled(false);
-    txt_CustomRes2.SetEnabled(false);
-    txt_CustomRes1.SetBackColor(0xE0E0E0);
-    txt_CustomRes2.SetBackColor(0xE0E0E0);
+    EnableCustomBoxes(false);
 }
 
-void OptionsPanel::Options_Save() {}
-void OptionsPanel::Options_Load() {}
-void OptionsPanel::Options_Reset() {}
-void OptionsPanel::Command1_Click() {}
-void OptionsPanel::Command3_Click() {}
-void OptionsPanel::Option6_Click() {}
-void OptionsPanel::Option6_LostFocus() {}
-void OptionsPanel::txt_CustomRes1_LostFocus() {}
-void OptionsPanel::txt_CustomRes2_LostFocus() {}
+void OptionsPanel::WireEvents() {
+    for (ui::OptionButton* option : {&Option1, &Option2, &Option3, &Option4, &Option5})
+        option->OnClick = [this] { Option6_LostFocus(); };
+    Option6.OnClick = [this] { Option6_Click(); };
+    Option6.OnLostFocus = [this] { Option6_LostFocus(); };
+    txt_CustomRes1.OnLostFocus = [this] { txt_CustomRes1_LostFocus(); };
+    txt_CustomRes2.OnLostFocus = [this] { txt_CustomRes2_LostFocus(); };
+    Command1.OnClick = [this] { Command1_Click(); };
+    Command3.OnClick = [this] { Command3_Click(); };
+    Command2.OnClick = [this] { main_.Command2_Click(); };
+}
+
+void OptionsPanel::SelectDefaults() {
+    Resolutions()[kDefaultResolution - 1]->SetValue(true);
+    const auto checks = Checks();
+    for (size_t k = 0; k < checks.size(); ++k) checks[k]->SetValue(kDefaultChecks[k]);
+}
+
+// --- The options file --------------------------------------------------------
+
+OptionsValues OptionsPanel::CurrentValues() {
+    OptionsValues values;
+    const auto resolutions = Resolutions();
+    values.resolution = 0; // none selected: the file cannot be written
+    for (int i = kResolutionCount; i >= 1; --i)
+        if (resolutions[static_cast<size_t>(i - 1)]->Value()) values.resolution = i;
+    const auto checks = Checks();
+    for (size_t k = 0; k < checks.size(); ++k) values.checks[k] = checks[k]->Value();
+    values.customWidth = txt_CustomRes1.Text();
+    values.customHeight = txt_CustomRes2.Text();
+    return values;
+}
+
+void OptionsPanel::Options_Save() {
+    try {
+        ui::WriteFileAtomically(kOptionsFile, FormatOptionsFile(CurrentValues()));
+    } catch (const std::exception& e) {
+        ShowNotWritten(e);
+        Report(kNotSaved);
+        return;
+    }
+    Report(kSaved);
+}
+
+void OptionsPanel::ShowNotWritten(const std::exception& failure) {
+    OutputDebugStringA(("The options file was not written: " + std::string(failure.what()) + "\n").c_str());
+    ui::MsgBox(main_.Catalogue(kNotWritten), ui::MsgIcon::Exclamation);
+}
+
+void OptionsPanel::Report(int entry) {
+    main_.lbl_Status.SetCaption(main_.Catalogue(entry));
+    main_.AppendLog(main_.Catalogue(entry));
+}
+
+void OptionsPanel::Options_Load() {
+    lst_Options.Clear();
+    // A missing or unreadable file reads as an empty one: every control
+    // keeps its value.
+    const OptionsFileContent file = ParseOptionsFile(ReadSettingsFile(kOptionsFile).value_or(std::string()));
+    lst_Options.AddItems(file.lines);
+    Apply(file);
+}
+
+void OptionsPanel::Apply(const OptionsFileContent& file) {
+    if (file.resolution) Resolutions()[static_cast<size_t>(*file.resolution - 1)]->SetValue(true);
+    if (file.customWidth) txt_CustomRes1.SetText(*file.customWidth);
+    if (file.customHeight) txt_CustomRes2.SetText(*file.customHeight);
+    const auto checks = Checks();
+    for (size_t k = 0; k < checks.size(); ++k)
+        if (file.checks[k]) checks[k]->SetValue(*file.checks[k]);
+}
+
+void OptionsPanel::Options_Reset() {
+    try {
+        ui::WriteFileAtomically(kOptionsFile, kResetOptionsText);
+    } catch (const std::exception& e) {
+        ShowNotWritten(e);
+        return;
+    }
+    // The custom width and height stay as they are.
+    SelectDefaults();
+}
+
+// --- Buttons and custom resolution ---------------------------------------------
+
+void OptionsPanel::Command1_Click() {
+    const ui::MsgAnswer answer =
+        ui::MsgBox(main_.Catalogue(kResetQuestion), ui::MsgIcon::Question, ui::MsgButtons::YesNo, "Vellicor Rizezuza");
+    if (answer == ui::MsgAnswer::Yes) Options_Reset();
+}
+
+void OptionsPanel::Command3_Click() { Options_Save(); }
+
+void OptionsPanel::Option6_Click() {
+    if (Option6.Value()) EnableCustomBoxes(true);
+}
+
+void OptionsPanel::Option6_LostFocus() {
+    if (!Option6.Value()) EnableCustomBoxes(false);
+}
+
+void OptionsPanel::EnableCustomBoxes(bool enabled) {
+    for (ui::TextBox* box : {&txt_CustomRes1, &txt_CustomRes2}) {
+        box->SetEnabled(enabled);
+        box->SetBackColor(enabled ? kCustomEnabledColor : kCustomDisabledColor);
+    }
+}
+
+void OptionsPanel::txt_CustomRes1_LostFocus() { CheckCustomNumber(txt_CustomRes1); }
+void OptionsPanel::txt_CustomRes2_LostFocus() { CheckCustomNumber(txt_CustomRes2); }
+
+// The text stays as typed, and nothing keeps it from being saved.
+void OptionsPanel::CheckCustomNumber(const ui::TextBox& box) {
+    if (!LocaleNumber(box.Text())) ui::MsgBox(main_.Catalogue(kNotANumber), ui::MsgIcon::Exclamation);
+}
 
 } // namespace app

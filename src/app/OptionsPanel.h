@@ -2,13 +2,15 @@
 // The controls are the options' only store in memory.
 #pragma once
 
+#include "app/OptionsFile.h"
 #include "ui/Controls.h"
+
+#include <array>
+#include <exception>
 
 namespace app {
 
 class MainForm;
-
-inline constexpr char kOptionsFile[] = "VLCREXT.INI";
 
 class OptionsPanel {
 public:
@@ -50,6 +52,20 @@ public:
 
 private:
     void LayOut(ui::Frame& frame);
+    void WireEvents();
+    // The reset values: 800 x 600; Check1, Check2 and Check8 ticked.
+    void SelectDefaults();
+    std::array<ui::OptionButton*, kResolutionCount> Resolutions();
+    std::array<ui::CheckBox*, kOptionCheckCount> Checks();
+    OptionsValues CurrentValues();
+    void Apply(const OptionsFileContent& file);
+    void EnableCustomBoxes(bool enabled);
+    void CheckCustomNumber(const ui::TextBox& box);
+    // Message 98: the options file could not be written.
+    void ShowNotWritten(const std::exception& failure);
+    // Sets the status label and appends a log line, both with the entry.
+    void Report(int entry);
+
     MainForm& main_;
 };
 

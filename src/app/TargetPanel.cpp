@@ -1,10 +1,40 @@
 #include "app/TargetPanel.h"
 
 #include "app/MainForm.h"
+#include "app/SettingsFile.h"
+#include "ui/AtomicFile.h"
 
 namespace app {
+namespace {
 
-std::string TargetFileName(int slot) { return "TARGET" + std::to_string(slot) + ".INI"; }
+void Trace(const std::string& text) { OutputDebugStringA((text + "\n").c_str()); }
+
+// Catalogue entries of this panel.
+constexpr int kChooseFolder = 51;
+constexpr int kBrowserFailed = 105;
+constexpr int kFolderSaved = 107;
+
+bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+bool FileMissing(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && IsMissingFileError(GetLastError());
+}
+
+// A missing file is no error; a file that cannot be deleted is skipped.
+void DeleteSettingsFile(const std::string& path) {
+    if (DeleteFileA(path.c_str())) return;
+    const DWORD error = GetLastError();
+    if (!IsMissingFileError(error)) Trace("Cannot delete " + path + " (error " + std::to_string(error) + ")");
+}
+
+std::string CurrentDirectory() {
+    const DWORD length = GetCurrentDirectoryA(0, nullptr);
+    std::string path(length, '\0');
+    path.resize(GetCurrentDirectoryA(length, path.data()));
+    return path;
+}
+
+} // namespace
 
 TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame)
     : lbl_TargetTitle(main), lbl_Target(main), lbl_TargetDescription(main),
@@ -43,9 +73,63 @@ void TargetPanel::LayOut(ui::Frame& frame) {
     Command5.Move(120, 3900, 1700, 420);
 }
 
-void TargetPanel::TargetPath_Load(int) {}
-void TargetPanel::TargetPath_Save(int) {}
-void TargetPanel::Command5_Click() {}
-void TargetPanel::Browse_Click(int) {}
+void TargetPanel::TargetPath_Load(int slot) {
+    const std::string name = TargetFileName(slot);
+    if (FileMissing(name)) {
+        // A slot without a file has no folder; whether it is in use stays.
+        FolderText(slot).SetText({});
+        return;
+    }
+    const std::optional<std::string> content = ReadSettingsFile(name);
+    if (!content) {
+        // An unreadable file ends this slot's load without a message.
+        Trace("Cannot read " + name);
+        return;
+    }
+    // Each line read sets the folder and ticks the slot, so the last line
+    // counts and a file without lines changes nothing.
+    if (const std::optional<std::string> folder = TargetFolderOf(*content)) {
+        FolderText(slot).SetText(*folder);
+        InUse(slot).SetValue(1);
+    }
+}
+
+void TargetPanel::TargetPath_Save(int slot) {
+    const std::string folder = FolderText(slot).Text();
+    if (folder.empty()) return; // the file keeps its previous folder
+    ui::WriteFileAtomically(TargetFileName(slot), FormatTargetFile(folder));
+    main_.lbl_Status.SetCaption(main_.Catalogue(kFolderSaved));
+}
+
+// Writes the leading run of slots in use, deletes the file of the first slot
+// not in use and leaves the slots after it alone.
+void TargetPanel::Command5_Click() {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (InUse(slot).Value() == 0) {
+            DeleteSettingsFile(TargetFileName(slot));
+            return;
+        }
+        try {
+            TargetPath_Save(slot);
+        } catch (const std::exception& e) {
+            // A slot that cannot be written is skipped without a message; the
+            // others are still saved.
+            Trace(e.what());
+        }
+    }
+}
+
+void TargetPanel::Browse_Click(int slot) {
+    try {
+        const std::string folder = ui::CurrentDialogs().BrowseForFolder(main_.Catalogue(kChooseFolder));
+        if (folder.empty()) return; // cancelled
+        FolderText(slot).SetText(folder);
+        InUse(slot).SetValue(1);
+    } catch (const std::exception& e) {
+        Trace(std::string("The folder browser failed: ") + e.what());
+        main_.ErrorReport(kBrowserFailed, ui::MsgIcon::Exclamation);
+        FolderText(slot).SetText(CurrentDirectory());
+    }
+}
 
 } // namespace app

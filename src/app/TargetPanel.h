@@ -2,6 +2,7 @@
 // in-use check box, a browse button and a settings file TARGETn.INI.
 #pragma once
 
+#include "app/TargetFile.h"
 #include "ui/Controls.h"
 
 #include <array>
@@ -11,16 +12,14 @@ namespace app {
 
 class MainForm;
 
-inline constexpr int kSlotCount = 5;
-// "TARGET1.INI" .. "TARGET5.INI"
-std::string TargetFileName(int slot);
-
 class TargetPanel {
 public:
     TargetPanel(MainForm& main, ui::Frame& frame);
 
     // Slots are numbered 1..5.
     void TargetPath_Load(int slot);
+    // Writes the slot's file unless its folder text is empty. Throws
+    // std::runtime_error when the file cannot be written (the old one stays).
     void TargetPath_Save(int slot);
     void Command5_Click();             // save the slots
     void Browse_Click(int slot);       // Command6 .. Command10

@@ -17,6 +17,13 @@ std::runtime_error Failure(const std::string& what, const std::string& path) {
     return std::runtime_error(what + " " + path + " (error " + std::to_string(GetLastError()) + ")");
 }
 
+// Windows refuses to replace a read-only file; Wine running as root does not,
+// so the refusal is made here alike for every system.
+bool IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 } // namespace
 
 std::string TempNameBeside(const std::string& path) {
@@ -46,7 +53,10 @@ void WriteFileAtomically(const std::string& path, std::string_view content) {
 }
 
 void MoveIntoPlace(const std::string& temp, const std::string& target) {
-    if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+    const bool readOnly = IsReadOnly(target);
+    if (!readOnly && MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return;
+    if (readOnly) SetLastError(ERROR_ACCESS_DENIED);
     const std::runtime_error error = Failure("cannot replace", target);
     DeleteFileA(temp.c_str());
     throw error;

@@ -1,0 +1,25 @@
+// The user locale's side of LocaleNumber.
+#include "app/LocaleNumber.h"
+
+#include <windows.h>
+
+namespace app {
+namespace {
+
+// A separator of the user's locale; empty when the locale does not say.
+std::string UserLocaleText(LCTYPE type) {
+    char text[16] = {};
+    const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text);
+    return length > 1 ? std::string(text, static_cast<size_t>(length - 1)) : std::string();
+}
+
+} // namespace
+
+std::optional<double> LocaleNumber(const std::string& text) {
+    std::string decimal = UserLocaleText(LOCALE_SDECIMAL);
+    // A locale that names no decimal separator is read with the point.
+    if (decimal.empty()) decimal = ".";
+    return ParseLocaleNumber(text, decimal, UserLocaleText(LOCALE_STHOUSAND));
+}
+
+} // namespace app

@@ -1,0 +1,244 @@
+#include "app/OptionsFile.h"
+#include "app/SettingsFile.h"
+#include "app/TargetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+using Lines = std::vector<std::string>;
+
+// Names a table row after the rule it checks.
+template <typename Case>
+std::string RuleName(const ::testing::TestParamInfo<Case>& info) {
+    std::string name;
+    for (const char* c = info.param.rule; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
+
+// --- Lines of a settings file ----------------------------------------------------
+
+struct LinesCase {
+    const char* rule;
+    std::string content;
+    Lines lines;
+};
+
+class SettingsLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(SettingsLines, SplitAtCrCrLfAndLf) {
+    EXPECT_EQ(app::SplitSettingsLines(GetParam().content), GetParam().lines) << GetParam().rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsLines,
+    ::testing::Values(LinesCase{"an empty file has no lines", "", {}},
+                      LinesCase{"CR LF ends a line", "a\r\nb\r\n", {"a", "b"}},
+                      LinesCase{"a lone CR ends a line", "a\rb\rc\r\n", {"a", "b", "c"}},
+                      LinesCase{"a lone LF ends a line", "a\nb\n", {"a", "b"}},
+                      LinesCase{"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
+                      LinesCase{"a last line without a line end counts", "a\r\nb", {"a", "b"}},
+                      LinesCase{"empty lines stay empty", "\r\n\r\nx\r\n", {"", "", "x"}},
+                      LinesCase{"a file of one line end holds one empty line", "\r\n", {""}},
+                      LinesCase{"a CR at the very end ends the line", "a\r", {"a"}},
+                      LinesCase{"NUL bytes are ordinary characters", std::string("a\0b\r\n", 5),
+                                {std::string("a\0b", 3)}}),
+    RuleName<LinesCase>);
+
+TEST(SettingsFile, ReadsBytesUnchangedAndMissingFileIsNothing) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vellicor-settings-read.ini";
+    const std::string bytes("C:\\Bilder mit \xC4\r\n\0\xFF", 19);
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << bytes;
+    }
+    EXPECT_EQ(app::ReadSettingsFile(path.string()), bytes);
+    std::filesystem::remove(path);
+    EXPECT_EQ(app::ReadSettingsFile(path.string()), std::nullopt);
+}
+
+// --- VLCREXT.INI written ---------------------------------------------------------
+
+app::OptionsValues Options(int resolution, std::array<int, 8> checks, std::string width = {},
+                           std::string height = {}) {
+    return {resolution, checks, std::move(width), std::move(height)};
+}
+
+struct WriteCase {
+    const char* rule;
+    app::OptionsValues values;
+    std::string file;
+};
+
+class OptionsFileWritten : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(OptionsFileWritten, AsNineDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
+    EXPECT_EQ(app::FormatOptionsFile(GetParam().values), GetParam().file) << GetParam().rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OptionsFileWritten,
+    ::testing::Values(
+        WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1}), "301001001\r\n"},
+        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1}), "211000001\r\n"},
+        WriteCase{"custom lines follow single CRs", Options(6, {1, 1, 0, 0, 0, 0, 0, 1}, "1000", "700"),
+                  "611000001\r1000\r700\r\n"},
+        WriteCase{"custom texts are written as typed", Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "12a", ""),
+                  "600000000\r12a\r\r\n"},
+        WriteCase{"custom texts are not written without Option6", Options(5, {0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"),
+                  "500000000\r\n"},
+        WriteCase{"the greyed state is written as 2", Options(1, {2, 0, 0, 0, 0, 0, 0, 2}), "120000002\r\n"},
+        WriteCase{"ANSI bytes of the custom texts stay", Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"),
+                  "600000000\r\xC4\r1 000\r\n"}),
+    RuleName<WriteCase>);
+
+TEST(OptionsFileWritten, ValuesOneDigitCannotHoldAreRefused) {
+    EXPECT_THROW(app::FormatOptionsFile(Options(0, {})), std::invalid_argument) << "no resolution selected";
+    EXPECT_THROW(app::FormatOptionsFile(Options(7, {})), std::invalid_argument);
+    EXPECT_THROW(app::FormatOptionsFile(Options(2, {0, 0, 3, 0, 0, 0, 0, 0})), std::invalid_argument);
+    EXPECT_THROW(app::FormatOptionsFile(Options(2, {0, 0, 0, 0, 0, 0, 0, -1})), std::invalid_argument);
+}
+
+// --- VLCREXT.INI read ------------------------------------------------------------
+
+using Checks = std::array<std::optional<int>, 8>;
+constexpr std::nullopt_t kKeep = std::nullopt;
+
+struct ReadCase {
+    const char* rule;
+    std::string file;
+    std::optional<int> resolution;
+    Checks checks;
+    std::optional<std::string> width = std::nullopt;
+    std::optional<std::string> height = std::nullopt;
+};
+
+class OptionsFileRead : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(OptionsFileRead, SetsOnlyWhatLineOneAndTheCustomLinesHold) {
+    const ReadCase& c = GetParam();
+    const app::OptionsFileContent read = app::ParseOptionsFile(c.file);
+    EXPECT_EQ(read.resolution, c.resolution) << c.rule;
+    EXPECT_EQ(read.checks, c.checks) << c.rule;
+    EXPECT_EQ(read.customWidth, c.width) << c.rule;
+    EXPECT_EQ(read.customHeight, c.height) << c.rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OptionsFileRead,
+    ::testing::Values(
+        ReadCase{"a full line sets everything", "301001001\r\n", 3, {0, 1, 0, 0, 1, 0, 0, 1}},
+        ReadCase{"custom lines after CRs fill both boxes", "611000001\r1000\r700\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1},
+                 "1000", "700"},
+        ReadCase{"the reset line leaves Check7 and Check8", "2110000\r\n", 2, {1, 1, 0, 0, 0, 0, kKeep, kKeep}},
+        ReadCase{"an empty file changes nothing", "", kKeep, {}},
+        ReadCase{"a short line sets only its positions", "41", 4, {1, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep}},
+        ReadCase{"an unknown first character selects no button", "911000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
+        ReadCase{"a zero selects no button", "011000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
+        ReadCase{"a digit above 2 or a non-digit leaves its box", "2251x1/:2\r\n", 2,
+                 {2, kKeep, 1, kKeep, 1, kKeep, kKeep, 2}},
+        ReadCase{"an empty first line selects nothing", "\r\n611000001\r\n", kKeep, {}},
+        ReadCase{"custom lines are read only with the digit 6", "511000001\r1000\r700\r\n", 5,
+                 {1, 1, 0, 0, 0, 0, 0, 1}},
+        ReadCase{"digit 6 without custom lines leaves both boxes", "611000001\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1}},
+        ReadCase{"digit 6 without line 3 leaves the height box", "611000001\r1000\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1},
+                 "1000"},
+        ReadCase{"an empty custom line arrives as a single blank", "611000001\r\r700\r\n", 6,
+                 {1, 1, 0, 0, 0, 0, 0, 1}, " ", "700"},
+        ReadCase{"CR LF between the lines works too", "611000001\r\n1000\r\n700\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1},
+                 "1000", "700"},
+        ReadCase{"LF-only line ends work too", "611000001\n1000\n700\n", 6, {1, 1, 0, 0, 0, 0, 0, 1}, "1000", "700"},
+        ReadCase{"characters beyond nine are ignored", "1000000002222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0}},
+        ReadCase{"binary bytes are ignored position by position", std::string("\x01\xFF\x00" "2\x80", 5), kKeep,
+                 {kKeep, kKeep, 2, kKeep, kKeep, kKeep, kKeep, kKeep}}),
+    RuleName<ReadCase>);
+
+TEST(OptionsFileRead, EveryLineGoesToTheHiddenListAnEmptyOneAsABlank) {
+    const app::OptionsFileContent read = app::ParseOptionsFile("611000001\r\r700\r\n\r\nlast");
+    EXPECT_EQ(read.lines, (Lines{"611000001", " ", "700", " ", "last"}));
+}
+
+TEST(OptionsFileRead, HiddenListTakesLinesUpToItsLimit) {
+    std::string file;
+    for (size_t i = 0; i < app::kOptionsListLimit; ++i) file += std::to_string(i) + "\r\n";
+    EXPECT_EQ(app::ParseOptionsFile(file).lines.size(), app::kOptionsListLimit);
+    EXPECT_EQ(app::ParseOptionsFile(file + "one more\r\n").lines.back(), std::to_string(app::kOptionsListLimit - 1));
+}
+
+TEST(OptionsFileRead, WrittenOptionsReadBackUnchanged) {
+    const app::OptionsValues written = Options(6, {2, 1, 0, 1, 0, 1, 0, 2}, "1024,5", "-7e2");
+    const app::OptionsFileContent read = app::ParseOptionsFile(app::FormatOptionsFile(written));
+    EXPECT_EQ(read.resolution, 6);
+    for (size_t k = 0; k < 8; ++k) EXPECT_EQ(read.checks[k], written.checks[k]) << "Check" << k + 1;
+    EXPECT_EQ(read.customWidth, "1024,5");
+    EXPECT_EQ(read.customHeight, "-7e2");
+}
+
+TEST(OptionsFileRead, SeveralMegabytesAfterLineOneOnlyFillTheList) {
+    std::string file = "301001001\r\n";
+    for (int i = 0; i < 300000; ++i) file += "0123456789abcdef\r\n"; // about 5.4 MB
+    const app::OptionsFileContent read = app::ParseOptionsFile(file);
+    EXPECT_EQ(read.resolution, 3);
+    EXPECT_EQ(read.checks[1], 1);
+    EXPECT_EQ(read.customWidth, std::nullopt);
+    ASSERT_EQ(read.lines.size(), app::kOptionsListLimit) << "the hidden list keeps only the first lines";
+    EXPECT_EQ(read.lines[0], "301001001");
+    EXPECT_EQ(read.lines.back(), "0123456789abcdef");
+}
+
+TEST(OptionsFileRead, ResetTextIsSevenCharactersAndCrLf) {
+    EXPECT_EQ(std::string(app::kResetOptionsText), "2110000\r\n");
+}
+
+// --- TARGETn.INI -------------------------------------------------------------------
+
+TEST(TargetFile, NamesAreTarget1To5) {
+    EXPECT_EQ(app::TargetFileName(1), "TARGET1.INI");
+    EXPECT_EQ(app::TargetFileName(5), "TARGET5.INI");
+}
+
+TEST(TargetFile, WrittenAsTheFolderAndCrLf) {
+    EXPECT_EQ(app::FormatTargetFile("C:\\Pictures"), "C:\\Pictures\r\n");
+    EXPECT_EQ(app::FormatTargetFile(""), "\r\n");
+}
+
+struct TargetCase {
+    const char* rule;
+    std::string file;
+    std::optional<std::string> folder;
+};
+
+class TargetFileRead : public ::testing::TestWithParam<TargetCase> {};
+
+TEST_P(TargetFileRead, LastLineIsTheFolder) {
+    EXPECT_EQ(app::TargetFolderOf(GetParam().file), GetParam().folder) << GetParam().rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TargetFileRead,
+    ::testing::Values(
+        TargetCase{"one line with CR LF", "C:\\Pictures\r\n", "C:\\Pictures"},
+        TargetCase{"the last of several lines counts", "C:\\Old\r\nD:\\New\r\n", "D:\\New"},
+        TargetCase{"a line without a line end counts", "C:\\Old\r\nD:\\New", "D:\\New"},
+        TargetCase{"CR-only line ends", "C:\\Old\rD:\\New\r", "D:\\New"},
+        TargetCase{"LF-only line ends", "C:\\Old\nD:\\New\n", "D:\\New"},
+        TargetCase{"an only line that is empty is an empty folder", "\r\n", ""},
+        TargetCase{"an empty last line counts as well", "C:\\Old\r\n\r\n", ""},
+        TargetCase{"an empty file names nothing", "", std::nullopt},
+        TargetCase{"blanks and ANSI letters stay", "C:\\Bilder mit \xC4\\Urlaub\r\n", "C:\\Bilder mit \xC4\\Urlaub"},
+        TargetCase{"binary bytes stay in the line", std::string("\x01\xFF\x00x\r\n", 6), std::string("\x01\xFF\x00x", 4)}),
+    RuleName<TargetCase>);
+
+TEST(TargetFileRead, FolderRoundTripsThroughTheFile) {
+    const std::string folder = "C:\\Bilder mit \xC4\\Urlaub";
+    EXPECT_EQ(app::TargetFolderOf(app::FormatTargetFile(folder)), folder);
+}
+
+TEST(TargetFileRead, SeveralMegabytesOfLinesGiveTheLast) {
+    std::string file;
+    for (int i = 0; i < 400000; ++i) file += "C:\\Folder\\" + std::to_string(i) + "\r\n";
+    EXPECT_GT(file.size(), 5000000u);
+    EXPECT_EQ(app::TargetFolderOf(file), "C:\\Folder\\399999");
+}
