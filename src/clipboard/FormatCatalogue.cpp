@@ -78,12 +78,13 @@ long TagValue(const std::string& tag) {
     while (pos < tag.size() && tag[pos] == ' ') ++pos;
     bool negative = false;
     if (pos < tag.size() && (tag[pos] == '-' || tag[pos] == '+')) negative = tag[pos++] == '-';
-    long long value = 0;
+    long value = 0;
     for (; pos < tag.size() && std::isdigit(static_cast<unsigned char>(tag[pos])); ++pos) {
-        value = value * 10 + (tag[pos] - '0');
-        if (value > LONG_MAX) return 0; // no clipboard format is that large
+        const int digit = tag[pos] - '0';
+        if (value > (LONG_MAX - digit) / 10) return 0; // no clipboard format is that large
+        value = value * 10 + digit;
     }
-    return static_cast<long>(negative ? -value : value);
+    return negative ? -value : value;
 }
 
 } // namespace clipboard
