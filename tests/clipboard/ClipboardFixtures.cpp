@@ -201,7 +201,11 @@ ClipboardHolder::~ClipboardHolder() {
 std::vector<std::string> MenuCaptions(HMENU menu) {
     std::vector<std::string> captions;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        if (info.fType & MFT_SEPARATOR) {
             captions.push_back("-");
             continue;
         }
