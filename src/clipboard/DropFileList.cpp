@@ -18,22 +18,24 @@ bool IsNulUnit(const unsigned char* block, std::size_t pos, std::size_t unit) {
 
 } // namespace
 
-bool IsWellFormedDropFileList(const unsigned char* block, std::size_t size) {
-    if (!block || size < kDropFilesHeaderSize) return false;
+std::optional<std::size_t> DropFileNameCount(const unsigned char* block, std::size_t size) {
+    if (!block || size < kDropFilesHeaderSize) return std::nullopt;
     const std::size_t listStart = ReadUInt32(block);
     const std::size_t unit = ReadUInt32(block + 16) != 0 ? 2 : 1;
-    if (listStart < kDropFilesHeaderSize || listStart > size) return false;
+    if (listStart < kDropFilesHeaderSize || listStart > size) return std::nullopt;
     // Each name ends in a NUL; an empty name ends the list.
+    std::size_t names = 0;
     bool nameIsEmpty = true;
     for (std::size_t pos = listStart; pos + unit <= size; pos += unit) {
         if (!IsNulUnit(block, pos, unit)) {
             nameIsEmpty = false;
             continue;
         }
-        if (nameIsEmpty) return true;
+        if (nameIsEmpty) return names;
+        ++names;
         nameIsEmpty = true;
     }
-    return false;
+    return std::nullopt;
 }
 
 } // namespace clipboard

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "clipboard/ClipViewerForm.h"
 #include "clipboard/DropFileList.h"
+#include "clipboard/EnhMetafileCheck.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/LocaleInfo.h"
 #include "clipboard/LocaleText.h"
@@ -84,13 +85,17 @@ std::optional<std::string> ReadClipboardFileList() {
     if (!clipboard.IsOpen()) return std::nullopt;
     auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
     if (!drop) return std::nullopt;
+    std::optional<size_t> names;
     {
         ui::GlobalLockGuard<const unsigned char> lock(drop);
-        if (!IsWellFormedDropFileList(lock.get(), lock.size())) return std::nullopt;
+        names = DropFileNameCount(lock.get(), lock.size());
     }
+    if (!names) return std::nullopt;
+    // The system cannot count an empty list: it would read one name past its end.
+    if (*names == 0) return std::string();
     std::string list;
     const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
+    for (UINT i = 0; i < count && i < *names; ++i) {
         std::string buffer(kFileNameBufferSize, ' ');
         DragQueryFileA(drop, i, buffer.data(), static_cast<UINT>(buffer.size()));
         list += TrimAtNull(buffer) + "\r\n";
@@ -137,13 +142,22 @@ ui::Picture ReadClipboardMetafilePicture() {
     return ui::Picture::FromEnhMetaFile(converted.get());
 }
 
+// The system plays a metafile as its header and records say, without checks.
+bool IsPlayable(HENHMETAFILE metafile) {
+    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+    if (size == 0) return false;
+    std::vector<BYTE> bytes(size);
+    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size && IsWellFormedEnhMetafile(bytes.data(), size);
+}
+
 // Plays the CF_ENHMETAFILE metafile into the box within its own bounds.
 bool PlayClipboardEnhMetafile(ui::PictureBox& box) {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return false;
     auto metafile = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
     ENHMETAHEADER header{};
-    if (!metafile || GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0) return false;
+    if (!metafile || !IsPlayable(metafile) || GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0)
+        return false;
     HDC dc = box.hDC();
     const RECT bounds{header.rclBounds.left, header.rclBounds.top, header.rclBounds.right, header.rclBounds.bottom};
     const bool played = dc && PlayEnhMetaFile(dc, metafile, &bounds);

@@ -18,8 +18,10 @@ void PutOnClipboard(const std::vector<ClipboardItem>& items, HWND owner) {
     ui::ClipboardSession clipboard(owner);
     if (!clipboard.IsOpen()) throw std::runtime_error("the test cannot open the clipboard");
     EmptyClipboard();
+    // Data rendered on request is put as nullptr, and nullptr comes back.
     for (const ClipboardItem& item : items)
-        if (!SetClipboardData(item.format, item.data)) throw std::runtime_error("the test cannot put clipboard data");
+        if (!SetClipboardData(item.format, item.data) && item.data)
+            throw std::runtime_error("the test cannot put clipboard data");
 }
 
 void EmptyTheClipboard() { PutOnClipboard({}); }
@@ -180,7 +182,10 @@ LRESULT CALLBACK ForeignViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 ClipboardHolder::ClipboardHolder()
     : opened_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = std::thread([this] {
-        const bool open = OpenClipboard(nullptr) != FALSE;
+        // The clipboard is held by a window of this thread, as another program holds it.
+        ui::UniqueWindow window(CreateWindowExA(0, "STATIC", "holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                                GetModuleHandleA(nullptr), nullptr));
+        const bool open = window && OpenClipboard(window.get()) != FALSE;
         holding_ = open;
         SetEvent(opened_);
         WaitForSingleObject(release_, INFINITE);

@@ -55,29 +55,30 @@ std::string Wide(const std::string& narrow) {
 
 } // namespace
 
-TEST(DropFileList, AcceptsOnlyListsThatEndInsideTheBlock) {
+TEST(DropFileList, CountsNamesOnlyOfListsThatEndInsideTheBlock) {
+    constexpr std::optional<size_t> malformed;
     struct Case {
         const char* rule;
         std::vector<unsigned char> block;
-        bool wellFormed;
+        std::optional<size_t> names;
     };
     const Case cases[] = {
-        {"two ANSI names", DropBlock(20, false, "C:\\a.txt\0C:\\b\0\0"s), true},
-        {"an empty list", DropBlock(20, false, "\0"s), true},
-        {"an empty wide list", DropBlock(20, true, "\0\0"s), true},
-        {"two wide names", DropBlock(20, true, Wide("C:\\a\0C:\\b\0\0"s)), true},
-        {"a list after a gap", DropBlock(24, false, "\0\0\0\0x\0\0"s), true},
-        {"no list bytes at all", DropBlock(20, false, ""), false},
-        {"a name without its NUL", DropBlock(20, false, "C:\\a.txt"), false},
-        {"a name without the closing empty name", DropBlock(20, false, "C:\\a.txt\0"s), false},
-        {"a wide list ending in half a character", DropBlock(20, true, Wide("C:\\a\0"s) + "\0"s), false},
-        {"a list offset past the block", DropBlock(4000, false, "\0\0"s), false},
-        {"a list offset inside the header", DropBlock(8, false, "\0\0"s), false},
-        {"a list offset of 2^32-1", DropBlock(0xFFFFFFFF, false, "\0\0"s), false},
-        {"a header cut short", std::vector<unsigned char>(19, 0), false},
-        {"nothing", {}, false},
+        {"two ANSI names", DropBlock(20, false, "C:\\a.txt\0C:\\b\0\0"s), 2},
+        {"an empty list", DropBlock(20, false, "\0"s), 0},
+        {"an empty list with two NULs", DropBlock(20, false, "\0\0"s), 0},
+        {"an empty wide list", DropBlock(20, true, "\0\0"s), 0},
+        {"two wide names", DropBlock(20, true, Wide("C:\\a\0C:\\b\0\0"s)), 2},
+        {"a list after a gap", DropBlock(24, false, "\0\0\0\0x\0\0"s), 1},
+        {"no list bytes at all", DropBlock(20, false, ""), malformed},
+        {"a name without its NUL", DropBlock(20, false, "C:\\a.txt"), malformed},
+        {"a name without the closing empty name", DropBlock(20, false, "C:\\a.txt\0"s), malformed},
+        {"a wide list ending in half a character", DropBlock(20, true, Wide("C:\\a\0"s) + "\0"s), malformed},
+        {"a list offset past the block", DropBlock(4000, false, "\0\0"s), malformed},
+        {"a list offset inside the header", DropBlock(8, false, "\0\0"s), malformed},
+        {"a list offset of 2^32-1", DropBlock(0xFFFFFFFF, false, "\0\0"s), malformed},
+        {"a header cut short", std::vector<unsigned char>(19, 0), malformed},
+        {"nothing", {}, malformed},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(IsWellFormedDropFileList(c.block.data(), c.block.size()), c.wellFormed) << c.rule;
-    EXPECT_FALSE(IsWellFormedDropFileList(nullptr, 100)) << "no block";
+    for (const Case& c : cases) EXPECT_EQ(DropFileNameCount(c.block.data(), c.block.size()), c.names) << c.rule;
+    EXPECT_EQ(DropFileNameCount(nullptr, 100), malformed) << "no block";
 }
