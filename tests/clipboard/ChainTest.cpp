@@ -248,6 +248,61 @@ TEST_F(Chain, UnloadingLeavesTheChainAndUnhooks) {
     EXPECT_EQ(viewer.hWndNextViewer, nullptr);
 }
 
+TEST_F(Chain, AViewerWindowDestroyedWithoutUnloadingStillLeavesTheChain) {
+    ForeignViewer foreign;
+    foreign.Join();
+    ClipViewerForm& viewer = Viewer();
+    DestroyWindow(viewer.hWnd());
+    EXPECT_FALSE(viewer.IsLoaded());
+    EXPECT_EQ(GetClipboardViewer(), foreign.hWnd());
+    foreign.messages.clear();
+    PutOnClipboard({TextItem("after the window went")});
+    EXPECT_EQ(foreign.Count(WM_DRAWCLIPBOARD), 1u);
+}
+
+namespace {
+
+// The owner of owner-display data that changes the clipboard while it paints,
+// as a program may do: a change arrives while the viewer is still showing.
+class ChangingOwner {
+public:
+    ChangingOwner() {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &ChangingOwner::Proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "VellicorTestChangingOwner";
+        RegisterClassExA(&wc);
+        hwnd.reset(CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr));
+    }
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_PAINTCLIPBOARD) PutOnClipboard({TextItem("changed while painting")});
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    ui::UniqueWindow hwnd;
+};
+
+} // namespace
+
+TEST_F(Chain, AChangeArrivingWhileTheViewerShowsIsNotShownButListedAndForwarded) {
+    ForeignViewer foreign;
+    foreign.Join();
+    ClipViewerForm& viewer = Viewer();
+    ChangingOwner owner;
+    foreign.messages.clear();
+    std::vector<std::string> captionsWhenForwarded;
+    foreign.OnMessage = [&](const ChainMessage&) { captionsWhenForwarded.push_back(viewer.Caption()); };
+
+    PutOnClipboard({{CF_OWNERDISPLAY, nullptr}}, owner.hwnd.get());
+    EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: CF_OWNERDRAW") << "the nested change was not shown";
+    EXPECT_EQ(viewer.Text1.Text(), "");
+    EXPECT_EQ(viewer.mnuDisplay[0].caption, "Text (TXT)") << "but the menu lists the new contents";
+    ASSERT_EQ(foreign.Count(WM_DRAWCLIPBOARD), 2u) << "and both notices were forwarded";
+    EXPECT_EQ(captionsWhenForwarded[0], "Clipboard Viewer: Clipboard is Empty") << "the nested one first";
+    EmptyTheClipboard();
+}
+
 TEST(ChainWithoutProgram, AnErrorWhileShowingUnhooksTheViewerWhichThenNeitherShowsNorForwards) {
     EmptyTheClipboard();
     ForeignViewer foreign;
