@@ -20,13 +20,13 @@ constexpr size_t kDisplayMenu = 2;
 
 // Sets a flag for as long as the object lives, also when an error ends the work.
 class FlagGuard {
-public:
+  public:
     explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
     ~FlagGuard() { flag_ = false; }
     FlagGuard(const FlagGuard&) = delete;
     FlagGuard& operator=(const FlagGuard&) = delete;
 
-private:
+  private:
     bool& flag_;
 };
 
@@ -158,7 +158,9 @@ void ClipViewerForm::ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam)
 
 // --- Showing the clipboard ---------------------------------------------------------
 
-void ClipViewerForm::UpdateCaption(const std::string& viewType) { SetCaption(ui::AppTitle() + ": " + viewType); }
+void ClipViewerForm::UpdateCaption(const std::string& viewType) {
+    SetCaption(ui::AppTitle() + ": " + viewType);
+}
 
 bool ClipViewerForm::ShowClipboardAuto() {
     if (Busy) return false;
@@ -234,7 +236,8 @@ void ClipViewerForm::Form_Resize() {
     // Pictures drawn to the box's size are drawn again; a bitmap is not, so
     // resizing never starts a capture. A minimised window draws nothing, nor
     // does a window still loading.
-    if (inChain_ && Picture1.hWnd() && !IsIconic(hWnd()) && RedrawsOnResize(CurrentFormat)) ShowClipboardFormat();
+    if (inChain_ && Picture1.hWnd() && !IsIconic(hWnd()) && RedrawsOnResize(CurrentFormat))
+        ShowClipboardFormat();
 }
 
 void ClipViewerForm::LayOut() {

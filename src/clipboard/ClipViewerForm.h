@@ -16,7 +16,7 @@
 namespace clipboard {
 
 class ClipViewerForm : public ui::Form, public HookClient {
-public:
+  public:
     static constexpr char kDesignCaption[] = "Clipboard Viewer";
     ClipViewerForm();
     ~ClipViewerForm() override;
@@ -58,13 +58,13 @@ public:
     ui::MenuItem mnuDisplayBar;
     ui::MenuArray mnuDisplay; // one item per clipboard format, Tag = format id
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Unload() override;
     void Form_Resize() override;
     bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void BuildMenus();
     void LayOut();
     void LeaveChain();

@@ -18,7 +18,8 @@ void MarkEmpty(ui::MenuItem& item) {
 // The formats of the open clipboard, in its own order.
 std::vector<UINT> EnumerateFormats() {
     std::vector<UINT> ids;
-    for (UINT id = EnumClipboardFormats(0); id != 0 && ids.size() < kMaxFormats; id = EnumClipboardFormats(id))
+    for (UINT id = EnumClipboardFormats(0); id != 0 && ids.size() < kMaxFormats;
+         id = EnumClipboardFormats(id))
         ids.push_back(id);
     return ids;
 }
@@ -29,7 +30,8 @@ std::string ClipboardFormatName(UINT id) {
     if (std::optional<std::string> name = PredefinedFormatName(static_cast<long>(id))) return *name;
     char buffer[kNameBufferSize] = {};
     const int length = GetClipboardFormatNameA(id, buffer, kNameBufferSize);
-    if (length > 0) return NamedFormatText(std::string(buffer, static_cast<size_t>(length)), static_cast<long>(id));
+    if (length > 0)
+        return NamedFormatText(std::string(buffer, static_cast<size_t>(length)), static_cast<long>(id));
     return UnknownFormatText(static_cast<long>(id));
 }
 

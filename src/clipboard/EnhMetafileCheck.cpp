@@ -74,7 +74,8 @@ bool HeaderIsConsistent(const unsigned char* bytes, std::size_t size) {
     return descriptionLength == 0 || Fits(Read32(bytes + kDescriptionOffset), descriptionLength, 2, size);
 }
 
-bool EofRecordIsConsistent(const unsigned char* record, std::uint32_t recordSize, std::uint32_t headerPalette) {
+bool EofRecordIsConsistent(const unsigned char* record, std::uint32_t recordSize,
+                           std::uint32_t headerPalette) {
     if (recordSize < kMinimalEofSize) return false;
     const std::uint32_t entries = Read32(record + kEofPaletteEntries);
     if (entries != headerPalette) return false;
@@ -98,7 +99,8 @@ bool HandleIndexFits(const unsigned char* record, std::uint32_t recordSize, std:
 bool IsWellFormedEnhMetafile(const unsigned char* bytes, std::size_t size) {
     if (!bytes || !HeaderIsConsistent(bytes, size)) return false;
     const std::uint32_t headerPalette = Read32(bytes + kPaletteEntries);
-    const std::uint32_t handles = static_cast<std::uint32_t>(bytes[kHandleCount]) | bytes[kHandleCount + 1] << 8;
+    const std::uint32_t handles = static_cast<std::uint32_t>(bytes[kHandleCount]) | bytes[kHandleCount + 1]
+                                                                                        << 8;
     std::uint64_t records = 0;
     for (std::size_t offset = 0; offset + 8 <= size;) {
         const std::uint32_t type = Read32(bytes + offset);

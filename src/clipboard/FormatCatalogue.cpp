@@ -54,7 +54,9 @@ std::optional<std::string> PredefinedFormatName(long id) {
     return kPredefinedNames[id - 1];
 }
 
-std::string NamedFormatText(const std::string& name, long id) { return name + "  (" + std::to_string(id) + ")"; }
+std::string NamedFormatText(const std::string& name, long id) {
+    return name + "  (" + std::to_string(id) + ")";
+}
 
 std::string UnknownFormatText(long id) { return "Unknown: " + std::to_string(id); }
 

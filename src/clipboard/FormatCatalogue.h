@@ -27,8 +27,8 @@ inline constexpr long DspMetafilePict = 131;
 } // namespace format
 
 // The formats the automatic choice looks for, best first.
-inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text, format::EnhMetafile,
-                                                       format::Bitmap, format::HDrop};
+inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text,
+                                                       format::EnhMetafile, format::Bitmap, format::HDrop};
 
 // The name of a predefined format 1..16; nothing for any other id.
 std::optional<std::string> PredefinedFormatName(long id);

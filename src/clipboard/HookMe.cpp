@@ -28,8 +28,8 @@ HookFailure CurrentFailure() {
 // Called inside a catch block: the trace of the error that is being handled.
 void WriteUnhookTrace(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     try {
-        const std::string trace = UnhookTraceText(CurrentFailure(), reinterpret_cast<std::uintptr_t>(hWnd), msg,
-                                                  wParam, lParam);
+        const std::string trace =
+            UnhookTraceText(CurrentFailure(), reinterpret_cast<std::uintptr_t>(hWnd), msg, wParam, lParam);
         OutputDebugStringA(trace.c_str());
     } catch (...) {
         // The trace is for the debugger only; without memory for it there is none.

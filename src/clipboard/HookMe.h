@@ -10,12 +10,12 @@ namespace clipboard {
 
 // The object a subclassed window hands its messages to.
 class HookClient {
-public:
+  public:
     // Sets `result` to what the window procedure returns. An exception makes
     // HookProc unhook the window and return 0.
     virtual void WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& lParam, LRESULT& result) = 0;
 
-protected:
+  protected:
     ~HookClient() = default;
 };
 

@@ -14,9 +14,9 @@ std::string Hex(unsigned long long value) {
 std::string UnhookTraceText(const HookFailure& failure, std::uintptr_t window, unsigned message,
                             std::uintptr_t wParam, std::intptr_t lParam) {
     const std::string crlf = "\r\n";
-    return "Unhook on Error, #" + std::to_string(failure.number) + crlf + "  Desc: " + failure.description + crlf +
-           "  Message, hWnd: &h" + Hex(window) + ", Msg: &h" + Hex(message) + ", Params: " + std::to_string(wParam) +
-           ", " + std::to_string(lParam) + crlf;
+    return "Unhook on Error, #" + std::to_string(failure.number) + crlf + "  Desc: " + failure.description +
+           crlf + "  Message, hWnd: &h" + Hex(window) + ", Msg: &h" + Hex(message) +
+           ", Params: " + std::to_string(wParam) + ", " + std::to_string(lParam) + crlf;
 }
 
 } // namespace clipboard

@@ -15,8 +15,8 @@ std::string TrimAtNull(const std::string& buffer) {
 }
 
 std::string& LocaleField(LocaleFields& fields, size_t index) {
-    std::string* const order[] = {&fields.languageId, &fields.country,   &fields.countryAbbreviation,
-                                  &fields.language,   &fields.decimal,   &fields.thousands,
+    std::string* const order[] = {&fields.languageId, &fields.country,    &fields.countryAbbreviation,
+                                  &fields.language,   &fields.decimal,    &fields.thousands,
                                   &fields.currency,   &fields.timeFormat, &fields.shortDate,
                                   &fields.longDate};
     if (index >= std::size(order)) throw std::out_of_range("no such locale field");

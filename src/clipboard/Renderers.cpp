@@ -122,8 +122,9 @@ ui::Picture ReadClipboardBitmap() {
     if (!clipboard.IsOpen()) return {};
     auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     if (!bitmap) return {};
-    auto palette = IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
-                                                          : nullptr;
+    auto palette = IsClipboardFormatAvailable(CF_PALETTE)
+                       ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
+                       : nullptr;
     return ui::Picture::FromBitmap(bitmap, palette);
 }
 
@@ -147,7 +148,8 @@ bool IsPlayable(HENHMETAFILE metafile) {
     const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
     if (size == 0) return false;
     std::vector<BYTE> bytes(size);
-    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size && IsWellFormedEnhMetafile(bytes.data(), size);
+    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size &&
+           IsWellFormedEnhMetafile(bytes.data(), size);
 }
 
 // Plays the CF_ENHMETAFILE metafile into the box within its own bounds.
@@ -159,7 +161,8 @@ bool PlayClipboardEnhMetafile(ui::PictureBox& box) {
     if (!metafile || !IsPlayable(metafile) || GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0)
         return false;
     HDC dc = box.hDC();
-    const RECT bounds{header.rclBounds.left, header.rclBounds.top, header.rclBounds.right, header.rclBounds.bottom};
+    const RECT bounds{header.rclBounds.left, header.rclBounds.top, header.rclBounds.right,
+                      header.rclBounds.bottom};
     const bool played = dc && PlayEnhMetaFile(dc, metafile, &bounds);
     box.Refresh();
     return played;
@@ -198,7 +201,8 @@ void RequestOwnerDrawing(HWND owner, ui::PictureBox& box) {
     GetClientRect(box.hWnd(), &client);
     {
         const ui::UniqueGlobal size = GlobalBlockOf(client);
-        SendMessageA(owner, WM_SIZECLIPBOARD, reinterpret_cast<WPARAM>(viewer), reinterpret_cast<LPARAM>(size.get()));
+        SendMessageA(owner, WM_SIZECLIPBOARD, reinterpret_cast<WPARAM>(viewer),
+                     reinterpret_cast<LPARAM>(size.get()));
     }
     PAINTSTRUCT paint{};
     paint.hdc = box.hDC();

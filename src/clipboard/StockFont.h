@@ -13,7 +13,7 @@ class Control;
 namespace clipboard {
 
 class CStockFont {
-public:
+  public:
     static constexpr std::int32_t kClientError = static_cast<std::int32_t>(0x80040001);
 
     // Attaches the control whose font is set. A control without a window
@@ -26,7 +26,7 @@ public:
     void SetStockFont(int choice);
     int StockFont() const;
 
-private:
+  private:
     ui::Control* client_ = nullptr;
     HWND ClientHwnd = nullptr;
     int StockObjectId = SYSTEM_FIXED_FONT;

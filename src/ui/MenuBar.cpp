@@ -114,7 +114,8 @@ void MenuBar::Update() {
     if (!bar_) return;
     for (size_t i = 0; i < menus_.size(); ++i) {
         const MenuItem& title = *menus_[i].title;
-        ModifyMenuA(bar_.get(), static_cast<UINT>(i), MF_BYPOSITION | MF_POPUP | MF_STRING | StateFlags(title),
+        ModifyMenuA(bar_.get(), static_cast<UINT>(i),
+                    MF_BYPOSITION | MF_POPUP | MF_STRING | StateFlags(title),
                     reinterpret_cast<UINT_PTR>(menus_[i].popup), title.caption.c_str());
         FillPopup(i);
     }

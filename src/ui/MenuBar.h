@@ -18,7 +18,7 @@ namespace ui {
 // loaded and unloaded at run time. Addresses of items stay valid until they
 // are unloaded.
 class MenuArray {
-public:
+  public:
     explicit MenuArray(std::string designCaption);
     MenuArray(const MenuArray&) = delete;
     MenuArray& operator=(const MenuArray&) = delete;
@@ -34,13 +34,13 @@ public:
     // A click on item `index`.
     std::function<void(size_t index)> OnClick;
 
-private:
+  private:
     void Wire(size_t index);
     std::vector<std::unique_ptr<MenuItem>> items_;
 };
 
 class MenuBar {
-public:
+  public:
     MenuBar() = default;
     MenuBar(const MenuBar&) = delete;
     MenuBar& operator=(const MenuBar&) = delete;
@@ -65,7 +65,7 @@ public:
     // The popup menu of top-level menu `menu`, or nullptr.
     HMENU Popup(size_t menu) const;
 
-private:
+  private:
     struct Menu {
         MenuItem* title;
         std::function<std::vector<MenuItem*>()> items;

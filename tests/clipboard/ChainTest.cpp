@@ -25,25 +25,17 @@ constexpr UINT kFail = WM_APP + 2; // the test client raises an error
 
 // A plain window whose own procedure answers kAsk with 42 and records what it sees.
 class PlainWindow {
-public:
-    PlainWindow() {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &PlainWindow::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VellicorTestPlainWindow";
-        RegisterClassExA(&wc);
-        hwnd.reset(CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr));
-        SetWindowLongPtrA(hwnd.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+  public:
+    PlainWindow() : hwnd(MakeTestWindow("VellicorTestPlainWindow", &PlainWindow::Proc, this)) {}
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (auto* self = reinterpret_cast<PlainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)))
             self->seen.push_back(msg);
         return msg == kAsk ? 42 : DefWindowProcA(hwnd, msg, wParam, lParam);
     }
     WNDPROC OwnProc() const { return &PlainWindow::Proc; }
-    WNDPROC CurrentProc() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd.get(), GWLP_WNDPROC)); }
+    WNDPROC CurrentProc() const {
+        return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd.get(), GWLP_WNDPROC));
+    }
     bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
     std::vector<UINT> seen;
     ui::UniqueWindow hwnd;
@@ -52,7 +44,7 @@ public:
 // An object that takes a window's messages: it passes them on like the viewer
 // does, and raises an error for kFail.
 class TestClient : public HookClient {
-public:
+  public:
     void WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& lParam, LRESULT& result) override {
         seen.push_back(msg);
         result = CallOldWindowProc(hWnd, msg, wParam, lParam);
@@ -132,7 +124,8 @@ TEST(HookMe, AnErrorInTheHandlerUnhooksTheWindowAndReturnsZero) {
     EXPECT_EQ(GetPropA(window.hwnd.get(), "ObjectPointer"), nullptr);
     EXPECT_EQ(GetPropA(window.hwnd.get(), "OldWindowProc"), nullptr);
     client.seen.clear();
-    EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 42) << "the window runs on its own procedure again";
+    EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 42)
+        << "the window runs on its own procedure again";
     EXPECT_TRUE(client.seen.empty());
 }
 
@@ -165,7 +158,8 @@ TEST_F(Chain, LoadingSubclassesJoinsAndShowsTheFirstNoticeTwiceForwardingItNowhe
     EXPECT_EQ(foreign.Count(WM_DRAWCLIPBOARD), 0u) << "the first notice came while no next window was known";
     const std::string shown = NoPictureText() + ", Text";
     const std::vector<std::string> log = LogLines();
-    EXPECT_EQ(std::count_if(log.begin(), log.end(), [&](const std::string& line) { return line.ends_with(" - " + shown); }),
+    EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                            [&](const std::string& line) { return line.ends_with(" - " + shown); }),
               2)
         << "shown at load and once more for the first notice";
     EXPECT_EQ(viewer.Text1.Text(), "already there");
@@ -265,17 +259,8 @@ namespace {
 // The owner of owner-display data that changes the clipboard while it paints,
 // as a program may do: a change arrives while the viewer is still showing.
 class ChangingOwner {
-public:
-    ChangingOwner() {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &ChangingOwner::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VellicorTestChangingOwner";
-        RegisterClassExA(&wc);
-        hwnd.reset(CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr));
-    }
+  public:
+    ChangingOwner() : hwnd(MakeTestWindow("VellicorTestChangingOwner", &ChangingOwner::Proc, this)) {}
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (msg == WM_PAINTCLIPBOARD) PutOnClipboard({TextItem("changed while painting")});
         return DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -379,8 +364,9 @@ TEST_F(Chain, NewWindowOpensOneFrameAndCaptionLowerAndFurtherRight) {
     NewViewerWindow(viewer);
     ClipViewerForm* opened = ViewerWindow(ViewerWindowCount() - 1);
     ASSERT_NE(opened, nullptr);
-    const int offset = static_cast<int>(std::lround(static_cast<double>(ui::TwipsPerPixelY()) *
-                                                    (GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION))));
+    const int offset =
+        static_cast<int>(std::lround(static_cast<double>(ui::TwipsPerPixelY()) *
+                                     (GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION))));
     EXPECT_NEAR(opened->Left(), 1500 + offset, ui::TwipsPerPixelX());
     EXPECT_NEAR(opened->Top(), 1200 + offset, ui::TwipsPerPixelY());
 }

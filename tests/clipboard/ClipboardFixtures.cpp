@@ -38,7 +38,9 @@ HGLOBAL GlobalWith(const void* bytes, size_t size) {
 
 HGLOBAL GlobalWith(const std::string& bytes) { return GlobalWith(bytes.data(), bytes.size()); }
 
-ClipboardItem TextItem(const std::string& text) { return {CF_TEXT, GlobalWith(text.c_str(), text.size() + 1)}; }
+ClipboardItem TextItem(const std::string& text) {
+    return {CF_TEXT, GlobalWith(text.c_str(), text.size() + 1)};
+}
 
 ClipboardItem BitmapItem(int width, int height, COLORREF colour) {
     ui::ScopedGetDC screen(nullptr);
@@ -54,9 +56,7 @@ ClipboardItem BitmapItem(int width, int height, COLORREF colour) {
     return {CF_BITMAP, bitmap.release()};
 }
 
-COLORREF PaletteColour(int entry) {
-    return RGB(entry, 255 - entry, (entry * 7) & 0xFF);
-}
+COLORREF PaletteColour(int entry) { return RGB(entry, 255 - entry, (entry * 7) & 0xFF); }
 
 ClipboardItem PaletteItem(int entries) {
     std::vector<BYTE> storage(sizeof(LOGPALETTE) + entries * sizeof(PALETTEENTRY));
@@ -123,24 +123,24 @@ ClipboardItem DibV5Item() {
     return {CF_DIBV5, GlobalWith(&dib, sizeof dib)};
 }
 
-// --- ForeignViewer ---------------------------------------------------------------
-
-namespace {
-constexpr char kForeignClass[] = "VellicorTestForeignViewer";
-}
-
-ForeignViewer::ForeignViewer() {
+ui::UniqueWindow MakeTestWindow(const char* className, WNDPROC proc, void* self) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &ForeignViewer::Proc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kForeignClass;
+    wc.lpszClassName = className;
     RegisterClassExA(&wc); // fails harmlessly once the class exists
-    hwnd_.reset(CreateWindowExA(0, kForeignClass, "foreign", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr));
-    if (!hwnd_) throw std::runtime_error("the foreign window cannot be made");
-    SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ui::UniqueWindow window(CreateWindowExA(0, className, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                            GetModuleHandleA(nullptr), nullptr));
+    if (!window) throw std::runtime_error("a test window cannot be made");
+    SetWindowLongPtrA(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    return window;
 }
+
+// --- ForeignViewer ---------------------------------------------------------------
+
+ForeignViewer::ForeignViewer()
+    : hwnd_(MakeTestWindow("VellicorTestForeignViewer", &ForeignViewer::Proc, this)) {}
 
 ForeignViewer::~ForeignViewer() {
     Leave();
@@ -166,7 +166,8 @@ size_t ForeignViewer::Count(UINT msg) const {
 
 LRESULT CALLBACK ForeignViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<ForeignViewer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self || (msg != WM_DRAWCLIPBOARD && msg != WM_CHANGECBCHAIN)) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!self || (msg != WM_DRAWCLIPBOARD && msg != WM_CHANGECBCHAIN))
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
     const ChainMessage message{msg, wParam, lParam};
     if (self->OnMessage) self->OnMessage(message);
     self->messages.push_back(message);
@@ -180,7 +181,8 @@ LRESULT CALLBACK ForeignViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 // --- ClipboardHolder --------------------------------------------------------------
 
 ClipboardHolder::ClipboardHolder()
-    : opened_(CreateEventA(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    : opened_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = std::thread([this] {
         // The clipboard is held by a window of this thread, as another program holds it.
         ui::UniqueWindow window(CreateWindowExA(0, "STATIC", "holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
@@ -221,7 +223,8 @@ std::vector<std::string> MenuCaptions(HMENU menu) {
     return captions;
 }
 
-bool ChooseMenuItem(clipboard::ClipViewerForm& viewer, const std::string& topCaption, const std::string& caption) {
+bool ChooseMenuItem(clipboard::ClipViewerForm& viewer, const std::string& topCaption,
+                    const std::string& caption) {
     HMENU bar = viewer.MenuHandle();
     const std::vector<std::string> tops = MenuCaptions(bar);
     for (size_t top = 0; top < tops.size(); ++top) {
@@ -238,7 +241,9 @@ bool ChooseMenuItem(clipboard::ClipViewerForm& viewer, const std::string& topCap
     return false;
 }
 
-COLORREF PixelOf(clipboard::ClipViewerForm& viewer, int x, int y) { return GetPixel(viewer.Picture1.hDC(), x, y); }
+COLORREF PixelOf(clipboard::ClipViewerForm& viewer, int x, int y) {
+    return GetPixel(viewer.Picture1.hDC(), x, y);
+}
 
 std::vector<std::string> LogLines() {
     const ui::ListBox& log = app::App::Current().Main().lst_Log;

@@ -57,6 +57,10 @@ ClipboardItem MetafilePictItem(COLORREF colour);
 // A 1 x 1 BITMAPV5HEADER DIB (format 17).
 ClipboardItem DibV5Item();
 
+// A plain top-level window of a class of the test's own, with `self` in its
+// user data (GWLP_USERDATA).
+ui::UniqueWindow MakeTestWindow(const char* className, WNDPROC proc, void* self);
+
 // --- A foreign window in the chain ----------------------------------------------
 
 struct ChainMessage {
@@ -68,7 +72,7 @@ struct ChainMessage {
 // A plain window of its own class that joins the chain like any program's
 // viewer: it records every chain message and passes it on.
 class ForeignViewer {
-public:
+  public:
     ForeignViewer();
     ~ForeignViewer();
     ForeignViewer(const ForeignViewer&) = delete;
@@ -83,7 +87,7 @@ public:
     // Runs when a chain message arrives, before it is recorded.
     std::function<void(const ChainMessage&)> OnMessage;
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     ui::UniqueWindow hwnd_;
     HWND next_ = nullptr;
@@ -93,14 +97,14 @@ private:
 // --- The clipboard kept open by another thread ----------------------------------
 
 class ClipboardHolder {
-public:
+  public:
     ClipboardHolder(); // returns once the other thread holds the clipboard open
     ~ClipboardHolder();
     ClipboardHolder(const ClipboardHolder&) = delete;
     ClipboardHolder& operator=(const ClipboardHolder&) = delete;
     bool Holding() const { return holding_; }
 
-private:
+  private:
     std::thread thread_;
     HANDLE opened_;
     HANDLE release_;
@@ -113,7 +117,8 @@ private:
 std::vector<std::string> MenuCaptions(HMENU menu);
 // Sends the WM_COMMAND of the menu item with this caption under the top-level
 // menu `topCaption`, as a click on it does. False when there is no such item.
-bool ChooseMenuItem(clipboard::ClipViewerForm& viewer, const std::string& topCaption, const std::string& caption);
+bool ChooseMenuItem(clipboard::ClipViewerForm& viewer, const std::string& topCaption,
+                    const std::string& caption);
 // The colour of a pixel of the viewer's picture box drawing.
 COLORREF PixelOf(clipboard::ClipViewerForm& viewer, int x, int y);
 // The log lines of the main window.
@@ -124,7 +129,7 @@ std::vector<std::string> LogLines();
 // The program in a fresh start directory with the English catalogue, logging
 // on, and an empty clipboard. The default viewer is not loaded yet.
 class WithProgram : public ::testing::Test {
-protected:
+  protected:
     WithProgram();
     ~WithProgram() override;
     app::MainForm& Main();

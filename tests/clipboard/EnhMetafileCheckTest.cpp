@@ -59,7 +59,12 @@ TEST(EnhMetafileCheck, AcceptsWellFramedMetafilesOnly) {
         {"header and end only", Metafile(), true},
         {"a pen made, selected and deleted", Metafile({kCreatePen, kSelectPen, Record(40, {1})}), true},
         {"a stock object selected", Metafile({Record(37, {0x80000000u | 5})}, 1), true},
-        {"a description inside the file", Metafile({}, 1, [](Bytes& b) { Put32(b, 60, 4); Put32(b, 64, 80); }),
+        {"a description inside the file",
+         Metafile({}, 1,
+                  [](Bytes& b) {
+                      Put32(b, 60, 4);
+                      Put32(b, 64, 80);
+                  }),
          true},
         {"a header longer than the file", Metafile({}, 1, [](Bytes& b) { Put32(b, 4, 0x10000); }), false},
         {"a header shorter than its fields", Metafile({}, 1, [](Bytes& b) { Put32(b, 4, 80); }), false},
@@ -69,18 +74,28 @@ TEST(EnhMetafileCheck, AcceptsWellFramedMetafilesOnly) {
         {"a wrong signature", Metafile({}, 1, [](Bytes& b) { Put32(b, 40, 0); }), false},
         {"not starting with a header", Metafile({}, 1, [](Bytes& b) { Put32(b, 0, 2); }), false},
         {"a description outside the file",
-         Metafile({}, 1, [](Bytes& b) { Put32(b, 60, 1000); Put32(b, 64, 0xFFFFFFF0); }), false},
-        {"palette entries the end record does not have", Metafile({}, 1, [](Bytes& b) { Put32(b, 68, 100000); }),
+         Metafile({}, 1,
+                  [](Bytes& b) {
+                      Put32(b, 60, 1000);
+                      Put32(b, 64, 0xFFFFFFF0);
+                  }),
          false},
-        {"a record size not a multiple of four", Metafile({Record(10, {1, 2})}, 1,
-                                                         [](Bytes& b) { Put32(b, 92, 14); }),
-         false},
-        {"a record running past the end", Metafile({Record(10, {1, 2})}, 1, [](Bytes& b) { Put32(b, 92, 4000); }),
-         false},
-        {"a record shorter than its frame", Metafile({Record(10, {1, 2})}, 1, [](Bytes& b) { Put32(b, 92, 4); }),
-         false},
+        {"palette entries the end record does not have",
+         Metafile({}, 1, [](Bytes& b) { Put32(b, 68, 100000); }), false},
+        {"a record size not a multiple of four",
+         Metafile({Record(10, {1, 2})}, 1, [](Bytes& b) { Put32(b, 92, 14); }), false},
+        {"a record running past the end",
+         Metafile({Record(10, {1, 2})}, 1, [](Bytes& b) { Put32(b, 92, 4000); }), false},
+        {"a record shorter than its frame",
+         Metafile({Record(10, {1, 2})}, 1, [](Bytes& b) { Put32(b, 92, 4); }), false},
         {"a second header", Metafile({Record(1, {0})}), false},
-        {"no end record", Metafile({}, 1, [](Bytes& b) { b.resize(88); Put32(b, 48, 88); }), false},
+        {"no end record",
+         Metafile({}, 1,
+                  [](Bytes& b) {
+                      b.resize(88);
+                      Put32(b, 48, 88);
+                  }),
+         false},
         {"an object made beyond the handle table", Metafile({Record(39, {5, 0, 0, 0})}, 2), false},
         {"an object made at the metafile's own index", Metafile({Record(39, {0, 0, 0, 0})}, 2), false},
         {"a handle table of no entries", Metafile({kCreatePen, kSelectPen}, 0), false},
@@ -89,5 +104,6 @@ TEST(EnhMetafileCheck, AcceptsWellFramedMetafilesOnly) {
         {"a file cut inside the header", Bytes(60, 0), false},
         {"nothing", Bytes(), false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsWellFormedEnhMetafile(c.bytes.data(), c.bytes.size()), c.playable) << c.rule;
+    for (const Case& c : cases)
+        EXPECT_EQ(IsWellFormedEnhMetafile(c.bytes.data(), c.bytes.size()), c.playable) << c.rule;
 }

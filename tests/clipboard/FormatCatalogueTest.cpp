@@ -94,8 +94,17 @@ TEST(FormatChoice, OnlyFormatsDrawnToTheBoxSizeAreDrawnAgainOnResize) {
 
 TEST(FormatChoice, TagValueReadsTheLeadingDecimalNumber) {
     const std::pair<std::string, long> table[] = {
-        {"1", 1},         {"49350", 49350}, {" 14", 14}, {"-1", -1}, {"+2", 2},   {"", 0},
-        {"abc", 0},       {"12abc", 12},    {"-", 0},    {" ", 0},   {"99999999999999999999", 0},
+        {"1", 1},
+        {"49350", 49350},
+        {" 14", 14},
+        {"-1", -1},
+        {"+2", 2},
+        {"", 0},
+        {"abc", 0},
+        {"12abc", 12},
+        {"-", 0},
+        {" ", 0},
+        {"99999999999999999999", 0},
     };
     for (const auto& [tag, value] : table) EXPECT_EQ(TagValue(tag), value) << '"' << tag << '"';
 }

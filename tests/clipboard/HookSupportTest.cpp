@@ -79,6 +79,7 @@ TEST(DropFileList, CountsNamesOnlyOfListsThatEndInsideTheBlock) {
         {"a header cut short", std::vector<unsigned char>(19, 0), malformed},
         {"nothing", {}, malformed},
     };
-    for (const Case& c : cases) EXPECT_EQ(DropFileNameCount(c.block.data(), c.block.size()), c.names) << c.rule;
+    for (const Case& c : cases)
+        EXPECT_EQ(DropFileNameCount(c.block.data(), c.block.size()), c.names) << c.rule;
     EXPECT_EQ(DropFileNameCount(nullptr, 100), malformed) << "no block";
 }

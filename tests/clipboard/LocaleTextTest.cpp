@@ -18,7 +18,8 @@ TEST(TrimAtNull, CutsAtTheFirstNulOrTrimsBlanksWhenThereIsNone) {
         {"\tword\t"s, "\tword\t"},   // only blanks are trimmed
         {std::string(260, ' '), ""}, // a buffer the system left untouched
     };
-    for (const auto& [buffer, expected] : table) EXPECT_EQ(TrimAtNull(buffer), expected) << '"' << buffer << '"';
+    for (const auto& [buffer, expected] : table)
+        EXPECT_EQ(TrimAtNull(buffer), expected) << '"' << buffer << '"';
 }
 
 TEST(LocaleText, DescribesTheLocaleInTenLinesWithAnEmptyLineAfterTheLanguage) {
@@ -46,8 +47,9 @@ TEST(LocaleText, DescribesTheLocaleInTenLinesWithAnEmptyLineAfterTheLanguage) {
 }
 
 TEST(LocaleText, EmptyValuesKeepEveryLabelAndAnEmptyPairOfParentheses) {
-    EXPECT_EQ(LocaleDescription({}), "Locale ID: \r\nCountry:   ()\r\nLanguage: \r\n\r\nDecimal: \r\nThousands: \r\n"
-                                     "Currency: \r\nTime Format: \r\nShort Date: \r\nLong Date: \r\n");
+    EXPECT_EQ(LocaleDescription({}),
+              "Locale ID: \r\nCountry:   ()\r\nLanguage: \r\n\r\nDecimal: \r\nThousands: \r\n"
+              "Currency: \r\nTime Format: \r\nShort Date: \r\nLong Date: \r\n");
 }
 
 TEST(LocaleText, FieldsFollowTheOrderOfTheInformationTypes) {

@@ -25,7 +25,7 @@ namespace {
 constexpr char kSentinel[] = "640 x 480 px";
 
 class Renderers : public WithProgram {
-protected:
+  protected:
     void SetUp() override {
         viewer = &Viewer();
         Main().memory.lbl_Resolution.SetCaption(kSentinel);
@@ -50,7 +50,9 @@ protected:
         EXPECT_EQ(program->Notifications().lbl_Resolution.Caption(), kSentinel);
         EXPECT_TRUE(NewLogLines().empty());
     }
-    HGDIOBJ TextFont() { return reinterpret_cast<HGDIOBJ>(SendMessageA(viewer->Text1.hWnd(), WM_GETFONT, 0, 0)); }
+    HGDIOBJ TextFont() {
+        return reinterpret_cast<HGDIOBJ>(SendMessageA(viewer->Text1.hWnd(), WM_GETFONT, 0, 0));
+    }
     bool StillHooked() {
         return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(viewer->hWnd(), GWLP_WNDPROC)) == &HookProc;
     }
@@ -156,7 +158,8 @@ TEST_F(Renderers, ALocaleIsDescribedInTheAnsiFixedFont) {
     ASSERT_TRUE(ChooseMenuItem(*viewer, "&Display", "Locale Identifier"));
     EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_LOCALE");
     EXPECT_EQ(viewer->Text1.Text(), LocaleInfoText(usEnglish));
-    EXPECT_EQ(viewer->Text1.Text().rfind("Locale ID: 0409\r\nCountry: United States  (USA)\r\nLanguage: ", 0), 0u);
+    EXPECT_EQ(viewer->Text1.Text().rfind("Locale ID: 0409\r\nCountry: United States  (USA)\r\nLanguage: ", 0),
+              0u);
     EXPECT_EQ(TextFont(), GetStockObject(ANSI_FIXED_FONT));
     ExpectNoPictureReport(", Locale");
 }
@@ -172,7 +175,8 @@ TEST_F(Renderers, ALocaleBlockShorterThanFourBytesShowsNothing) {
 
 TEST(LocaleInfo, UsEnglishStartsWithItsIdCountryAndLanguage) {
     const std::string text = LocaleInfoText(0x0409);
-    EXPECT_EQ(text.rfind("Locale ID: 0409\r\nCountry: United States  (USA)\r\nLanguage: English", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("Locale ID: 0409\r\nCountry: United States  (USA)\r\nLanguage: English", 0), 0u)
+        << text;
     EXPECT_NE(text.find(")\r\n\r\nDecimal: .\r\nThousands: ,\r\nCurrency: $\r\n"), std::string::npos) << text;
     EXPECT_TRUE(text.ends_with("\r\n"));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 10);
@@ -204,7 +208,8 @@ TEST_F(Renderers, ADibThatClaimsMoreThanItHoldsShowsNothing) {
     header.biHeight = 40000;
     header.biPlanes = 1;
     header.biBitCount = 32;
-    PutOnClipboard({{CF_DIB, GlobalWith(std::string(reinterpret_cast<const char*>(&header), sizeof header) + "tiny")}});
+    PutOnClipboard(
+        {{CF_DIB, GlobalWith(std::string(reinterpret_cast<const char*>(&header), sizeof header) + "tiny")}});
     EXPECT_TRUE(viewer->Picture1.GetPicture().Empty());
     EXPECT_TRUE(StillHooked());
 }
@@ -236,7 +241,8 @@ namespace {
 
 // A real metafile of a filled box, with its header changed by `damage`.
 HENHMETAFILE DamagedMetafile(const std::function<void(ENHMETAHEADER&)>& damage) {
-    ui::UniqueEnhMetaFile metafile(static_cast<HENHMETAFILE>(EnhMetafileItem({10, 10, 50, 50}, RGB(1, 2, 3)).data));
+    ui::UniqueEnhMetaFile metafile(
+        static_cast<HENHMETAFILE>(EnhMetafileItem({10, 10, 50, 50}, RGB(1, 2, 3)).data));
     std::vector<BYTE> bytes(GetEnhMetaFileBits(metafile.get(), 0, nullptr));
     GetEnhMetaFileBits(metafile.get(), static_cast<UINT>(bytes.size()), bytes.data());
     damage(*reinterpret_cast<ENHMETAHEADER*>(bytes.data()));
@@ -253,15 +259,35 @@ TEST_F(Renderers, AnEnhancedMetafileWithADamagedHeaderNeverFailsTheViewer) {
     };
     const Case cases[] = {
         {"bounds of the whole coordinate space",
-         [](ENHMETAHEADER& h) { h.rclBounds = {INT_MIN, INT_MIN, INT_MAX, INT_MAX}; }, true},
-        {"bounds upside down", [](ENHMETAHEADER& h) { h.rclBounds = {50, 50, 10, 10}; }, true},
-        {"an empty frame", [](ENHMETAHEADER& h) { h.rclFrame = {0, 0, 0, 0}; }, true},
-        {"a device of no size", [](ENHMETAHEADER& h) { h.szlDevice = {0, 0}; h.szlMillimeters = {0, 0}; }, true},
+         [](ENHMETAHEADER& h) {
+             h.rclBounds = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+         },
+         true},
+        {"bounds upside down",
+         [](ENHMETAHEADER& h) {
+             h.rclBounds = {50, 50, 10, 10};
+         },
+         true},
+        {"an empty frame",
+         [](ENHMETAHEADER& h) {
+             h.rclFrame = {0, 0, 0, 0};
+         },
+         true},
+        {"a device of no size",
+         [](ENHMETAHEADER& h) {
+             h.szlDevice = {0, 0};
+             h.szlMillimeters = {0, 0};
+         },
+         true},
         {"a header record longer than the file", [](ENHMETAHEADER& h) { h.nSize = 0x10000; }, false},
         {"a record count far too large", [](ENHMETAHEADER& h) { h.nRecords = 0x7FFFFFFF; }, false},
         {"a handle table of no entries", [](ENHMETAHEADER& h) { h.nHandles = 0; }, false},
         {"a description outside the file",
-         [](ENHMETAHEADER& h) { h.nDescription = 1000; h.offDescription = 0xFFFFFFF0; }, false},
+         [](ENHMETAHEADER& h) {
+             h.nDescription = 1000;
+             h.offDescription = 0xFFFFFFF0;
+         },
+         false},
         {"palette entries that are not there", [](ENHMETAHEADER& h) { h.nPalEntries = 100000; }, false},
     };
     for (const Case& c : cases) {
@@ -287,7 +313,8 @@ TEST_F(Renderers, APaletteIsAGridOfSixteenBySixteenEntriesRowByRow) {
     const SIZE box = viewer->Picture1.ClientPixels();
     for (int entry : {0, 1, 15, 16, 17, 100, 255}) {
         const int row = entry / 16, column = entry % 16;
-        const int x = static_cast<int>((column + 0.5) * box.cx / 16), y = static_cast<int>((row + 0.5) * box.cy / 16);
+        const int x = static_cast<int>((column + 0.5) * box.cx / 16),
+                  y = static_cast<int>((row + 0.5) * box.cy / 16);
         EXPECT_EQ(PixelOf(*viewer, x, y), PaletteColour(entry)) << "entry " << entry;
     }
     ExpectNoPictureReport(", Palette");
@@ -307,18 +334,8 @@ namespace {
 
 // The owner of owner-display data: answers the size and paint requests.
 class DisplayOwner {
-public:
-    DisplayOwner() {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &DisplayOwner::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VellicorTestDisplayOwner";
-        RegisterClassExA(&wc);
-        hwnd.reset(CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr));
-        SetWindowLongPtrA(hwnd.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+  public:
+    DisplayOwner() : hwnd(MakeTestWindow("VellicorTestDisplayOwner", &DisplayOwner::Proc, this)) {}
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         auto* self = reinterpret_cast<DisplayOwner*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (self && msg == WM_SIZECLIPBOARD) {
@@ -368,8 +385,12 @@ TEST_F(Renderers, OwnerDisplayAsksTheOwnerToSizeAndPaintIntoTheBox) {
 
 TEST_F(Renderers, AClipboardHeldOpenElsewhereMakesEveryReaderReturnFalse) {
     const DWORD usEnglish = 0x0409;
-    PutOnClipboard({TextItem("held"), FileListItem({"C:\\x"}), {CF_LOCALE, GlobalWith(&usEnglish, 4)},
-                    BitmapItem(8, 8, RGB(9, 9, 9)), EnhMetafileItem({0, 0, 9, 9}, RGB(1, 1, 1)), PaletteItem()});
+    PutOnClipboard({TextItem("held"),
+                    FileListItem({"C:\\x"}),
+                    {CF_LOCALE, GlobalWith(&usEnglish, 4)},
+                    BitmapItem(8, 8, RGB(9, 9, 9)),
+                    EnhMetafileItem({0, 0, 9, 9}, RGB(1, 1, 1)),
+                    PaletteItem()});
     ClipboardHolder holder;
     ASSERT_TRUE(holder.Holding());
     logBefore = LogLines().size();

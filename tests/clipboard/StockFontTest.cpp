@@ -1,6 +1,6 @@
 // CStockFont on real controls.
-#include "app/ProgramError.h"
 #include "clipboard/StockFont.h"
+#include "app/ProgramError.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -11,7 +11,7 @@ using namespace clipboard;
 namespace {
 
 class StockFontTest : public ::testing::Test {
-protected:
+  protected:
     HGDIOBJ FontOf(const ui::Control& control) {
         return reinterpret_cast<HGDIOBJ>(SendMessageA(control.hWnd(), WM_GETFONT, 0, 0));
     }
@@ -47,8 +47,9 @@ TEST_F(StockFontTest, EachChoiceAppliesItsStockFontAndReadsBack) {
     EXPECT_EQ(font.StockFont(), 4) << "a new object reports the system fixed font";
     font.SetClient(box);
     EXPECT_EQ(font.Client(), &box);
-    const std::pair<int, int> table[] = {{0, OEM_FIXED_FONT},    {1, ANSI_VAR_FONT},   {2, ANSI_FIXED_FONT},
-                                         {3, SYSTEM_FONT},       {4, SYSTEM_FIXED_FONT}, {5, DEVICE_DEFAULT_FONT}};
+    const std::pair<int, int> table[] = {{0, OEM_FIXED_FONT},    {1, ANSI_VAR_FONT},
+                                         {2, ANSI_FIXED_FONT},   {3, SYSTEM_FONT},
+                                         {4, SYSTEM_FIXED_FONT}, {5, DEVICE_DEFAULT_FONT}};
     for (const auto& [choice, stockObject] : table) {
         font.SetStockFont(choice);
         EXPECT_EQ(font.StockFont(), choice);

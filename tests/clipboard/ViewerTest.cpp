@@ -16,7 +16,7 @@ using namespace clipboard_testing;
 namespace {
 
 class Viewer : public WithProgram {
-protected:
+  protected:
     // The captions of the checked Display menu items ("Auto" included).
     std::vector<std::string> CheckedDisplayItems() {
         ClipViewerForm& viewer = WithProgram::Viewer();
@@ -58,7 +58,8 @@ TEST_F(Viewer, EmptyClipboardReadsClipboardIsEmptyWithTheDisplayMenuDisabled) {
     EXPECT_TRUE(viewer.Picture1.Visible());
     EXPECT_FALSE(viewer.Text1.Visible());
     EXPECT_TRUE(GetMenuState(viewer.MenuHandle(), 2, MF_BYPOSITION) & MF_GRAYED);
-    EXPECT_EQ(MenuCaptions(GetSubMenu(viewer.MenuHandle(), 2)), (std::vector<std::string>{"Auto", "-", "Empty"}));
+    EXPECT_EQ(MenuCaptions(GetSubMenu(viewer.MenuHandle(), 2)),
+              (std::vector<std::string>{"Auto", "-", "Empty"}));
     EXPECT_TRUE(GetMenuState(GetSubMenu(viewer.MenuHandle(), 2), 2, MF_BYPOSITION) & MF_GRAYED);
 }
 
@@ -66,7 +67,8 @@ TEST_F(Viewer, MenuBarHoldsFileEditAndDisplayWithTheirItems) {
     ClipViewerForm& viewer = WithProgram::Viewer();
     HMENU bar = viewer.MenuHandle();
     EXPECT_EQ(MenuCaptions(bar), (std::vector<std::string>{"&File", "&Edit", "&Display"}));
-    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 0)), (std::vector<std::string>{"&New Window", "-", "&Close", "E&xit"}));
+    EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 0)),
+              (std::vector<std::string>{"&New Window", "-", "&Close", "E&xit"}));
     EXPECT_EQ(MenuCaptions(GetSubMenu(bar, 1)), std::vector<std::string>{"&Delete"});
     EXPECT_EQ(viewer.mnuDisplay[0].caption, "Empty");
 }
@@ -151,7 +153,8 @@ TEST_F(Viewer, ARegisteredFormatIsListedByItsNameAndIdAndFallsBackToTheAutomatic
 
     ASSERT_TRUE(ChooseMenuItem(viewer, "&Display", name));
     EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: No Supported Format");
-    EXPECT_EQ(CheckedDisplayItems(), std::vector<std::string>{"Auto"}) << "the automatic choice was shown instead";
+    EXPECT_EQ(CheckedDisplayItems(), std::vector<std::string>{"Auto"})
+        << "the automatic choice was shown instead";
 }
 
 TEST_F(Viewer, APredefinedFormatWithoutANameIsListedAsUnknown) {
@@ -165,7 +168,8 @@ TEST_F(Viewer, APredefinedFormatWithoutANameIsListedAsUnknown) {
 
 TEST_F(Viewer, ChoosingAFormatWithoutRendererShowsTheAutomaticChoiceWithOnlyAutoChecked) {
     ClipViewerForm& viewer = WithProgram::Viewer();
-    PutOnClipboard({TextItem("plain"), {CF_DIB, GlobalWith(std::string(sizeof(BITMAPINFOHEADER) + 4, '\0'))}});
+    PutOnClipboard(
+        {TextItem("plain"), {CF_DIB, GlobalWith(std::string(sizeof(BITMAPINFOHEADER) + 4, '\0'))}});
     ASSERT_TRUE(ChooseMenuItem(viewer, "&Display", "Bitmap (BMP)")) << "leave the automatic choice first";
     ASSERT_TRUE(ChooseMenuItem(viewer, "&Display", "Device Independent Bitmap (DIB)"));
     EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: CF_TEXT");
