@@ -189,18 +189,16 @@ ClipboardHolder::ClipboardHolder()
                                                 GetModuleHandleA(nullptr), nullptr));
         const bool open = window && OpenClipboard(window.get()) != FALSE;
         holding_ = open;
-        SetEvent(opened_);
-        WaitForSingleObject(release_, INFINITE);
+        SetEvent(opened_.get());
+        WaitForSingleObject(release_.get(), INFINITE);
         if (open) CloseClipboard();
     });
-    WaitForSingleObject(opened_, INFINITE);
+    WaitForSingleObject(opened_.get(), INFINITE);
 }
 
 ClipboardHolder::~ClipboardHolder() {
-    SetEvent(release_);
+    SetEvent(release_.get());
     thread_.join();
-    CloseHandle(opened_);
-    CloseHandle(release_);
 }
 
 // --- Reading the viewer ----------------------------------------------------------------

@@ -105,9 +105,9 @@ class ClipboardHolder {
     bool Holding() const { return holding_; }
 
   private:
+    ui::UniqueHandle opened_;
+    ui::UniqueHandle release_;
     std::thread thread_;
-    HANDLE opened_;
-    HANDLE release_;
     bool holding_ = false;
 };
 
