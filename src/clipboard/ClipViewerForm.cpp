@@ -1,18 +1,287 @@
 #include "clipboard/ClipViewerForm.h"
 
+#include "clipboard/DisplayMenu.h"
+#include "clipboard/FormatCatalogue.h"
+#include "clipboard/Renderers.h"
+#include "clipboard/ViewerWindows.h"
 #include "ui/AppTitle.h"
+#include "ui/Dialogs.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace clipboard {
+namespace {
+
+constexpr int kClientWidth = 7200; // twips
+constexpr int kClientHeight = 5400;
+constexpr int kMargin = 60; // around the display controls, on every side
+constexpr size_t kDisplayMenu = 2;
+
+// Sets a flag for as long as the object lives, also when an error ends the work.
+class FlagGuard {
+  public:
+    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagGuard() { flag_ = false; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+} // namespace
 
 ClipViewerForm::ClipViewerForm()
-    : ui::Form(kDesignCaption, 6000, 4500, ui::FormStyle::Sizable), Text1(*this, true), Picture1(*this) {}
+    : ui::Form(kDesignCaption, kClientWidth, kClientHeight, ui::FormStyle::Sizable), Text1(*this, true),
+      Picture1(*this), mnuDisplay("ClipFormat") {
+    Picture1.Move(kMargin, kMargin, kClientWidth - 2 * kMargin, kClientHeight - 2 * kMargin);
+    Text1.Move(kMargin, kMargin, kClientWidth - 2 * kMargin, kClientHeight - 2 * kMargin);
+    BuildMenus();
+}
 
-ClipViewerForm::~ClipViewerForm() = default;
+// The window leaves the chain and its subclassing before the object goes.
+ClipViewerForm::~ClipViewerForm() { Unload(); }
 
-void ClipViewerForm::CheckStillWatching() { Load(); }
+void ClipViewerForm::BuildMenus() {
+    mnuMain[0].caption = "&File";
+    mnuMain[1].caption = "&Edit";
+    mnuMain[2].caption = "&Display";
+    const char* const fileCaptions[] = {"&New Window", "-", "&Close", "E&xit"};
+    for (size_t i = 0; i < mnuFile.size(); ++i) {
+        mnuFile[i].caption = fileCaptions[i];
+        mnuFile[i].separator = mnuFile[i].caption == "-";
+        mnuFile[i].OnClick = [this, i] { mnuFile_Click(i); };
+    }
+    mnuEdit[0].caption = "&Delete";
+    mnuEdit[0].OnClick = [this] { mnuEdit_Click(0); };
+    mnuDisplayAuto.caption = "Auto";
+    mnuDisplayAuto.OnClick = [this] { mnuDisplayAuto_Click(); };
+    mnuDisplayBar.caption = "-";
+    mnuDisplayBar.separator = true;
+    mnuDisplay.OnClick = [this](size_t index) { mnuDisplay_Click(index); };
 
-void ClipViewerForm::Form_Load() { ui::SetAppTitle(kDesignCaption); }
+    menuBar_.AddMenu(mnuMain[0], [this] {
+        std::vector<ui::MenuItem*> items;
+        for (ui::MenuItem& item : mnuFile) items.push_back(&item);
+        return items;
+    });
+    menuBar_.AddMenu(mnuMain[1], [this] { return std::vector<ui::MenuItem*>{&mnuEdit[0]}; });
+    menuBar_.AddMenu(mnuMain[2], [this] {
+        std::vector<ui::MenuItem*> items{&mnuDisplayAuto, &mnuDisplayBar};
+        for (ui::MenuItem* item : mnuDisplay.Items()) items.push_back(item);
+        return items;
+    });
+}
 
-void ClipViewerForm::Form_Unload() {}
+void ClipViewerForm::RefreshMenus() { menuBar_.Update(); }
+
+void ClipViewerForm::CheckStillWatching() {
+    Load();
+    if (!mnuMain[kDisplayMenu].enabled) {
+        mnuMain[kDisplayMenu].enabled = true;
+        RefreshMenus();
+    }
+}
+
+// --- Joining and leaving the chain --------------------------------------------
+
+void ClipViewerForm::Form_Load() {
+    menuBar_.Attach(hWnd());
+    Text1.SetVisible(false);
+    Text1.SetText("");
+    Picture1.SetVisible(false);
+    Picture1.Move(Picture1.Left(), Picture1.Left(), Picture1.Width(), Picture1.Height());
+    LayOut();
+    ui::SetAppTitle(kDesignCaption);
+    HookWindow(hWnd(), this);
+    ShowClipboardAuto();
+    BuildDisplayMenu(mnuDisplay);
+    RefreshMenus();
+    // The system sends the first WM_DRAWCLIPBOARD while this runs, with no
+    // next window known yet: that notice is shown once more and forwarded nowhere.
+    inChain_ = true;
+    hWndNextViewer = SetClipboardViewer(hWnd());
+}
+
+void ClipViewerForm::Form_Unload() {
+    LeaveChain();
+    UnhookWindow(hWnd());
+}
+
+void ClipViewerForm::LeaveChain() {
+    if (!inChain_) return;
+    inChain_ = false;
+    ChangeClipboardChain(hWnd(), hWndNextViewer);
+    hWndNextViewer = nullptr;
+}
+
+bool ClipViewerForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+    switch (msg) {
+    case WM_COMMAND:
+        if (HIWORD(wParam) == 0 && menuBar_.OnCommand(LOWORD(wParam))) {
+            result = 0;
+            return true;
+        }
+        return false;
+    case WM_DESTROY:
+        // A window destroyed without being unloaded must not stay in the chain.
+        LeaveChain();
+        menuBar_.Detach();
+        return false;
+    default: return false;
+    }
+}
+
+// --- Chain messages ---------------------------------------------------------------
+
+void ClipViewerForm::WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& lParam, LRESULT& result) {
+    result = CallOldWindowProc(hWnd, msg, wParam, lParam);
+    switch (msg) {
+    case WM_DRAWCLIPBOARD:
+        ShowClipboardAuto();
+        BuildDisplayMenu(mnuDisplay);
+        RefreshMenus();
+        ForwardToNextViewer(msg, wParam, lParam);
+        break;
+    case WM_CHANGECBCHAIN:
+        if (reinterpret_cast<HWND>(wParam) == hWndNextViewer) hWndNextViewer = reinterpret_cast<HWND>(lParam);
+        ForwardToNextViewer(msg, wParam, lParam);
+        break;
+    default: break;
+    }
+}
+
+void ClipViewerForm::ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    if (hWndNextViewer) SendMessageA(hWndNextViewer, msg, wParam, lParam);
+}
+
+// --- Showing the clipboard ---------------------------------------------------------
+
+void ClipViewerForm::UpdateCaption(const std::string& viewType) {
+    SetCaption(ui::AppTitle() + ": " + viewType);
+}
+
+bool ClipViewerForm::ShowClipboardAuto() {
+    if (Busy) return false;
+    bool result = false;
+    if (CountClipboardFormats() < 1) {
+        Text1.SetVisible(false);
+        Text1.SetText("");
+        Picture1.SetPicture({});
+        Picture1.SetVisible(true);
+        UpdateCaption("Clipboard is Empty");
+        mnuMain[kDisplayMenu].enabled = false;
+    } else {
+        FlagGuard busy(Busy);
+        UINT priorities[kPriorityList.size()];
+        std::copy(kPriorityList.begin(), kPriorityList.end(), priorities);
+        CurrentFormat = GetPriorityClipboardFormat(priorities, static_cast<int>(kPriorityList.size()));
+        result = ShowClipboardFormat();
+        for (ui::MenuItem* item : mnuDisplay.Items()) item->checked = false;
+        mnuDisplayAuto.checked = true;
+        mnuMain[kDisplayMenu].enabled = true;
+    }
+    RefreshMenus();
+    return result;
+}
+
+bool ClipViewerForm::ShowClipboardFormat() {
+    Picture1.SetVisible(false);
+    Picture1.SetPicture({});
+    Text1.SetVisible(false);
+    const FormatView view = ViewOf(CurrentFormat);
+    bool result = false;
+    bool fellBack = false;
+    switch (view.renderer) {
+    case Renderer::Text: result = ShowText(CurrentFormat, Text1); break;
+    case Renderer::FileList: result = ShowFileList(Text1); break;
+    case Renderer::Locale: result = ShowLocale(Text1); break;
+    case Renderer::Picture:
+        Picture1.SetVisible(true);
+        result = ShowPicture(CurrentFormat, Picture1);
+        break;
+    case Renderer::Palette:
+        Picture1.SetVisible(true);
+        result = ShowPalette(Picture1);
+        break;
+    case Renderer::OwnerDisplay:
+        Picture1.SetVisible(true);
+        result = ShowOwnerDisplay(Picture1);
+        break;
+    case Renderer::None:
+        result = ShowClipboardAuto();
+        fellBack = true;
+        break;
+    }
+    if (ShowsInTextBox(view.renderer)) Text1.SetVisible(true);
+    if (!result) {
+        UpdateCaption("No Supported Format");
+        for (ui::MenuItem* item : mnuDisplay.Items()) item->checked = false;
+    } else if (!fellBack) {
+        CheckDisplayItemsOf(CurrentFormat);
+    }
+    RefreshMenus();
+    return result;
+}
+
+void ClipViewerForm::CheckDisplayItemsOf(long format) {
+    for (ui::MenuItem* item : mnuDisplay.Items()) item->checked = TagValue(item->tag) == format;
+}
+
+// --- Layout -----------------------------------------------------------------------------
+
+void ClipViewerForm::Form_Resize() {
+    LayOut();
+    // Pictures drawn to the box's size are drawn again; a bitmap is not, so
+    // resizing never starts a capture. A minimised window draws nothing, nor
+    // does a window still loading.
+    if (inChain_ && Picture1.hWnd() && !IsIconic(hWnd()) && RedrawsOnResize(CurrentFormat))
+        ShowClipboardFormat();
+}
+
+void ClipViewerForm::LayOut() {
+    // A window smaller than the margins (minimised, or dragged tiny) gets empty controls.
+    const int width = std::max(0, ScaleWidth() - 2 * Picture1.Left());
+    const int height = std::max(0, ScaleHeight() - 2 * Picture1.Top());
+    Picture1.Move(Picture1.Left(), Picture1.Top(), width, height);
+    Text1.Move(Picture1.Left(), Picture1.Top(), width, height);
+}
+
+// --- Menus ----------------------------------------------------------------------------------
+
+void ClipViewerForm::mnuFile_Click(size_t index) {
+    switch (index) {
+    case 0: NewViewerWindow(*this); break;
+    case 2: Unload(); break;
+    case 3: CloseViewerWindows(); break;
+    default: break;
+    }
+}
+
+void ClipViewerForm::mnuEdit_Click(size_t index) {
+    if (index != 0) return;
+    if (ui::MsgBox("Clear contents of the Clipboard?", ui::MsgIcon::Question, ui::MsgButtons::YesNo,
+                   "Clear Clipboard") != ui::MsgAnswer::Yes)
+        return;
+    ui::ClipboardSession clipboard;
+    // A clipboard that another program holds open cannot be emptied now; its
+    // contents stay on show, so the user sees that nothing was deleted.
+    if (clipboard.IsOpen()) EmptyClipboard();
+}
+
+void ClipViewerForm::mnuDisplayAuto_Click() { ShowClipboardAuto(); }
+
+void ClipViewerForm::mnuDisplay_Click(size_t index) {
+    CurrentFormat = TagValue(mnuDisplay[index].tag);
+    mnuDisplayAuto.checked = false;
+    ShowClipboardFormat();
+}
+
+ClipViewerForm& ViewerOf(ui::Control& control) {
+    auto* viewer = dynamic_cast<ClipViewerForm*>(&control.OwnerForm());
+    if (!viewer) throw std::logic_error("the clipboard renderers draw into a viewer window only");
+    return *viewer;
+}
 
 } // namespace clipboard

@@ -1,7 +1,71 @@
 #include "clipboard/ViewerWindows.h"
 
-namespace clipboard {
+#include "clipboard/ClipViewerForm.h"
+#include "ui/Twips.h"
 
-void CloseViewerWindowsForEnd() {}
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace clipboard {
+namespace {
+
+struct Windows {
+    std::vector<std::unique_ptr<ClipViewerForm>> slots;
+    std::size_t count = 0;
+    // Closed windows wait here until no handler of theirs can still be
+    // running ("E&xit" closes the window it was chosen in).
+    std::vector<std::unique_ptr<ClipViewerForm>> closed;
+};
+
+Windows& ViewerWindows() {
+    static Windows windows;
+    return windows;
+}
+
+int NewWindowOffset() {
+    const int pixels = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION);
+    return static_cast<int>(std::lround(static_cast<double>(ui::TwipsPerPixelY()) * pixels));
+}
+
+} // namespace
+
+void NewViewerWindow(ClipViewerForm& from) {
+    Windows& windows = ViewerWindows();
+    windows.closed.clear();
+    if (windows.slots.size() <= windows.count) windows.slots.resize(windows.count + 1);
+    const int offset = NewWindowOffset();
+    auto& slot = windows.slots[windows.count];
+    slot = std::make_unique<ClipViewerForm>();
+    slot->Move(from.Left() + offset, from.Top() + offset);
+    slot->Show();
+    ++windows.count;
+}
+
+void CloseViewerWindows() {
+    Windows& windows = ViewerWindows();
+    windows.closed.clear();
+    for (std::size_t slot = windows.count; slot-- > 0;) {
+        if (!windows.slots[slot]) continue; // emptied before
+        windows.slots[slot]->Unload();
+        windows.closed.push_back(std::move(windows.slots[slot]));
+    }
+}
+
+void CloseViewerWindowsForEnd() {
+    Windows& windows = ViewerWindows();
+    for (std::size_t slot = windows.count; slot-- > 0;)
+        if (windows.slots[slot]) windows.slots[slot]->Unload();
+    windows.slots.clear();
+    windows.closed.clear();
+    windows.count = 0;
+}
+
+std::size_t ViewerWindowCount() { return ViewerWindows().count; }
+
+ClipViewerForm* ViewerWindow(std::size_t slot) {
+    const Windows& windows = ViewerWindows();
+    return slot < windows.slots.size() ? windows.slots[slot].get() : nullptr;
+}
 
 } // namespace clipboard

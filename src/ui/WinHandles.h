@@ -109,6 +109,23 @@ private:
     HGDIOBJ old_;
 };
 
+// Selects a palette into a device context and puts the old one back.
+class ScopedSelectPalette {
+public:
+    ScopedSelectPalette(HDC dc, HPALETTE palette)
+        : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {}
+    ~ScopedSelectPalette() {
+        if (old_) SelectPalette(dc_, old_, FALSE);
+    }
+    ScopedSelectPalette(const ScopedSelectPalette&) = delete;
+    ScopedSelectPalette& operator=(const ScopedSelectPalette&) = delete;
+    bool Selected() const { return old_ != nullptr; }
+
+private:
+    HDC dc_;
+    HPALETTE old_;
+};
+
 // Locks global memory for the lifetime of the object.
 template <class T> class GlobalLockGuard {
 public:

@@ -1,0 +1,306 @@
+#include "clipboard/Renderers.h"
+
+#include "app/App.h"
+#include "app/MainForm.h"
+#include "clipboard/ClipViewerForm.h"
+#include "clipboard/DropFileList.h"
+#include "clipboard/EnhMetafileCheck.h"
+#include "clipboard/FormatCatalogue.h"
+#include "clipboard/LocaleInfo.h"
+#include "clipboard/LocaleText.h"
+#include "clipboard/StockFont.h"
+#include "notify/NotificationForm.h"
+#include "ui/WinHandles.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <new>
+#include <optional>
+#include <vector>
+
+namespace clipboard {
+namespace {
+
+constexpr int kNoPictureEntry = 96;
+constexpr size_t kFileNameBufferSize = 260;
+
+// Font choices of CStockFont.
+constexpr int kOemFixedFont = 0;
+constexpr int kAnsiVarFont = 1;
+constexpr int kAnsiFixedFont = 2;
+constexpr int kSystemFixedFont = 4;
+constexpr int kDeviceDefaultFont = 5;
+
+void SetStockFont(ui::Control& control, int choice) {
+    CStockFont font;
+    font.SetClient(control);
+    font.SetStockFont(choice);
+}
+
+int TextFontOf(long formatId) {
+    switch (formatId) {
+    case format::Text: return kAnsiVarFont;
+    case format::OemText: return kOemFixedFont;
+    case format::DspText: return kDeviceDefaultFont;
+    default: return -1; // keeps the font's first choice
+    }
+}
+
+// Both size labels say that the clipboard holds no picture, and the log says
+// what it holds instead.
+void NoPictureEpilogue(const std::string& ending) {
+    app::App& program = app::App::Current();
+    app::MainForm& main = program.Main();
+    const std::string text = main.Catalogue(kNoPictureEntry);
+    main.memory.lbl_Resolution.SetCaption(text);
+    program.Notifications().lbl_Resolution.SetCaption(text);
+    main.AppendLog(text + ending);
+}
+
+// --- Reading the clipboard: its data comes from any program ----------------------
+
+// The text before the first NUL inside the block.
+std::string TextOfBlock(HGLOBAL block) {
+    ui::GlobalLockGuard<const char> lock(block);
+    if (!lock.get()) return {};
+    const size_t size = lock.size();
+    const void* nul = std::memchr(lock.get(), '\0', size);
+    return std::string(lock.get(), nul ? static_cast<const char*>(nul) - lock.get() : size);
+}
+
+// The CF_TEXT text (empty when there is none); nothing when the clipboard
+// cannot be opened.
+std::optional<std::string> ReadClipboardText() {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return std::nullopt;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    return data ? TextOfBlock(data) : std::string();
+}
+
+// One line per dropped file; nothing when the clipboard cannot be opened or
+// the list is missing or malformed.
+std::optional<std::string> ReadClipboardFileList() {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return std::nullopt;
+    auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
+    if (!drop) return std::nullopt;
+    std::optional<size_t> names;
+    {
+        ui::GlobalLockGuard<const unsigned char> lock(drop);
+        names = DropFileNameCount(lock.get(), lock.size());
+    }
+    if (!names) return std::nullopt;
+    // The system cannot count an empty list: it would read one name past its end.
+    if (*names == 0) return std::string();
+    std::string list;
+    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count && i < *names; ++i) {
+        std::string buffer(kFileNameBufferSize, ' ');
+        DragQueryFileA(drop, i, buffer.data(), static_cast<UINT>(buffer.size()));
+        list += TrimAtNull(buffer) + "\r\n";
+    }
+    return list;
+}
+
+// The CF_LOCALE identifier; nothing when the clipboard cannot be opened or
+// the block is too short to hold one.
+std::optional<LCID> ReadClipboardLocale() {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return std::nullopt;
+    ui::GlobalLockGuard<const unsigned char> lock(GetClipboardData(CF_LOCALE));
+    if (!lock.get() || lock.size() < sizeof(DWORD)) return std::nullopt;
+    DWORD locale = 0;
+    std::memcpy(&locale, lock.get(), sizeof locale);
+    return locale;
+}
+
+// The CF_BITMAP bitmap (with the clipboard's palette, if any); empty when
+// there is none or it cannot be read.
+ui::Picture ReadClipboardBitmap() {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return {};
+    auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    if (!bitmap) return {};
+    auto palette = IsClipboardFormatAvailable(CF_PALETTE)
+                       ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
+                       : nullptr;
+    return ui::Picture::FromBitmap(bitmap, palette);
+}
+
+// The CF_METAFILEPICT picture, held as an enhanced metafile.
+ui::Picture ReadClipboardMetafilePicture() {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return {};
+    ui::GlobalLockGuard<const METAFILEPICT> lock(GetClipboardData(CF_METAFILEPICT));
+    if (!lock.get() || lock.size() < sizeof(METAFILEPICT)) return {};
+    const METAFILEPICT picture = *lock.get();
+    const UINT size = picture.hMF ? GetMetaFileBitsEx(picture.hMF, 0, nullptr) : 0;
+    if (size == 0) return {};
+    std::vector<BYTE> bits(size);
+    if (GetMetaFileBitsEx(picture.hMF, size, bits.data()) != size) return {};
+    ui::UniqueEnhMetaFile converted(SetWinMetaFileBits(size, bits.data(), nullptr, &picture));
+    return ui::Picture::FromEnhMetaFile(converted.get());
+}
+
+// The system plays a metafile as its header and records say, without checks.
+bool IsPlayable(HENHMETAFILE metafile) {
+    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+    if (size == 0) return false;
+    std::vector<BYTE> bytes(size);
+    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size &&
+           IsWellFormedEnhMetafile(bytes.data(), size);
+}
+
+// Plays the CF_ENHMETAFILE metafile into the box within its own bounds.
+bool PlayClipboardEnhMetafile(ui::PictureBox& box) {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return false;
+    auto metafile = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+    ENHMETAHEADER header{};
+    if (!metafile || !IsPlayable(metafile) || GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0)
+        return false;
+    HDC dc = box.hDC();
+    const RECT bounds{header.rclBounds.left, header.rclBounds.top, header.rclBounds.right,
+                      header.rclBounds.bottom};
+    const bool played = dc && PlayEnhMetaFile(dc, metafile, &bounds);
+    box.Refresh();
+    return played;
+}
+
+// A copy of the clipboard's palette: the clipboard keeps its own.
+ui::UniquePalette ReadClipboardPalette() {
+    ui::ClipboardSession clipboard;
+    if (!clipboard.IsOpen()) return {};
+    auto palette = static_cast<HPALETTE>(GetClipboardData(CF_PALETTE));
+    const UINT count = palette ? GetPaletteEntries(palette, 0, 0, nullptr) : 0;
+    if (count == 0) return {};
+    std::vector<BYTE> storage(sizeof(LOGPALETTE) + count * sizeof(PALETTEENTRY));
+    auto* copy = reinterpret_cast<LOGPALETTE*>(storage.data());
+    copy->palVersion = 0x300;
+    copy->palNumEntries = static_cast<WORD>(count);
+    if (GetPaletteEntries(palette, 0, count, copy->palPalEntry) != count) return {};
+    return ui::UniquePalette(CreatePalette(copy));
+}
+
+// Copies a structure into a new fixed global block, as the owner-display
+// messages pass their arguments.
+template <class T> ui::UniqueGlobal GlobalBlockOf(const T& value) {
+    ui::UniqueGlobal block(GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, sizeof(T)));
+    if (!block) throw std::bad_alloc();
+    ui::GlobalLockGuard<T> lock(block.get());
+    if (!lock.get()) throw std::bad_alloc();
+    std::memcpy(lock.get(), &value, sizeof(T));
+    return block;
+}
+
+// Asks the clipboard owner to draw into the box (owner-display protocol).
+void RequestOwnerDrawing(HWND owner, ui::PictureBox& box) {
+    HWND viewer = box.OwnerForm().hWnd();
+    RECT client{};
+    GetClientRect(box.hWnd(), &client);
+    {
+        const ui::UniqueGlobal size = GlobalBlockOf(client);
+        SendMessageA(owner, WM_SIZECLIPBOARD, reinterpret_cast<WPARAM>(viewer),
+                     reinterpret_cast<LPARAM>(size.get()));
+    }
+    PAINTSTRUCT paint{};
+    paint.hdc = box.hDC();
+    paint.fErase = TRUE;
+    paint.rcPaint = client;
+    {
+        const ui::UniqueGlobal painting = GlobalBlockOf(paint);
+        SendMessageA(owner, WM_PAINTCLIPBOARD, reinterpret_cast<WPARAM>(viewer),
+                     reinterpret_cast<LPARAM>(painting.get()));
+    }
+}
+
+} // namespace
+
+bool ShowText(long formatId, ui::TextBox& box) {
+    const std::optional<std::string> text = ReadClipboardText();
+    box.SetText(text.value_or(std::string()));
+    SetStockFont(box, TextFontOf(formatId));
+    ViewerOf(box).UpdateCaption(ViewOf(formatId).caption);
+    NoPictureEpilogue(", Text");
+    return text.has_value();
+}
+
+bool ShowFileList(ui::TextBox& box) {
+    SetStockFont(box, kSystemFixedFont);
+    const std::optional<std::string> list = ReadClipboardFileList();
+    if (list) {
+        box.SetText(*list);
+        ViewerOf(box).UpdateCaption("CF_HDROP");
+    }
+    NoPictureEpilogue(", Files/Directories");
+    return list.has_value();
+}
+
+bool ShowLocale(ui::TextBox& box) {
+    SetStockFont(box, kAnsiFixedFont);
+    const std::optional<LCID> locale = ReadClipboardLocale();
+    if (locale) {
+        box.SetText(LocaleInfoText(*locale));
+        ViewerOf(box).UpdateCaption("CF_LOCALE");
+    }
+    NoPictureEpilogue(", Locale");
+    return locale.has_value();
+}
+
+bool ShowPicture(long formatId, ui::PictureBox& box) {
+    ClipViewerForm& viewer = ViewerOf(box);
+    switch (formatId) {
+    case format::Bitmap:
+    case format::DspBitmap: {
+        ui::Picture bitmap = ReadClipboardBitmap();
+        if (bitmap.Empty()) return false; // nothing readable to show or to capture
+        box.SetPicture(std::move(bitmap));
+        viewer.UpdateCaption(ViewOf(formatId).caption);
+        app::App::Current().Main().capture.Get_Clipboard_Content();
+        return true;
+    }
+    case format::MetafilePict:
+    case format::DspMetafilePict: {
+        ui::Picture metafile = ReadClipboardMetafilePicture();
+        if (metafile.Empty()) return false;
+        box.SetPicture(std::move(metafile));
+        viewer.UpdateCaption(ViewOf(formatId).caption);
+        return true;
+    }
+    case format::EnhMetafile: {
+        const bool played = PlayClipboardEnhMetafile(box);
+        viewer.UpdateCaption("CF_ENHMETAFILE");
+        return played;
+    }
+    default: return false;
+    }
+}
+
+bool ShowPalette(ui::PictureBox& box) {
+    const ui::UniquePalette palette = ReadClipboardPalette();
+    HDC dc = box.hDC();
+    if (palette && dc) {
+        ui::ScopedSelectPalette select(dc, palette.get());
+        RealizePalette(dc);
+        box.SetScale(0, 0, 16, 16);
+        for (int row = 0; row < 16; ++row)
+            for (int column = 0; column < 16; ++column)
+                box.FillBox(column, row, column + 1, row + 1, PALETTEINDEX(16 * row + column));
+        box.Refresh();
+        ViewerOf(box).UpdateCaption("CF_PALETTE");
+    }
+    NoPictureEpilogue(", Palette");
+    return palette && dc;
+}
+
+bool ShowOwnerDisplay(ui::PictureBox& box) {
+    // Without an owner (it has gone since the change) there is nobody to ask.
+    if (HWND owner = GetClipboardOwner()) RequestOwnerDrawing(owner, box);
+    box.Refresh();
+    ViewerOf(box).UpdateCaption("CF_OWNERDRAW");
+    NoPictureEpilogue(", Owner-Display");
+    return true;
+}
+
+} // namespace clipboard

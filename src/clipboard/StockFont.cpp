@@ -1,0 +1,25 @@
+#include "clipboard/StockFont.h"
+
+#include "app/ProgramError.h"
+#include "clipboard/StockFontTable.h"
+#include "ui/Control.h"
+
+namespace clipboard {
+
+void CStockFont::SetClient(ui::Control& control) {
+    ClientHwnd = control.hWnd();
+    if (!ClientHwnd)
+        throw app::ProgramError(kClientError, "CStockFont", "Client object must support the hWnd property.");
+    client_ = &control;
+}
+
+void CStockFont::SetStockFont(int choice) {
+    StockObjectId = StockObjectIdFor(choice, StockObjectId);
+    HGDIOBJ font = GetStockObject(StockObjectId);
+    // With no client attached the message goes nowhere.
+    if (ClientHwnd) SendMessageA(ClientHwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+}
+
+int CStockFont::StockFont() const { return StockFontChoiceOf(StockObjectId); }
+
+} // namespace clipboard
