@@ -31,37 +31,6 @@ HBRUSH SeeThrough(HDC dc) {
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
-// Frames pass their children's notifications on to the form.
-LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORLISTBOX:
-        if (HWND root = GetAncestor(hwnd, GA_ROOT)) return SendMessageA(root, msg, wParam, lParam);
-        break;
-    default: break;
-    }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-constexpr char kFrameClass[] = "VellicorFrame";
-
-void RegisterFrameClass() {
-    WNDCLASSEXA existing{sizeof existing};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClass, &existing)) return;
-    WNDCLASSEXA wc{sizeof wc};
-    wc.lpfnWndProc = FrameProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFrameClass;
-    RegisterClassExA(&wc);
-}
-
 } // namespace
 
 // --- Label ---------------------------------------------------------------
@@ -304,8 +273,26 @@ LRESULT CALLBACK ListBox::MouseProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 Frame::Frame(Form& form) : Control(form) {}
 
 HWND Frame::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    RegisterFrameClass();
-    return CreateChild(kFrameClass, {}, WS_CLIPSIBLINGS, x, y, width, height, parent, WS_EX_CONTROLPARENT);
+    RegisterClassOnce("VellicorFrame", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
+    return CreateBound(WS_EX_CONTROLPARENT, "VellicorFrame", "", WS_CHILD | WS_CLIPSIBLINGS, x, y, width, height,
+                       parent);
+}
+
+// A frame passes its children's notifications on to the form.
+LRESULT Frame::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (HWND root = GetAncestor(hwnd, GA_ROOT)) return SendMessageA(root, msg, wParam, lParam);
+        break;
+    default: break;
+    }
+    return Window::HandleMessage(hwnd, msg, wParam, lParam);
 }
 
 } // namespace ui

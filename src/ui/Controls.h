@@ -5,6 +5,7 @@
 
 #include "ui/Control.h"
 #include "ui/WinHandles.h"
+#include "ui/Window.h"
 
 #include <functional>
 #include <string>
@@ -161,12 +162,13 @@ private:
 };
 
 // A container: the controls placed in it show and hide with it.
-class Frame : public Control {
+class Frame : public Control, private Window {
 public:
     explicit Frame(Form& form);
 
 protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
 } // namespace ui

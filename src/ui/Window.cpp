@@ -6,9 +6,11 @@
 namespace ui {
 
 void Window::RegisterClassOnce(const char* className, UINT style, HBRUSH background, HCURSOR cursor) {
-    WNDCLASSEXA existing{sizeof existing};
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
     if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &existing)) return;
-    WNDCLASSEXA wc{sizeof wc};
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = &Window::StaticProc;
     wc.hInstance = GetModuleHandleA(nullptr);

@@ -118,7 +118,7 @@ ClipboardItem DibV5Item() {
     dib.header.bV5Planes = 1;
     dib.header.bV5BitCount = 32;
     dib.header.bV5Compression = BI_RGB;
-    dib.header.bV5CSType = LCS_sRGB;
+    dib.header.bV5CSType = 0x73524742; // LCS_sRGB ('sRGB'), spelled out: the header's form is a multi-character constant
     dib.pixel = 0x00FF0000;
     return {CF_DIBV5, GlobalWith(&dib, sizeof dib)};
 }
