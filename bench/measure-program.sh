@@ -11,20 +11,20 @@ resident_kib() { awk '/^VmRSS/ {print $2}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 
 # Start-up: from launch until the main window is on the screen.
-install_english 201100001 # main window open, automatic capture into slot #1
+install_english 210100001 # main window open, automatic capture into slot #1
 set_slot 1
 started=$(date +%s.%N)
 start_program program
 wait_for 30 has_window "^Vellicor Rizezuza 2.2$" || fail "the program did not start"
 shown=$(date +%s.%N)
+wait_until_ready
 printf 'start-up to main window: %.2f s\n' "$(echo "$shown - $started" | bc)"
 sleep 3
 printf 'memory after start: %d MiB\n' $(($(resident_kib "$program") / 1024))
 
 picture=$(make_picture 1920 1080)
 for i in $(seq 1 10); do
-    copy_picture "$picture"
-    wait_for 20 test "$(jpeg_count "$WORK/slot1")" -ge "$i" || fail "capture $i did not arrive"
+    copy_picture_until "$picture" has_jpegs "$WORK/slot1" "$i" || fail "capture $i did not arrive"
     copy_text "between captures $i"
     sleep 0.3
 done
@@ -36,7 +36,8 @@ wait "$program" 2>/dev/null || true
 # Idle: minimized into the tray, the notification window parked below the screen.
 printf '211000001\r\n' >"$INSTALL/VLCREXT.INI"
 start_program idle
-sleep 5
+wait_until_ready
+sleep 3
 ticks_per_second=$(getconf CLK_TCK)
 # Under Wine, timers also cost the Wine server, so it is measured as well.
 server_ticks() {

@@ -19,10 +19,16 @@ WORK=${VELLICOR_WORK:-$(mktemp -d /tmp/vellicor-e2e.XXXXXX)}
 INSTALL="$WORK/install"
 PIDS=()
 
+# Every test starts from a quiet Wine: no program of an earlier test, and no
+# clipboard bridge left in a state that a killed program left it in.
+stop_wine() { WINEPREFIX="${WINEPREFIX:-$BUILD/wineprefix}" wineserver -k 2>/dev/null || true; }
+stop_wine
+
 cleanup() {
     local pid
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     for pid in "${PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
+    stop_wine
     [ -n "$KEEP_WORK" ] || rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -66,6 +72,14 @@ start_program() {
     PIDS+=("$pid_out")
 }
 
+# The program is up once its notification window has been placed (the last
+# window of the start); Wine's clipboard bridge then needs a moment more.
+program_ready() { [ -n "$(xdotool search --name "^Vellicor Rizezuza$" 2>/dev/null | head -n 1)" ]; }
+wait_until_ready() {
+    wait_for 30 program_ready || fail "the program did not start"
+    sleep 2
+}
+
 wait_for() { # seconds, then a command that must succeed
     local seconds=$1
     shift
@@ -102,7 +116,24 @@ make_picture() {
     echo "$file"
 }
 
-copy_picture() { xclip -selection clipboard -t image/bmp -i "$1"; }
-copy_text() { printf '%s' "$1" | xclip -selection clipboard -i; }
+# xclip stays behind to serve the selection: it must not hold our output open.
+copy_picture() { xclip -selection clipboard -t image/bmp -i "$1" </dev/null >/dev/null 2>&1; }
+# Copies a picture until a condition holds (three tries). Under Wine a copy
+# made while the program's clipboard bridge is still settling can be lost,
+# which no user would notice twice in a row.
+copy_picture_until() {
+    local file=$1 attempt
+    shift
+    for attempt in 1 2 3; do
+        copy_picture "$file"
+        wait_for 6 "$@" && return 0
+    done
+    return 1
+}
+copy_text() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; }
 
 jpeg_count() { find "$1" -maxdepth 1 -name '*.jpg' | wc -l; }
+# For wait_for, which runs its command again and again: at least N JPEGs in a folder.
+has_jpegs() { [ "$(jpeg_count "$1")" -ge "$2" ]; }
+# At least N lines of a file contain a word.
+has_lines() { [ "$(grep -cs "$2" "$1")" -ge "$3" ]; }
