@@ -109,6 +109,23 @@ click_client() {
     xdotool mousemove $((X + border + x / 15)) $((Y + top + y / 15)) click 1
 }
 
+# The notification window: on screen at the bottom right, or parked below it.
+notification_window() { window_id "^Vellicor Rizezuza$"; }
+notification_showing() {
+    local id
+    id=$(notification_window)
+    [ -n "$id" ] || return 1
+    geometry "$id"
+    ((Y + HEIGHT <= SCREEN_H - 13 && X + WIDTH >= SCREEN_W - 2))
+}
+notification_parked() {
+    local id
+    id=$(notification_window)
+    [ -n "$id" ] || return 0
+    geometry "$id"
+    ((Y >= SCREEN_H))
+}
+
 # A picture of the given size, as a BMP file; prints its path.
 make_picture() {
     local file="$WORK/picture-$1x$2-$RANDOM.bmp"

@@ -10,33 +10,17 @@ set_slot 2
 start_program program
 wait_until_ready
 
-notification() { window_id "^Vellicor Rizezuza$"; }
-showing() {
-    local id
-    id=$(notification)
-    [ -n "$id" ] || return 1
-    geometry "$id"
-    ((Y + HEIGHT <= SCREEN_H - 13 && X + WIDTH >= SCREEN_W - 2))
-}
-parked() {
-    local id
-    id=$(notification)
-    [ -n "$id" ] || return 0
-    geometry "$id"
-    ((Y >= SCREEN_H))
-}
-
-copy_picture_until "$(make_picture 1024 768)" showing || fail "the notification did not slide up at the bottom right"
+copy_picture_until "$(make_picture 1024 768)" notification_showing || fail "the notification did not slide up at the bottom right"
 sleep 0.5
-click_client "$(notification)" 3165 2625 967 2407 # "#2"
+click_client "$(notification_window)" 3165 2625 967 2407 # "#2"
 wait_for 10 has_jpegs "$WORK/slot2" 1 || fail "#2 did not save into slot #2"
 [ "$(jpeg_count "$WORK/slot1")" -eq 0 ] || fail "slot #1 got a picture too"
-wait_for 5 parked || fail "the notification stayed after the save"
+wait_for 5 notification_parked || fail "the notification stayed after the save"
 
 copy_picture "$(make_picture 900 700)"
-wait_for 10 showing || fail "the second notification did not slide up"
+wait_for 10 notification_showing || fail "the second notification did not slide up"
 started=$SECONDS
-wait_for 15 parked || fail "the notification did not go away by itself"
+wait_for 15 notification_parked || fail "the notification did not go away by itself"
 elapsed=$((SECONDS - started))
 ((elapsed >= 4 && elapsed <= 10)) || fail "it went away after $elapsed s, not about seven"
 [ "$(jpeg_count "$WORK/slot2")" -eq 1 ] || fail "a picture was saved without a click"
