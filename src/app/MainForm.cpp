@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/LogText.h"
 #include "app/MainArt.h"
+#include "app/SettingsFile.h"
 #include "app/StartForm.h"
 #include "app/Version.h"
 #include "clipboard/ClipViewerForm.h"
@@ -11,12 +12,9 @@
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
+#include "ui/CurrentDirectory.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
-
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace app {
 namespace {
@@ -27,13 +25,6 @@ constexpr int kPanelLeft = 840, kPanelTop = 120, kPanelWidth = 7440, kPanelHeigh
 constexpr UINT kViewerCheckMs = 60000;
 constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
 constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
-
-std::string CurrentDirectory() {
-    const DWORD length = GetCurrentDirectoryA(0, nullptr);
-    std::string path(length, '\0');
-    path.resize(GetCurrentDirectoryA(length, path.data()));
-    return path;
-}
 
 } // namespace
 
@@ -104,7 +95,7 @@ void MainForm::Form_Load() {
         // Another program holds the clipboard: the start goes on.
         OutputDebugStringA((std::string(e.what()) + "\n").c_str());
     }
-    txt_InitDir.SetText(CurrentDirectory());                               // M2
+    txt_InitDir.SetText(ui::CurrentDirectory());                               // M2
     program.Viewer().Show();                                               // M3
     program.Viewer().Hide();
     if (FirstRunMarkerExists()) return;                                    // M4
@@ -152,11 +143,9 @@ void MainForm::PlaceNotificationWindow() {
 
 void MainForm::Set_Language() {
     lst_Language.Clear();
-    std::ifstream file(kLanguageDriverFile, std::ios::binary);
-    if (!file) return; // a missing driver leaves the catalogue empty, without a message
-    std::ostringstream content;
-    content << file.rdbuf();
-    lst_Language.AddItems(i18n::SplitDriverLines(content.str()));
+    const std::optional<std::string> content = ReadSettingsFile(kLanguageDriverFile);
+    if (!content) return; // a missing driver leaves the catalogue empty, without a message
+    lst_Language.AddItems(i18n::SplitDriverLines(*content));
 }
 
 std::string MainForm::Catalogue(int entry) {

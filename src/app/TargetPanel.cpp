@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/SettingsFile.h"
 #include "ui/AtomicFile.h"
+#include "ui/CurrentDirectory.h"
 
 namespace app {
 namespace {
@@ -25,13 +26,6 @@ void DeleteSettingsFile(const std::string& path) {
     if (DeleteFileA(path.c_str())) return;
     const DWORD error = GetLastError();
     if (!IsMissingFileError(error)) Trace("Cannot delete " + path + " (error " + std::to_string(error) + ")");
-}
-
-std::string CurrentDirectory() {
-    const DWORD length = GetCurrentDirectoryA(0, nullptr);
-    std::string path(length, '\0');
-    path.resize(GetCurrentDirectoryA(length, path.data()));
-    return path;
 }
 
 } // namespace
@@ -128,7 +122,7 @@ void TargetPanel::Browse_Click(int slot) {
     } catch (const std::exception& e) {
         Trace(std::string("The folder browser failed: ") + e.what());
         main_.ErrorReport(kBrowserFailed, ui::MsgIcon::Exclamation);
-        FolderText(slot).SetText(CurrentDirectory());
+        FolderText(slot).SetText(ui::CurrentDirectory());
     }
 }
 

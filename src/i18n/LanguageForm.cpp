@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/StartForm.h"
 #include "ui/AtomicFile.h"
+#include "ui/CurrentDirectory.h"
 
 #include <stdexcept>
 
@@ -18,13 +19,6 @@ template <class Step> void Independently(Step step) {
     } catch (const std::exception& e) {
         OutputDebugStringA(("Language chooser: a step was skipped: " + std::string(e.what()) + "\n").c_str());
     }
-}
-
-std::string CurrentFolder() {
-    const DWORD length = GetCurrentDirectoryA(0, nullptr);
-    std::string path(length, '\0');
-    path.resize(GetCurrentDirectoryA(length, path.data()));
-    return path;
 }
 
 app::MainForm& Main() { return app::App::Current().Main(); }
@@ -72,7 +66,7 @@ void LanguageForm::Form_Load() {
         Independently([this] { Get_Language(); });
         Independently([this] { Get_Flag(); });
         Independently([this] {
-            const std::string lang = CurrentFolder() + "\\lang";
+            const std::string lang = ui::CurrentDirectory() + "\\lang";
             SetFolder(lang);
             Dir1.SetPath(lang);
         });
@@ -82,7 +76,7 @@ void LanguageForm::Form_Load() {
     }
     Independently([this] {
         // A missing lang folder leaves the list at the start directory.
-        if (Dir1.SetPath(CurrentFolder() + "\\lang")) SetFolder(Dir1.Path());
+        if (Dir1.SetPath(ui::CurrentDirectory() + "\\lang")) SetFolder(Dir1.Path());
     });
     lbl_Lingua.SetCaption("Choose your language!");
     lbl_Seleziona.SetCaption("Languages");
@@ -126,7 +120,7 @@ void LanguageForm::ShowFlag(const ui::Picture& flag) {
 
 void LanguageForm::Dir1_Change() {
     Independently([this] { SetFolder(Dir1.Path()); });
-    const std::string folder = CurrentFolder();
+    const std::string folder = ui::CurrentDirectory();
     File1.SetPath(folder);
     File2.SetPath(folder);
     if (ui::MatchingFiles(folder, "VLCR*.*").empty()) {
@@ -142,7 +136,7 @@ void LanguageForm::Change_Language() {
     try {
         if (File1.ListCount() == 0) throw std::runtime_error("no language driver file in this folder");
         File1.SetListIndex(0);
-        const std::string chosen = CurrentFolder() + "\\" + File1.List(0);
+        const std::string chosen = ui::CurrentDirectory() + "\\" + File1.List(0);
         const std::string target = StartDirectory() + "\\" + app::kLanguageDriverFile;
         // Copied beside the old driver first, then renamed over it: a failed
         // copy never leaves a broken driver file.

@@ -90,7 +90,9 @@ void TextBox::OnCommand(WORD code) {
     if (code == EN_CHANGE && !settingText_) {
         text_ = WindowText(hWnd());
         if (OnChange) OnChange();
-    } else if (code == EN_KILLFOCUS && OnLostFocus) {
+    } else if (code == EN_KILLFOCUS && OnLostFocus && GetFocus() != nullptr) {
+        // Only when the focus moves to another control of the program, not
+        // when the user switches to another program.
         OnLostFocus();
     }
 }

@@ -213,7 +213,8 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (OnFormMessage(msg, wParam, lParam, result)) return result;
     switch (msg) {
     case WM_COMMAND:
-        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
+        // Menus and accelerators send no control window; they are the form's own.
+        if (Control* control = lParam ? ControlOf(reinterpret_cast<HWND>(lParam)) : nullptr) {
             control->OnCommand(HIWORD(wParam));
             return 0;
         }

@@ -64,14 +64,7 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
         if (!copied) return {};
     }
     GdiFlush();
-    auto data = std::make_shared<Data>();
-    data->width = info.bmWidth;
-    data->height = std::abs(info.bmHeight);
-    data->bits = dib.bits;
-    data->bitmap = std::move(dib.bitmap);
-    Picture picture;
-    picture.data_ = std::move(data);
-    return picture;
+    return Adopt(std::move(dib.bitmap), dib.bits, info.bmWidth, std::abs(info.bmHeight));
 }
 
 Picture Picture::FromPackedDib(const void* dib, size_t size) {
@@ -100,31 +93,17 @@ Picture Picture::FromPackedDib(const void* dib, size_t size) {
                                         static_cast<int>(width), static_cast<int>(height),
                                         static_cast<const std::uint8_t*>(dib) + offset,
                                         static_cast<const BITMAPINFO*>(dib), DIB_RGB_COLORS, SRCCOPY);
-        if (lines == 0 || lines == GDI_ERROR) return {};
+        if (lines == 0 || lines == static_cast<int>(GDI_ERROR)) return {};
     }
     GdiFlush();
-    auto data = std::make_shared<Data>();
-    data->width = static_cast<int>(width);
-    data->height = static_cast<int>(height);
-    data->bits = target.bits;
-    data->bitmap = std::move(target.bitmap);
-    Picture picture;
-    picture.data_ = std::move(data);
-    return picture;
+    return Adopt(std::move(target.bitmap), target.bits, static_cast<int>(width), static_cast<int>(height));
 }
 
 Picture Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
     DibSection dib = MakeDibSection(width, height);
     if (!dib.bitmap) return {};
     std::memcpy(dib.bits, pixels, static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
-    auto data = std::make_shared<Data>();
-    data->width = width;
-    data->height = height;
-    data->bits = dib.bits;
-    data->bitmap = std::move(dib.bitmap);
-    Picture picture;
-    picture.data_ = std::move(data);
-    return picture;
+    return Adopt(std::move(dib.bitmap), dib.bits, width, height);
 }
 
 Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
@@ -157,11 +136,15 @@ Picture Picture::FromFile(const std::string& path) {
         bgrx[2] = rgba[0];
         bgrx[3] = 0;
     }
+    return Adopt(std::move(dib.bitmap), dib.bits, width, height);
+}
+
+Picture Picture::Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height) {
     auto data = std::make_shared<Data>();
     data->width = width;
     data->height = height;
-    data->bits = dib.bits;
-    data->bitmap = std::move(dib.bitmap);
+    data->bits = bits;
+    data->bitmap = std::move(bitmap);
     Picture picture;
     picture.data_ = std::move(data);
     return picture;

@@ -3,7 +3,7 @@
 // same data.
 #pragma once
 
-#include <windows.h>
+#include "ui/WinHandles.h"
 
 #include <cstdint>
 #include <memory>
@@ -41,6 +41,8 @@ public:
     void Draw(HDC dc, const RECT& dest) const;
 
 private:
+    // A picture that owns a finished 32-bit DIB section.
+    static Picture Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height);
     struct Data;
     std::shared_ptr<const Data> data_;
 };
