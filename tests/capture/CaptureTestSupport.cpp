@@ -1,5 +1,7 @@
 #include "CaptureTestSupport.h"
 
+#include <cstring>
+
 #include "app/LogText.h"
 #include "clipboard/ClipViewerForm.h"
 #include "notify/NotificationForm.h"
@@ -16,7 +18,7 @@
 
 namespace capture_testing {
 
-void PutBitmapOnClipboard(const ui::Picture& picture) {
+void PutBitmapOnClipboard(const ui::Picture& picture, const std::string& alsoText) {
     // A device-dependent copy, as a program that copies a picture offers it.
     ui::ScopedGetDC screen(nullptr);
     ui::UniqueBitmap bitmap(CreateCompatibleBitmap(screen, picture.Width(), picture.Height()));
@@ -31,6 +33,15 @@ void PutBitmapOnClipboard(const ui::Picture& picture) {
     ui::ClipboardSession clipboard;
     ASSERT_TRUE(clipboard.IsOpen());
     EmptyClipboard();
+    if (!alsoText.empty()) {
+        ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, alsoText.size() + 1));
+        ASSERT_TRUE(memory);
+        {
+            ui::GlobalLockGuard<char> lock(memory.get());
+            std::memcpy(lock.get(), alsoText.c_str(), alsoText.size() + 1);
+        }
+        if (SetClipboardData(CF_TEXT, memory.get())) (void)memory.release();
+    }
     if (SetClipboardData(CF_BITMAP, bitmap.get())) (void)bitmap.release();
 }
 

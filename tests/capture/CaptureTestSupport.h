@@ -21,9 +21,9 @@ namespace capture_testing {
 
 using testing_support::PutTextOnClipboard;
 
-// A real GDI bitmap put on the system clipboard as CF_BITMAP, and read back
-// the way the viewer reads it.
-void PutBitmapOnClipboard(const ui::Picture& picture);
+// A real GDI bitmap put on the system clipboard as CF_BITMAP (with a text
+// beside it when one is given), and read back the way the viewer reads it.
+void PutBitmapOnClipboard(const ui::Picture& picture, const std::string& alsoText = {});
 ui::Picture BitmapFromClipboard();
 bool ClipboardIsEmpty();
 
