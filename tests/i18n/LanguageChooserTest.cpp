@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 
 using namespace testing_support;
 
@@ -35,20 +36,34 @@ protected:
         std::ifstream in(flag, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
+    // A first run: the marker is there, and the chooser is the only window.
+    i18n::LanguageForm& StartFirstRun() {
+        dir.Write("VLSTART.1ST", "");
+        program.emplace();
+        program->Start().Load();
+        return program->Language();
+    }
+    // A later use: a normal start, then the main window's language button.
+    i18n::LanguageForm& OpenFromMainWindow() {
+        dir.Write("VLCRLANG.DRV", NumberedDriver());
+        program.emplace();
+        program->Main().options.Check2.SetValue(0);
+        program->Start().Load();
+        program->Main().Command2_Click();
+        return program->Language();
+    }
     std::string Start() const { return dir.Path().string(); }
     std::string CurrentFolder() const { return std::filesystem::current_path().string(); }
 
     TempStartDir dir;
     ScriptedDialogs dialogs;
+    std::optional<app::App> program;
 };
 
 } // namespace
 
 TEST_F(LanguageChooser, FirstRunShowsFixedEnglishAndOnlyTheEndingCancel) {
-    dir.Write("VLSTART.1ST", "");
-    app::App program;
-    program.Start().Load();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = StartFirstRun();
     ASSERT_TRUE(chooser.Visible());
     EXPECT_EQ(chooser.lbl_Lingua.Caption(), "Choose your language!");
     EXPECT_EQ(chooser.lbl_Seleziona.Caption(), "Languages");
@@ -59,10 +74,7 @@ TEST_F(LanguageChooser, FirstRunShowsFixedEnglishAndOnlyTheEndingCancel) {
 }
 
 TEST_F(LanguageChooser, FirstRunOkAppliesTheFirstDriverAndCompletesTheStart) {
-    dir.Write("VLSTART.1ST", "");
-    app::App program;
-    program.Start().Load();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = StartFirstRun();
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Italian"));
     EXPECT_TRUE(chooser.Command1.Enabled());
     EXPECT_FALSE(chooser.img_Flag.GetPicture().Empty()) << "the folder's flag is shown";
@@ -71,30 +83,24 @@ TEST_F(LanguageChooser, FirstRunOkAppliesTheFirstDriverAndCompletesTheStart) {
     EXPECT_EQ(dir.Read("VLCRLANG.DRV"), ShippedDriver("Italian")) << "the first driver of the folder";
     EXPECT_FALSE(dir.Exists("VLSTART.1ST"));
     EXPECT_FALSE(chooser.IsLoaded());
-    EXPECT_TRUE(program.Main().Visible());
-    EXPECT_EQ(program.Main().Caption(), "Vellicor Rizezuza 2.2");
-    EXPECT_EQ(program.Main().Catalogue(4), "Italiano");
-    EXPECT_EQ(program.Main().options.Check8.Caption(), program.Main().Catalogue(46));
-    EXPECT_TRUE(program.Main().options.Option6.Enabled());
+    EXPECT_TRUE(program->Main().Visible());
+    EXPECT_EQ(program->Main().Caption(), "Vellicor Rizezuza 2.2");
+    EXPECT_EQ(program->Main().Catalogue(4), "Italiano");
+    EXPECT_EQ(program->Main().options.Check8.Caption(), program->Main().Catalogue(46));
+    EXPECT_TRUE(program->Main().options.Option6.Enabled());
     EXPECT_EQ(CurrentFolder(), Start());
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(LanguageChooser, AFolderWithoutPicturesEnablesOkWithAnEmptyFlag) {
-    dir.Write("VLSTART.1ST", "");
-    app::App program;
-    program.Start().Load();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = StartFirstRun();
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Plain"));
     EXPECT_TRUE(chooser.Command1.Enabled());
     EXPECT_TRUE(chooser.img_Flag.GetPicture().Empty());
 }
 
 TEST_F(LanguageChooser, AFolderWithoutDriverDisablesOkAndKeepsTheLastFlag) {
-    dir.Write("VLSTART.1ST", "");
-    app::App program;
-    program.Start().Load();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = StartFirstRun();
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Italian"));
     ASSERT_FALSE(chooser.img_Flag.GetPicture().Empty());
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Empty"));
@@ -103,22 +109,14 @@ TEST_F(LanguageChooser, AFolderWithoutDriverDisablesOkAndKeepsTheLastFlag) {
 }
 
 TEST_F(LanguageChooser, FirstRunCancelEndsTheProgramAndKeepsTheMarker) {
-    dir.Write("VLSTART.1ST", "");
-    app::App program;
-    program.Start().Load();
-    Click(program.Language().Command3);
-    EXPECT_TRUE(program.Ended());
+    Click(StartFirstRun().Command3);
+    EXPECT_TRUE(program->Ended());
     EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
     EXPECT_FALSE(dir.Exists("VLCRLANG.DRV"));
 }
 
 TEST_F(LanguageChooser, LaterUseTakesItsTextsFromTheCatalogueAndCancelChangesNothing) {
-    dir.Write("VLCRLANG.DRV", NumberedDriver());
-    app::App program;
-    program.Main().options.Check2.SetValue(0);
-    program.Start().Load();
-    program.Main().Command2_Click();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = OpenFromMainWindow();
     ASSERT_TRUE(chooser.Visible());
     EXPECT_EQ(chooser.lbl_Lingua.Caption(), "");
     EXPECT_EQ(chooser.lbl_Seleziona.Caption(), "E189");
@@ -131,37 +129,29 @@ TEST_F(LanguageChooser, LaterUseTakesItsTextsFromTheCatalogueAndCancelChangesNot
 
     Click(chooser.Command2);
     EXPECT_FALSE(chooser.IsLoaded());
-    EXPECT_TRUE(program.Main().Visible());
+    EXPECT_TRUE(program->Main().Visible());
     EXPECT_EQ(dir.Read("VLCRLANG.DRV"), NumberedDriver());
     EXPECT_EQ(CurrentFolder(), Start());
 }
 
 TEST_F(LanguageChooser, LaterUseOkChangesEveryCaptionAndReturnsToTheMainWindow) {
-    dir.Write("VLCRLANG.DRV", NumberedDriver());
-    app::App program;
-    program.Main().options.Check2.SetValue(0);
-    program.Start().Load();
-    program.Main().Command2_Click();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = OpenFromMainWindow();
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\English"));
     Click(chooser.Command1);
-    EXPECT_EQ(program.Main().Catalogue(4), "English");
-    EXPECT_EQ(program.Start().Close.caption, program.Main().Catalogue(27)) << "the tray menu changes language too";
-    EXPECT_TRUE(program.Main().Visible());
+    EXPECT_EQ(program->Main().Catalogue(4), "English");
+    EXPECT_EQ(program->Start().Close.caption, program->Main().Catalogue(27)) << "the tray menu changes language too";
+    EXPECT_TRUE(program->Main().Visible());
     EXPECT_EQ(CurrentFolder(), Start());
 }
 
 TEST_F(LanguageChooser, AFailedCopyReportsEntry92CriticallyAndEnds) {
-    dir.Write("VLSTART.1ST", "");
     std::filesystem::create_directory(dir.Path() / "VLCRLANG.DRV"); // a folder in the way
-    app::App program;
-    program.Start().Load();
-    i18n::LanguageForm& chooser = program.Language();
+    i18n::LanguageForm& chooser = StartFirstRun();
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\English"));
     Click(chooser.Command1);
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].text, "(92) ") << "the catalogue is still empty on a first run";
     EXPECT_EQ(dialogs.Messages()[0].icon, ui::MsgIcon::Critical);
-    EXPECT_TRUE(program.Ended());
+    EXPECT_TRUE(program->Ended());
     EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
 }
