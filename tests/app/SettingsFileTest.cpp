@@ -25,6 +25,7 @@ struct LinesCase {
     std::string content;
     Lines lines;
 };
+void PrintTo(const LinesCase& c, std::ostream* os) { *os << c.rule; }
 
 class SettingsLines : public ::testing::TestWithParam<LinesCase> {};
 
@@ -71,6 +72,7 @@ struct WriteCase {
     app::OptionsValues values;
     std::string file;
 };
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.rule; }
 
 class OptionsFileWritten : public ::testing::TestWithParam<WriteCase> {};
 
@@ -114,6 +116,7 @@ struct ReadCase {
     std::optional<std::string> width = std::nullopt;
     std::optional<std::string> height = std::nullopt;
 };
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.rule; }
 
 class OptionsFileRead : public ::testing::TestWithParam<ReadCase> {};
 
@@ -209,6 +212,7 @@ struct TargetCase {
     std::string file;
     std::optional<std::string> folder;
 };
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.rule; }
 
 class TargetFileRead : public ::testing::TestWithParam<TargetCase> {};
 

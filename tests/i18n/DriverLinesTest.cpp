@@ -14,6 +14,8 @@ struct SplitCase {
     Lines expected;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+
 class DriverLinesSplit : public ::testing::TestWithParam<SplitCase> {};
 
 TEST_P(DriverLinesSplit, GivesOneEntryPerLine) { EXPECT_EQ(SplitDriverLines(GetParam().content), GetParam().expected); }
