@@ -146,7 +146,12 @@ std::string UnixPath(const std::filesystem::path& folder) {
 }
 
 bool FolderTakesNewFiles(const std::filesystem::path& folder) {
-    const std::string probe = (folder / "probe.tmp").string();
+    // A new file under a fresh name each time: a probe left behind must not
+    // pass for a locked folder.
+    static unsigned counter = 0;
+    const std::string probe =
+        (folder / ("probe-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + ".tmp"))
+            .string();
     ui::UniqueHandle file(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return file.get() != INVALID_HANDLE_VALUE && file;

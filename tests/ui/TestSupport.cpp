@@ -53,7 +53,8 @@ TempStartDir::TempStartDir() {
     static std::atomic<int> counter{0};
     previous_ = std::filesystem::current_path();
     path_ = std::filesystem::temp_directory_path() /
-            ("vellicor-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter));
+            ("vellicor-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()) +
+             "-" + std::to_string(++counter));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
     std::filesystem::current_path(path_);
