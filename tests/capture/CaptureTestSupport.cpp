@@ -179,7 +179,12 @@ ReadOnlyFolder::ReadOnlyFolder(std::filesystem::path folder)
     : folder_(std::move(folder)), locked_(RunChattr(folder_, "+i", false)) {}
 
 ReadOnlyFolder::~ReadOnlyFolder() {
-    if (locked_) RunChattr(folder_, "-i", true);
+    if (!locked_) return;
+    RunChattr(folder_, "-i", true);
+    // A probe made just before the lock took hold could not be removed then.
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_, ignored))
+        if (entry.path().filename().string().rfind("probe-", 0) == 0) std::filesystem::remove(entry.path(), ignored);
 }
 
 // --- The program -------------------------------------------------------------
