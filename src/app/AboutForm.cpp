@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "app/Version.h"
 #include "ui/Dialogs.h"
+#include "ui/IndependentStep.h"
 
 #include <shellapi.h>
 
@@ -88,11 +89,12 @@ void AboutForm::Form_Load() {
 
 void AboutForm::Get_Language() {
     MainForm& main = App::Current().Main();
-    lbl_DRVVersion.SetCaption(main.Catalogue(3));
-    lbl_DRVLanguage.SetCaption(main.Catalogue(4));
-    lbl_DriverMade.SetCaption(main.Catalogue(2));
-    Command1.SetCaption(main.Catalogue(121));
-    WebLink1.SetCaption(main.Catalogue(120));
+    constexpr char kSequence[] = "About window captions";
+    ui::RunIndependently(kSequence, [&] { lbl_DRVVersion.SetCaption(main.Catalogue(3)); });
+    ui::RunIndependently(kSequence, [&] { lbl_DRVLanguage.SetCaption(main.Catalogue(4)); });
+    ui::RunIndependently(kSequence, [&] { lbl_DriverMade.SetCaption(main.Catalogue(2)); });
+    ui::RunIndependently(kSequence, [&] { Command1.SetCaption(main.Catalogue(121)); });
+    ui::RunIndependently(kSequence, [&] { WebLink1.SetCaption(main.Catalogue(120)); });
 }
 
 void AboutForm::Command1_Click() {

@@ -13,6 +13,7 @@
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
 #include "ui/CurrentDirectory.h"
+#include "ui/IndependentStep.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
 
@@ -213,13 +214,8 @@ void MainForm::Get_Language() {
         {29, [this](const std::string& t) { targets.Command5.SetCaption(t); }},
         {45, [this](const std::string& t) { Command16.SetCaption(t); }},
     };
-    for (const Step& step : steps) {
-        try {
-            step.assign(Catalogue(step.entry));
-        } catch (const std::exception& e) {
-            OutputDebugStringA(("A caption could not be set: " + std::string(e.what()) + "\n").c_str());
-        }
-    }
+    for (const Step& step : steps)
+        ui::RunIndependently("Main window captions", [&] { step.assign(Catalogue(step.entry)); });
 }
 
 // --- Panels, tray, end -----------------------------------------------------------

@@ -5,21 +5,14 @@
 #include "app/StartForm.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
+#include "ui/IndependentStep.h"
 
 #include <stdexcept>
 
 namespace i18n {
 namespace {
 
-// Runs one step of a sequence whose steps do not depend on each other: a
-// failing step is skipped and the next one runs.
-template <class Step> void Independently(Step step) {
-    try {
-        step();
-    } catch (const std::exception& e) {
-        OutputDebugStringA(("Language chooser: a step was skipped: " + std::string(e.what()) + "\n").c_str());
-    }
-}
+constexpr char kSteps[] = "Language chooser";
 
 app::MainForm& Main() { return app::App::Current().Main(); }
 
@@ -61,11 +54,12 @@ LanguageForm::LanguageForm()
 
 void LanguageForm::Form_Load() {
     // No Close command: the chooser is left with OK or Cancel only.
-    Independently([this] { RemoveMenu(GetSystemMenu(hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND); });
+    ui::RunIndependently(kSteps,
+                         [this] { RemoveMenu(GetSystemMenu(hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND); });
     if (!app::FirstRunMarkerExists()) {
-        Independently([this] { Get_Language(); });
-        Independently([this] { Get_Flag(); });
-        Independently([this] {
+        ui::RunIndependently(kSteps, [this] { Get_Language(); });
+        ui::RunIndependently(kSteps, [this] { Get_Flag(); });
+        ui::RunIndependently(kSteps, [this] {
             const std::string lang = ui::CurrentDirectory() + "\\lang";
             SetFolder(lang);
             Dir1.SetPath(lang);
@@ -74,7 +68,7 @@ void LanguageForm::Form_Load() {
         Command3.SetVisible(false);
         return;
     }
-    Independently([this] {
+    ui::RunIndependently(kSteps, [this] {
         // A missing lang folder leaves the list at the start directory.
         if (Dir1.SetPath(ui::CurrentDirectory() + "\\lang")) SetFolder(Dir1.Path());
     });
@@ -99,11 +93,11 @@ void LanguageForm::Form_Unload() {
 
 void LanguageForm::Get_Language() {
     app::MainForm& main = Main();
-    Independently([this] { lbl_Lingua.SetCaption(""); });
-    Independently([&] { lbl_Seleziona.SetCaption(main.Catalogue(189)); });
-    Independently([&] { Command1.SetCaption(main.Catalogue(190)); });
-    Independently([&] { Command2.SetCaption(main.Catalogue(191)); });
-    Independently([&] { cmd_Refresh.SetCaption(main.Catalogue(193)); });
+    ui::RunIndependently(kSteps, [this] { lbl_Lingua.SetCaption(""); });
+    ui::RunIndependently(kSteps, [&] { lbl_Seleziona.SetCaption(main.Catalogue(189)); });
+    ui::RunIndependently(kSteps, [&] { Command1.SetCaption(main.Catalogue(190)); });
+    ui::RunIndependently(kSteps, [&] { Command2.SetCaption(main.Catalogue(191)); });
+    ui::RunIndependently(kSteps, [&] { cmd_Refresh.SetCaption(main.Catalogue(193)); });
 }
 
 void LanguageForm::Get_Flag() {
@@ -119,7 +113,7 @@ void LanguageForm::ShowFlag(const ui::Picture& flag) {
 }
 
 void LanguageForm::Dir1_Change() {
-    Independently([this] { SetFolder(Dir1.Path()); });
+    ui::RunIndependently(kSteps, [this] { SetFolder(Dir1.Path()); });
     const std::string folder = ui::CurrentDirectory();
     File1.SetPath(folder);
     File2.SetPath(folder);
