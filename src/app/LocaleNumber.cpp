@@ -86,6 +86,10 @@ private:
 
 std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view decimal,
                                         std::string_view thousands) {
+    // A region without a decimal separator reads a point; one separator for
+    // both roles is the decimal one.
+    if (decimal.empty()) decimal = ".";
+    if (thousands == decimal) thousands = {};
     NumberReader reader(TrimBlanks(text), decimal, thousands);
     if (!reader.Read()) return std::nullopt;
     const std::string& plain = reader.Plain();

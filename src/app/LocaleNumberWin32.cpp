@@ -16,10 +16,7 @@ std::string UserLocaleText(LCTYPE type) {
 } // namespace
 
 std::optional<double> LocaleNumber(const std::string& text) {
-    std::string decimal = UserLocaleText(LOCALE_SDECIMAL);
-    // A locale that names no decimal separator is read with the point.
-    if (decimal.empty()) decimal = ".";
-    return ParseLocaleNumber(text, decimal, UserLocaleText(LOCALE_STHOUSAND));
+    return ParseLocaleNumber(text, UserLocaleText(LOCALE_SDECIMAL), UserLocaleText(LOCALE_STHOUSAND));
 }
 
 } // namespace app

@@ -1,8 +1,8 @@
 #include "capture/CapturePipeline.h"
 
 #include "app/App.h"
+#include "app/LocaleNumber.h"
 #include "app/MainForm.h"
-#include "capture/LocaleNumber.h"
 #include "capture/PictureNames.h"
 #include "clipboard/ClipViewerForm.h"
 #include "notify/NotificationForm.h"
@@ -85,8 +85,8 @@ std::optional<MinimumResolution> CapturePipeline::ChosenMinimum() {
     if (!options.Option6.Value()) return std::nullopt;
     // Both texts are read before either is compared; a text that is not a
     // number ends the capture.
-    const std::optional<double> width = CustomMinimum(options.txt_CustomRes1.Text());
-    const std::optional<double> height = CustomMinimum(options.txt_CustomRes2.Text());
+    const std::optional<double> width = app::LocaleNumber(options.txt_CustomRes1.Text());
+    const std::optional<double> height = app::LocaleNumber(options.txt_CustomRes2.Text());
     if (!width || !height) return std::nullopt;
     return MinimumResolution{*width, *height};
 }

@@ -24,11 +24,4 @@ std::optional<std::int16_t> PixelCount16(double pixels);
 // Both dimensions must reach the minimum; equality passes.
 bool ReachesMinimum(int width, int height, const MinimumResolution& minimum);
 
-// A number typed in the regional format: blanks around it, an optional sign,
-// digits with the thousands separator between them, the decimal separator,
-// more digits, and an optional exponent ("e" or "E", sign, digits). Nothing
-// when the text is empty, has anything else, or the value is not finite.
-std::optional<double> ParseLocaleNumberText(std::string_view text, std::string_view decimal,
-                                            std::string_view thousands);
-
 } // namespace capture
