@@ -20,7 +20,7 @@ App::App() {
     current = this;
     main_ = std::make_unique<MainForm>();
     notifications_ = std::make_unique<notify::NotificationForm>();
-    viewer_ = std::make_unique<clipboard::ClipViewerForm>();
+    viewer_ = std::make_unique<clipboard::ClipViewerForm>(&main_->capture.engine);
     about_ = std::make_unique<AboutForm>();
     language_ = std::make_unique<i18n::LanguageForm>();
     start_ = std::make_unique<StartForm>();

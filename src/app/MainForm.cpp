@@ -8,6 +8,7 @@
 #include "app/StartForm.h"
 #include "app/Version.h"
 #include "clipboard/ClipViewerForm.h"
+#include "i18n/AddedEntries.h"
 #include "i18n/DriverLines.h"
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
@@ -150,9 +151,10 @@ void MainForm::Set_Language() {
 }
 
 std::string MainForm::Catalogue(int entry) {
-    if (entry < 0 || entry >= lst_Language.ListCount()) return {};
+    if (entry < 0) return {};
+    if (entry >= lst_Language.ListCount()) return i18n::EntryText(entry, std::nullopt);
     lst_Language.SetListIndex(entry);
-    return lst_Language.List(entry);
+    return i18n::EntryText(entry, lst_Language.List(entry));
 }
 
 void MainForm::ErrorReport(int entry, ui::MsgIcon icon) {

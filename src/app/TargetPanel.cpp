@@ -115,7 +115,7 @@ void TargetPanel::Command5_Click() {
 
 void TargetPanel::Browse_Click(int slot) {
     try {
-        const std::string folder = ui::CurrentDialogs().BrowseForFolder(main_.Catalogue(kChooseFolder));
+        const std::string folder = ui::BrowseForFolder(main_.Catalogue(kChooseFolder));
         if (folder.empty()) return; // cancelled
         FolderText(slot).SetText(folder);
         InUse(slot).SetValue(1);

@@ -4,9 +4,15 @@
 #include "app/LocaleNumber.h"
 #include "app/MainForm.h"
 #include "capture/PictureNames.h"
-#include "clipboard/ClipViewerForm.h"
+#include "i18n/AddedEntries.h"
+#include "notify/NotificationLayout.h"
 #include "notify/NotificationForm.h"
 
+#include "ui/Dialogs.h"
+#include "ui/SystemClipboard.h"
+#include "ui/Twips.h"
+
+#include <algorithm>
 #include <exception>
 
 namespace capture {
@@ -19,21 +25,41 @@ constexpr int kNoPictureEntry = 96;
 
 } // namespace
 
-CapturePipeline::CapturePipeline(app::MainForm& main) : Picture1(main), Image2(main), main_(main) {
+CapturePipeline::CapturePipeline(app::MainForm& main)
+    : Picture1(main), Image2(main),
+      engine(*this, std::max(ui::TwipsToPixelsX(kPreviewWidth), ui::TwipsToPixelsX(notify::layout::kThumbnail.width)),
+             std::max(ui::TwipsToPixelsY(kPreviewHeight), ui::TwipsToPixelsY(notify::layout::kThumbnail.height))),
+      main_(main) {
     Picture1.SetVisible(false);
     Picture1.Move(0, 0, 300, 300);
     Image2.SetVisible(false);
 }
 
-void CapturePipeline::Get_Clipboard_Content() {
+void CapturePipeline::PictureCaught(const CaughtPicture& caught) { Get_Clipboard_Content(caught); }
+
+void CapturePipeline::PictureMissed(const ClipboardChange& change) {
+    OutputDebugStringA(("A clipboard change was not captured: " + change.detail + "\n").c_str());
+    main_.AppendLog(main_.Catalogue(change.content == ChangeContent::Refused ? i18n::kPictureRefusedEntry
+                                                                             : i18n::kChangeSkippedEntry));
+}
+
+// A picture caught while a box or the prompt is open waits until it closes.
+bool CapturePipeline::ReadyForPicture() { return !ui::ModalDialogOpen(); }
+
+void CapturePipeline::SaveFinished(const SaveResult& result) { main_.saver.SaveFinished(result); }
+
+void CapturePipeline::Get_Clipboard_Content(const CaughtPicture& caught) {
     try {
-        app::App& program = app::App::Current();
-        program.Notifications().PrepareForCapture();
-        const ui::Picture picture = program.Viewer().Picture1.GetPicture();
-        // The viewer holds no bitmap when the clipboard's could not be taken
-        // into memory: the capture ends here, silently.
+        const ui::Picture& picture = caught.picture;
         if (!picture.IsBitmap()) return;
-        TakeIntoMemory(picture);
+        if (caught.repeated) {
+            // The window showing it, and the file saved of it, stay as they are.
+            ReportSize(picture.Width(), picture.Height());
+            main_.AppendLog(main_.Catalogue(i18n::kSamePictureEntry));
+            return;
+        }
+        app::App::Current().Notifications().PrepareForCapture();
+        TakeIntoMemory(caught);
         ReportSize(picture.Width(), picture.Height());
         main_.AppendLog(CaughtLogText(main_.Catalogue(kCaughtLogEntry), picture.Width(), picture.Height()));
         ui::Image& preview = main_.memory.Image3;
@@ -47,10 +73,24 @@ void CapturePipeline::Get_Clipboard_Content() {
     }
 }
 
-void CapturePipeline::TakeIntoMemory(const ui::Picture& picture) {
-    Picture1.SetPicture(picture);
-    main_.memory.Image3.SetPicture(picture);
-    Image2.SetPicture(picture);
+void CapturePipeline::TakeIntoMemory(const CaughtPicture& caught) {
+    Picture1.SetPicture(caught.picture);
+    Image2.SetPicture(caught.picture);
+    preview_ = caught.preview;
+    main_.memory.Image3.SetPicture(preview_);
+}
+
+void CapturePipeline::Clear() {
+    Picture1.SetPicture({});
+    Image2.SetPicture({});
+    preview_ = {};
+    main_.memory.Image3.SetPicture({});
+    engine.ForgetLastPicture();
+}
+
+void CapturePipeline::EmptyClipboard() {
+    engine.CatchUp();
+    ui::EmptySystemClipboard();
 }
 
 void CapturePipeline::ReportSize(int width, int height) {

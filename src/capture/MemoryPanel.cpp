@@ -2,7 +2,6 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
-#include "ui/SystemClipboard.h"
 #include "clipboard/ClipViewerForm.h"
 
 namespace capture {
@@ -45,10 +44,8 @@ void MemoryPanel::InMemory_SaveButtons() {
 }
 
 void MemoryPanel::Command15_Click() {
-    ui::EmptySystemClipboard();
-    main_.capture.Picture1.SetPicture({});
-    main_.capture.Image2.SetPicture({});
-    Image3.SetPicture({});
+    main_.capture.EmptyClipboard();
+    main_.capture.Clear();
     lbl_Resolution.SetCaption("-"); // the notification window's label keeps its text
     for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(false);
     // The viewer leaves the clipboard-viewer chain and joins it anew, hidden.

@@ -14,22 +14,30 @@ std::runtime_error Failure(const std::string& what, const std::string& path) {
     return std::runtime_error(what + " " + path + " (error " + std::to_string(GetLastError()) + ")");
 }
 
+constexpr std::size_t kChunk = 1 << 24;
+
+std::string FolderOf(const std::string& base) {
+    const std::size_t slash = base.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : base.substr(0, slash);
+}
+
 bool PathTaken(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void WriteWholeFile(const std::string& path, std::string_view content) {
+void WriteWholeFile(const std::string& path, const FileContent& content) {
     ui::UniqueHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) throw Failure("cannot open", path);
-    constexpr size_t kChunk = 1 << 24;
-    for (size_t at = 0; at < content.size();) {
-        const DWORD wanted = static_cast<DWORD>(std::min(kChunk, content.size() - at));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), content.data() + at, wanted, &written, nullptr) || written != wanted)
-            throw Failure("cannot write", path);
-        at += written;
-    }
+    if (file.get() == INVALID_HANDLE_VALUE || !file) throw Failure("cannot open", path);
+    content([&](const std::uint8_t* data, std::size_t size) {
+        for (std::size_t at = 0; at < size;) {
+            const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(kChunk, size - at));
+            DWORD written = 0;
+            if (!WriteFile(file.get(), data + at, wanted, &written, nullptr) || written != wanted)
+                throw Failure("cannot write", path);
+            at += written;
+        }
+    });
     if (!FlushFileBuffers(file.get())) throw Failure("cannot flush", path);
 }
 
@@ -49,7 +57,8 @@ std::string MoveToFreeName(const std::string& temp, const std::string& base) {
 
 } // namespace
 
-std::string WriteNewPictureFile(const std::string& base, std::string_view content) {
+std::string WriteNewPictureFile(const std::string& base, const FileContent& content) {
+    ui::RemoveUnfinishedFiles(FolderOf(base));
     const std::string temp = ui::TempNameBeside(base + ".jpg");
     try {
         WriteWholeFile(temp, content);

@@ -1,15 +1,22 @@
 // Writing a picture file into a folder without ever replacing a file there.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
-#include <string_view>
 
 namespace capture {
 
-// Writes the content to a temporary file in the folder of base (folder, "\",
-// name), then renames it to the first free name of base: base + ".jpg", else
-// base + "_2.jpg", "_3.jpg" and so on. Returns the path written. Throws
-// std::runtime_error on failure, leaving no file behind.
-std::string WriteNewPictureFile(const std::string& base, std::string_view content);
+// Hands the file's bytes, piece by piece, to the writer it is given.
+using FileWriter = std::function<void(const std::uint8_t* data, std::size_t size)>;
+using FileContent = std::function<void(const FileWriter& write)>;
+
+// Writes the content to a temporary file of the program's own in the folder
+// of base (folder, "\", name), then renames it to the first free name of
+// base: base + ".jpg", else base + "_2.jpg", "_3.jpg" and so on. Returns the
+// path written. Throws std::runtime_error on failure, leaving no file behind.
+// Unfinished files that a killed run left in the folder are removed first.
+std::string WriteNewPictureFile(const std::string& base, const FileContent& content);
 
 } // namespace capture

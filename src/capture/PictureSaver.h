@@ -1,5 +1,10 @@
-// Saving the in-memory picture as a JPEG file into a target slot.
+// Saving the in-memory picture as a JPEG file into a target slot. The
+// decisions (folder, name, the typed-name prompt) are made at once; the
+// engine's worker encodes and writes, and the result is reported when it
+// comes back.
 #pragma once
+
+#include "capture/SaveWorker.h"
 
 #include <optional>
 #include <string>
@@ -13,19 +18,21 @@ namespace capture {
 class PictureSaver {
   public:
     explicit PictureSaver(app::MainForm& main);
-    // Save_Picture .. Save_Picture5: slot 1..5. Errors never leave it: a
-    // failed save shows message 99 and reports entry 94.
+    // Save_Picture .. Save_Picture5: slot 1..5. Saves the in-memory picture as
+    // it is now. Errors never leave it: a failed save shows message 99 and
+    // reports entry 94.
     void Save_Picture(int slot);
-
-    static constexpr int kJpegQuality = 100;
+    // A save came back from the worker: closes the notification, reports in
+    // the status and the log, empties the clipboard and reports the
+    // wallpaper, as asked.
+    void SaveFinished(const SaveResult& result);
 
   private:
-    // The whole save; throws on any failure before the file is in place or
-    // while reporting it.
-    void SaveInto(int slot);
-    // The name typed into the prompt when names are set by hand; nothing
-    // when the prompt is not used or its answer is empty.
-    std::optional<std::string> TypedName();
+    // The name of the file: typed when names are set by hand (asked again,
+    // with the reason, while the answer cannot be a file name), else the
+    // automatic one.
+    std::string ChooseName();
+    std::optional<std::string> AskForName();
     void ReportFailure(const std::string& why);
 
     app::MainForm& main_;

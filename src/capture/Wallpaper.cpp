@@ -1,15 +1,13 @@
 #include "capture/Wallpaper.h"
 
 #include "app/MainForm.h"
-#include "capture/BitmapFile.h"
-#include "ui/AtomicFile.h"
+#include "i18n/AddedEntries.h"
 
-#include <stdexcept>
+#include <shlobj.h>
 
 namespace capture {
 namespace {
 
-constexpr int kFailedMessageEntry = 99;
 constexpr int kWallpaperSetEntry = 101;
 
 std::string WindowsDirectory() {
@@ -19,6 +17,13 @@ std::string WindowsDirectory() {
     const UINT length = GetWindowsDirectoryA(path.data(), needed);
     if (length == 0 || length >= needed) return {};
     path.resize(length);
+    return path;
+}
+
+std::string LocalApplicationData() {
+    char path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return {};
     return path;
 }
 
@@ -37,33 +42,28 @@ std::string Wallpaper::WallpaperPath() const {
     return txt_WinDir.Text() + "\\" + kWallpaperFileName;
 }
 
-bool Wallpaper::Save_Wallpaper() {
-    try {
-        // On a first run the start-up does not look the directory up; without
-        // it the wallpaper would land at the root of the current drive.
-        if (txt_WinDir.Text().empty()) Get_WinDir();
-        if (txt_WinDir.Text().empty()) throw std::runtime_error("the Windows directory is unknown");
-        const ui::Picture& picture = main_.capture.Picture1.GetPicture();
-        if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
-        ui::WriteFileAtomically(WallpaperPath(),
-                                EncodeBitmapFile(picture.Width(), picture.Height(), picture.Bits()));
-        return true;
-    } catch (const std::exception& e) {
-        OutputDebugStringA(("The wallpaper file was not written: " + std::string(e.what()) + "\n").c_str());
-        main_.ErrorReport(kFailedMessageEntry, ui::MsgIcon::Exclamation);
-        return false;
-    }
+WallpaperPlan Wallpaper::Plan() {
+    // On a first run the start-up does not look the directory up; without
+    // it the wallpaper would land at the root of the current drive.
+    if (txt_WinDir.Text().empty()) Get_WinDir();
+    WallpaperPlan plan;
+    if (!txt_WinDir.Text().empty()) plan.paths.push_back(WallpaperPath());
+    const std::string localData = LocalApplicationData();
+    if (!localData.empty())
+        plan.paths.push_back(localData + "\\" + kLocalDataFolder + "\\" + kWallpaperFileName);
+    return plan;
 }
 
-bool Wallpaper::Put_Wallpaper() {
-    std::string path = WallpaperPath();
-    if (!SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(),
-                               SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
-        main_.ErrorReport(kFailedMessageEntry, ui::MsgIcon::Exclamation);
-        return false;
+void Wallpaper::Put_Wallpaper(const SaveResult& result) {
+    std::string path = result.wallpaperPath;
+    if (result.wallpaper == WallpaperOutcome::Written &&
+        SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
+        main_.lbl_Status.SetCaption(main_.Catalogue(kWallpaperSetEntry));
+        return;
     }
-    main_.lbl_Status.SetCaption(main_.Catalogue(kWallpaperSetEntry));
-    return true;
+    main_.ErrorReport(i18n::kWallpaperNotSetEntry, ui::MsgIcon::Exclamation);
+    main_.lbl_Status.SetCaption(main_.Catalogue(i18n::kWallpaperNotSetEntry));
+    main_.AppendLog(main_.Catalogue(i18n::kWallpaperNotSetEntry));
 }
 
 } // namespace capture

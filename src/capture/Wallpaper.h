@@ -1,7 +1,10 @@
 // The desktop wallpaper: the in-memory picture as "v-wall.bmp" in the
-// Windows directory, installed through the system.
+// Windows directory, installed through the system. Where a standard user
+// cannot write the Windows directory, the bitmap goes into the program's
+// folder of the user's local application data instead.
 #pragma once
 
+#include "capture/SaveWorker.h"
 #include "ui/Controls.h"
 
 #include <string>
@@ -13,19 +16,20 @@ class MainForm;
 namespace capture {
 
 inline constexpr char kWallpaperFileName[] = "v-wall.bmp";
+inline constexpr char kLocalDataFolder[] = "Vellicor Rizezuza";
 
 class Wallpaper {
   public:
     explicit Wallpaper(app::MainForm& main);
     // Fills txt_WinDir with the Windows directory.
     void Get_WinDir();
-    // Writes the in-memory picture as the wallpaper bitmap, replacing the old
-    // one atomically. On failure shows message 99 and returns false: the
-    // old file stays as it was and must not be installed.
-    bool Save_Wallpaper();
-    // Makes the wallpaper bitmap the desktop wallpaper; status 101. When the
-    // system refuses it shows message 99 instead and returns false.
-    bool Put_Wallpaper();
+    // Where the worker writes the wallpaper bitmap: txt_WinDir, "\v-wall.bmp",
+    // else the same name in the user's local application data.
+    WallpaperPlan Plan();
+    // Installs the wallpaper bitmap a save wrote; status 101. When it could
+    // not be written or the system refuses it, a message says that the
+    // picture was saved and the wallpaper was not.
+    void Put_Wallpaper(const SaveResult& result);
     // txt_WinDir, "\v-wall.bmp"
     std::string WallpaperPath() const;
 

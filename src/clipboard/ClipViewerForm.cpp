@@ -1,5 +1,6 @@
 #include "clipboard/ClipViewerForm.h"
 
+#include "capture/CaptureEngine.h"
 #include "clipboard/DisplayMenu.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/Renderers.h"
@@ -17,11 +18,17 @@ constexpr int kClientWidth = 7200; // twips
 constexpr int kClientHeight = 5400;
 constexpr int kMargin = 60; // around the display controls, on every side
 constexpr size_t kDisplayMenu = 2;
+// A display that never finished (a fault inside the system can end it
+// without unwinding) must not silence the viewer for good.
+constexpr unsigned long long kBusyLimitMs = 5000;
 
 // Sets a flag for as long as the object lives, also when an error ends the work.
 class FlagGuard {
   public:
-    explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+    FlagGuard(bool& flag, unsigned long long& since) : flag_(flag) {
+        flag_ = true;
+        since = GetTickCount64();
+    }
     ~FlagGuard() { flag_ = false; }
     FlagGuard(const FlagGuard&) = delete;
     FlagGuard& operator=(const FlagGuard&) = delete;
@@ -32,9 +39,9 @@ class FlagGuard {
 
 } // namespace
 
-ClipViewerForm::ClipViewerForm()
+ClipViewerForm::ClipViewerForm(capture::CaptureEngine* engine)
     : ui::Form(kDesignCaption, kClientWidth, kClientHeight, ui::FormStyle::Sizable), Text1(*this, true),
-      Picture1(*this), mnuDisplay("ClipFormat") {
+      Picture1(*this), mnuDisplay("ClipFormat"), engine_(engine) {
     Picture1.Move(kMargin, kMargin, kClientWidth - 2 * kMargin, kClientHeight - 2 * kMargin);
     Text1.Move(kMargin, kMargin, kClientWidth - 2 * kMargin, kClientHeight - 2 * kMargin);
     BuildMenus();
@@ -139,10 +146,13 @@ void ClipViewerForm::WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& l
     result = CallOldWindowProc(hWnd, msg, wParam, lParam);
     switch (msg) {
     case WM_DRAWCLIPBOARD:
+        // The next viewer hears of the change before anything here can take
+        // time, and the change is read before it is shown.
+        ForwardToNextViewer(msg, wParam, lParam);
+        if (engine_) engine_->CatchUp();
         ShowClipboardAuto();
         BuildDisplayMenu(mnuDisplay);
         RefreshMenus();
-        ForwardToNextViewer(msg, wParam, lParam);
         break;
     case WM_CHANGECBCHAIN:
         if (reinterpret_cast<HWND>(wParam) == hWndNextViewer) hWndNextViewer = reinterpret_cast<HWND>(lParam);
@@ -163,7 +173,11 @@ void ClipViewerForm::UpdateCaption(const std::string& viewType) {
 }
 
 bool ClipViewerForm::ShowClipboardAuto() {
-    if (Busy) return false;
+    if (Busy) {
+        if (GetTickCount64() - busySince_ < kBusyLimitMs) return false;
+        Busy = false;
+        ReportViewerReset();
+    }
     bool result = false;
     if (CountClipboardFormats() < 1) {
         Text1.SetVisible(false);
@@ -173,7 +187,7 @@ bool ClipViewerForm::ShowClipboardAuto() {
         UpdateCaption("Clipboard is Empty");
         mnuMain[kDisplayMenu].enabled = false;
     } else {
-        FlagGuard busy(Busy);
+        FlagGuard busy(Busy, busySince_);
         UINT priorities[kPriorityList.size()];
         std::copy(kPriorityList.begin(), kPriorityList.end(), priorities);
         CurrentFormat = GetPriorityClipboardFormat(priorities, static_cast<int>(kPriorityList.size()));
@@ -223,6 +237,11 @@ bool ClipViewerForm::ShowClipboardFormat() {
     }
     RefreshMenus();
     return result;
+}
+
+void ClipViewerForm::ReportViewerReset() {
+    OutputDebugStringA("The viewer's display did not end; the viewer goes on.\n");
+    LogViewerReset();
 }
 
 void ClipViewerForm::CheckDisplayItemsOf(long format) {
@@ -276,6 +295,13 @@ void ClipViewerForm::mnuDisplay_Click(size_t index) {
     CurrentFormat = TagValue(mnuDisplay[index].tag);
     mnuDisplayAuto.checked = false;
     ShowClipboardFormat();
+}
+
+ui::Picture ClipViewerForm::ClipboardPicture() {
+    if (engine_) return engine_->ShownBitmap();
+    const capture::ClipboardChange change =
+        capture::ReadClipboardChange(hWnd(), capture::BitmapChoice::WhenOffered);
+    return change.content == capture::ChangeContent::Picture ? change.picture : ui::Picture();
 }
 
 ClipViewerForm& ViewerOf(ui::Control& control) {

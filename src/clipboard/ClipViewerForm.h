@@ -5,6 +5,7 @@
 #pragma once
 
 #include "clipboard/HookMe.h"
+#include "ui/Picture.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/MenuBar.h"
@@ -13,12 +14,18 @@
 #include <array>
 #include <string>
 
+namespace capture {
+class CaptureEngine;
+}
+
 namespace clipboard {
 
 class ClipViewerForm : public ui::Form, public HookClient {
   public:
     static constexpr char kDesignCaption[] = "Clipboard Viewer";
-    ClipViewerForm();
+    // `engine` reads each clipboard change once and catches its picture; a
+    // viewer without one only shows the clipboard.
+    explicit ClipViewerForm(capture::CaptureEngine* engine = nullptr);
     ~ClipViewerForm() override;
 
     // The main window's once-a-minute check: loads the viewer again (hidden)
@@ -40,6 +47,11 @@ class ClipViewerForm : public ui::Form, public HookClient {
     void mnuEdit_Click(size_t index);
     void mnuDisplayAuto_Click();
     void mnuDisplay_Click(size_t index);
+    // The bitmap of the clipboard's current change, through the program's own
+    // reader; empty when the change holds none or its data is refused.
+    ui::Picture ClipboardPicture();
+    capture::CaptureEngine* Engine() const { return engine_; }
+
     // Pushes the menu items' state into the window's menu bar.
     void RefreshMenus();
     // The window's menu bar (nullptr while not loaded).
@@ -70,8 +82,11 @@ class ClipViewerForm : public ui::Form, public HookClient {
     void LeaveChain();
     void ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam) const;
     void CheckDisplayItemsOf(long format);
+    void ReportViewerReset();
 
-    bool Busy = false; // set while ShowClipboardAuto runs
+    bool Busy = false;            // set while ShowClipboardAuto runs
+    unsigned long long busySince_ = 0; // when it was set (milliseconds since the system started)
+    capture::CaptureEngine* engine_;
     bool inChain_ = false;
     ui::MenuBar menuBar_;
 };

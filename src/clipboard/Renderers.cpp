@@ -9,11 +9,13 @@
 #include "clipboard/LocaleInfo.h"
 #include "clipboard/LocaleText.h"
 #include "clipboard/StockFont.h"
+#include "i18n/AddedEntries.h"
 #include "notify/NotificationForm.h"
 #include "ui/WinHandles.h"
 
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -115,12 +117,13 @@ std::optional<LCID> ReadClipboardLocale() {
     return locale;
 }
 
-// The CF_BITMAP bitmap (with the clipboard's palette, if any); empty when
-// there is none or it cannot be read.
-ui::Picture ReadClipboardBitmap() {
+// The CF_DSPBITMAP bitmap (with the clipboard's palette, if any); empty when
+// there is none or it cannot be read. A device-dependent bitmap is the
+// system's own object, so it is safe to copy.
+ui::Picture ReadDisplayBitmap() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return {};
-    auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+    auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_DSPBITMAP));
     if (!bitmap) return {};
     auto palette = IsClipboardFormatAvailable(CF_PALETTE)
                        ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
@@ -152,6 +155,19 @@ bool IsPlayable(HENHMETAFILE metafile) {
            IsWellFormedEnhMetafile(bytes.data(), size);
 }
 
+// The metafile's own bounds; bounds far beyond any screen (a crafted
+// header) are replaced by the box, so that playing scales them down.
+RECT PlayingBounds(const ENHMETAHEADER& header, const ui::PictureBox& box) {
+    constexpr long long kLargestSide = 16384;
+    const RECTL& b = header.rclBounds;
+    const long long width = static_cast<long long>(b.right) - b.left, height = static_cast<long long>(b.bottom) - b.top;
+    if (width >= 0 && height >= 0 && width <= kLargestSide && height <= kLargestSide &&
+        std::llabs(b.left) <= kLargestSide && std::llabs(b.top) <= kLargestSide)
+        return RECT{b.left, b.top, b.right, b.bottom};
+    const SIZE client = box.ClientPixels();
+    return RECT{0, 0, client.cx, client.cy};
+}
+
 // Plays the CF_ENHMETAFILE metafile into the box within its own bounds.
 bool PlayClipboardEnhMetafile(ui::PictureBox& box) {
     ui::ClipboardSession clipboard;
@@ -161,9 +177,8 @@ bool PlayClipboardEnhMetafile(ui::PictureBox& box) {
     if (!metafile || !IsPlayable(metafile) || GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0)
         return false;
     HDC dc = box.hDC();
-    const RECT bounds{header.rclBounds.left, header.rclBounds.top, header.rclBounds.right,
-                      header.rclBounds.bottom};
-    const bool played = dc && PlayEnhMetaFile(dc, metafile, &bounds);
+    const RECT bounds = PlayingBounds(header, box);
+    const bool played = dc && ui::PlayMetafileWithinBudget(dc, metafile, bounds);
     box.Refresh();
     return played;
 }
@@ -253,11 +268,11 @@ bool ShowPicture(long formatId, ui::PictureBox& box) {
     switch (formatId) {
     case format::Bitmap:
     case format::DspBitmap: {
-        ui::Picture bitmap = ReadClipboardBitmap();
-        if (bitmap.Empty()) return false; // nothing readable to show or to capture
+        // The bitmap was caught when the change was read; here it is only shown.
+        ui::Picture bitmap = formatId == format::Bitmap ? viewer.ClipboardPicture() : ReadDisplayBitmap();
+        if (bitmap.Empty()) return false; // nothing readable to show
         box.SetPicture(std::move(bitmap));
         viewer.UpdateCaption(ViewOf(formatId).caption);
-        app::App::Current().Main().capture.Get_Clipboard_Content();
         return true;
     }
     case format::MetafilePict:
@@ -275,6 +290,11 @@ bool ShowPicture(long formatId, ui::PictureBox& box) {
     }
     default: return false;
     }
+}
+
+void LogViewerReset() {
+    app::MainForm& main = app::App::Current().Main();
+    main.AppendLog(main.Catalogue(i18n::kViewerResetEntry));
 }
 
 bool ShowPalette(ui::PictureBox& box) {

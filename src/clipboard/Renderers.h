@@ -23,4 +23,7 @@ bool ShowPalette(ui::PictureBox& box);
 // CF_OWNERDISPLAY: the clipboard owner draws into the box.
 bool ShowOwnerDisplay(ui::PictureBox& box);
 
+// The log line that says a display that never ended was given up.
+void LogViewerReset();
+
 } // namespace clipboard

@@ -5,7 +5,6 @@
 #include "notify/NotificationArt.h"
 #include "notify/NotificationLayout.h"
 #include "notify/NotificationRules.h"
-#include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
 #include "ui/WinHandles.h"
 
@@ -190,7 +189,7 @@ void NotificationForm::ShowNotification() {
         main.AppendLog(main.Catalogue(55));
         Timer2.SetEnabled(true);
         lbl_Resolution.SetCaption(main.memory.lbl_Resolution.Caption());
-        Image1.SetPicture(main.capture.Picture1.GetPicture());
+        Image1.SetPicture(main.capture.Preview());
         Image1.Move(layout::kThumbnail.left, layout::kThumbnail.top, layout::kThumbnail.width,
                     layout::kThumbnail.height);
     } catch (const std::exception& e) {
@@ -231,7 +230,7 @@ void NotificationForm::CloseSequence() {
     if (app::MainForm::IsSet(Main().options.Check4)) {
         // The window closes all the same when another program holds the clipboard.
         try {
-            ui::EmptySystemClipboard();
+            Main().capture.EmptyClipboard();
         } catch (const std::exception& e) {
             OutputDebugStringA(("The clipboard was not emptied at the close: " + std::string(e.what()) + "\n").c_str());
         }

@@ -2,10 +2,16 @@
 
 #include "ui/WinHandles.h"
 
+#include <atomic>
 #include <stdexcept>
 
 namespace ui {
 namespace {
+
+const std::string kUnfinishedPrefix = "vellicor-unfinished-";
+constexpr unsigned kTempNameAttempts = 1000;
+// Shared by the threads that write files; each name is tried with CREATE_NEW.
+std::atomic<unsigned> nextTempNumber{1};
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
@@ -27,10 +33,30 @@ bool IsReadOnly(const std::string& path) {
 } // namespace
 
 std::string TempNameBeside(const std::string& path) {
-    char name[MAX_PATH] = {};
-    if (GetTempFileNameA(FolderOf(path).c_str(), "vlc", 0, name) == 0)
-        throw Failure("no temporary file can be made beside", path);
-    return name;
+    const std::string stem = FolderOf(path) + "\\" + kUnfinishedPrefix + std::to_string(GetCurrentProcessId()) + "-";
+    for (unsigned attempt = 0; attempt < kTempNameAttempts; ++attempt) {
+        const std::string name = stem + std::to_string(nextTempNumber++) + ".tmp";
+        UniqueHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                      nullptr));
+        if (file.get() != INVALID_HANDLE_VALUE && file) return name;
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    throw Failure("no temporary file can be made beside", path);
+}
+
+int RemoveUnfinishedFiles(const std::string& folder) {
+    WIN32_FIND_DATAA found{};
+    UniqueFind search(FindFirstFileA((folder + "\\" + kUnfinishedPrefix + "*.tmp").c_str(), &found));
+    if (search.get() == INVALID_HANDLE_VALUE || !search) return 0;
+    const std::string ours = kUnfinishedPrefix + std::to_string(GetCurrentProcessId()) + "-";
+    int removed = 0;
+    do {
+        const std::string name = found.cFileName;
+        // This run's own files may still be being written.
+        if (name.rfind(ours, 0) == 0 || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        if (DeleteFileA((folder + "\\" + name).c_str())) ++removed;
+    } while (FindNextFileA(search.get(), &found));
+    return removed;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view content) {

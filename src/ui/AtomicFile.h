@@ -8,8 +8,13 @@
 
 namespace ui {
 
-// A free temporary name in the folder of path.
+// A new, empty temporary file in the folder of path; its name says whose it
+// is: "vellicor-unfinished-<process>-<number>.tmp".
 std::string TempNameBeside(const std::string& path);
+// Removes the temporary files that a run of the program killed while
+// writing left in a folder (files of the pattern above made by another
+// process); nothing else is touched. Returns how many were removed.
+int RemoveUnfinishedFiles(const std::string& folder);
 // Writes the whole content to path atomically. Throws std::runtime_error on
 // failure; the old file, if any, stays as it was and no temporary is left.
 void WriteFileAtomically(const std::string& path, std::string_view content);

@@ -29,6 +29,16 @@ public:
 Dialogs& CurrentDialogs();
 void InstallDialogs(Dialogs* dialogs);
 
+// True while a message box, the prompt or the folder browser is open: work
+// that must not run inside one (a capture's decisions) waits.
+bool ModalDialogOpen();
+
+// The text-input prompt; empty when the user cancelled.
+std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText = {});
+
+// The folder browser: a full folder path, empty when the user cancelled.
+std::string BrowseForFolder(const std::string& prompt);
+
 // A message box; without a title it carries the application title.
 MsgAnswer MsgBox(const std::string& text, MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
                  const std::optional<std::string>& title = std::nullopt);

@@ -67,36 +67,11 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
     return Adopt(std::move(dib.bitmap), dib.bits, info.bmWidth, std::abs(info.bmHeight));
 }
 
-Picture Picture::FromPackedDib(const void* dib, size_t size) {
-    if (!dib || size < sizeof(BITMAPINFOHEADER)) return {};
-    const auto* header = static_cast<const BITMAPINFOHEADER*>(dib);
-    if (header->biSize < sizeof(BITMAPINFOHEADER) || header->biSize > size) return {};
-    const long long width = header->biWidth;
-    const long long height = header->biHeight < 0 ? -static_cast<long long>(header->biHeight) : header->biHeight;
-    if (width <= 0 || height <= 0 || width > std::numeric_limits<int>::max() ||
-        height > std::numeric_limits<int>::max())
-        return {};
-    size_t colours = header->biClrUsed;
-    if (colours == 0 && header->biBitCount <= 8) colours = size_t{1} << header->biBitCount;
-    size_t masks = (header->biCompression == BI_BITFIELDS && header->biSize == sizeof(BITMAPINFOHEADER)) ? 3 : 0;
-    const size_t offset = header->biSize + (colours + masks) * sizeof(RGBQUAD);
-    const long long stride = ((width * header->biBitCount + 31) / 32) * 4;
-    const bool compressed = header->biCompression == BI_RLE8 || header->biCompression == BI_RLE4;
-    if (offset > size || (!compressed && static_cast<unsigned long long>(stride * height) > size - offset)) return {};
-    DibSection target = MakeDibSection(static_cast<int>(width), static_cast<int>(height));
-    if (!target.bitmap) return {};
-    UniqueDC dc(CreateCompatibleDC(nullptr));
-    if (!dc) return {};
-    {
-        ScopedSelectObject select(dc.get(), target.bitmap.get());
-        const int lines = StretchDIBits(dc.get(), 0, 0, static_cast<int>(width), static_cast<int>(height), 0, 0,
-                                        static_cast<int>(width), static_cast<int>(height),
-                                        static_cast<const std::uint8_t*>(dib) + offset,
-                                        static_cast<const BITMAPINFO*>(dib), DIB_RGB_COLORS, SRCCOPY);
-        if (lines == 0 || lines == static_cast<int>(GDI_ERROR)) return {};
-    }
-    GdiFlush();
-    return Adopt(std::move(target.bitmap), target.bits, static_cast<int>(width), static_cast<int>(height));
+Picture Picture::FromFilledRows(int width, int height, const std::function<void(std::uint8_t*)>& fill) {
+    DibSection dib = MakeDibSection(width, height);
+    if (!dib.bitmap) return {};
+    fill(dib.bits);
+    return Adopt(std::move(dib.bitmap), dib.bits, width, height);
 }
 
 Picture Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
@@ -161,7 +136,7 @@ HENHMETAFILE Picture::MetaFile() const { return data_ ? data_->metafile.get() : 
 void Picture::Draw(HDC dc, const RECT& dest) const {
     if (!data_) return;
     if (data_->metafile) {
-        PlayEnhMetaFile(dc, data_->metafile.get(), &dest);
+        PlayMetafileWithinBudget(dc, data_->metafile.get(), dest);
         return;
     }
     BITMAPINFO info{};
@@ -176,6 +151,28 @@ void Picture::Draw(HDC dc, const RECT& dest) const {
     StretchDIBits(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, 0, 0, data_->width,
                   data_->height, data_->bits, &info, DIB_RGB_COLORS, SRCCOPY);
     SetStretchBltMode(dc, oldMode);
+}
+
+namespace {
+
+struct PlayBudget {
+    ULONGLONG deadline;
+};
+
+int CALLBACK PlayRecordWithinBudget(HDC dc, HANDLETABLE* table, const ENHMETARECORD* record, int objects,
+                                    LPARAM budget) {
+    if (GetTickCount64() > reinterpret_cast<const PlayBudget*>(budget)->deadline) return 0; // stop here
+    PlayEnhMetaFileRecord(dc, table, record, static_cast<UINT>(objects));
+    return 1;
+}
+
+} // namespace
+
+bool PlayMetafileWithinBudget(HDC dc, HENHMETAFILE metafile, const RECT& dest, unsigned budgetMs) {
+    PlayBudget budget{GetTickCount64() + budgetMs};
+    // EnumEnhMetaFile reports false when the callback stopped early; what was drawn counts all the same.
+    const BOOL complete = EnumEnhMetaFile(dc, metafile, &PlayRecordWithinBudget, &budget, &dest);
+    return complete || GetTickCount64() > budget.deadline;
 }
 
 } // namespace ui

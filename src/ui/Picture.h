@@ -6,6 +6,7 @@
 #include "ui/WinHandles.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace ui {
@@ -16,8 +17,9 @@ public:
     // Copies a bitmap (device-dependent or DIB section). Empty when it cannot be
     // held in memory.
     static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette = nullptr);
-    // Copies a packed DIB (BITMAPINFOHEADER, colours, bits) of the given size in bytes.
-    static Picture FromPackedDib(const void* dib, size_t size);
+    // A new bitmap whose top-down 4-byte rows (width * 4 bytes each) `fill`
+    // writes. Empty when it cannot be held in memory.
+    static Picture FromFilledRows(int width, int height, const std::function<void(std::uint8_t* rows)>& fill);
     // Pixels as 0x00RRGGBB, rows top to bottom.
     static Picture FromPixels(int width, int height, const std::uint32_t* pixels);
     // Takes a copy of an enhanced metafile.
@@ -46,5 +48,11 @@ private:
     struct Data;
     std::shared_ptr<const Data> data_;
 };
+
+// Plays a metafile into the rectangle for at most about `budgetMs`
+// milliseconds: what was drawn by then stays, the rest is left out. False
+// when nothing could be played.
+inline constexpr unsigned kMetafileBudgetMs = 200;
+bool PlayMetafileWithinBudget(HDC dc, HENHMETAFILE metafile, const RECT& dest, unsigned budgetMs = kMetafileBudgetMs);
 
 } // namespace ui

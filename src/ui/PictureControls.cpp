@@ -44,6 +44,7 @@ void PictureBox::EnsureCanvas() {
 
 void PictureBox::Redraw() {
     if (!canvasDc_) return;
+    stale_ = false;
     RECT all{0, 0, canvasSize_.cx, canvasSize_.cy};
     FillRect(canvasDc_.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
     if (!picture_.Empty()) {
@@ -57,9 +58,21 @@ void PictureBox::Redraw() {
 void PictureBox::SetPicture(Picture picture) {
     picture_ = std::move(picture);
     if (!hWnd()) return;
+    // A hidden box (the in-memory picture, the watching viewer) draws its
+    // picture when it is needed, not at every change.
+    if (!IsWindowVisible(hWnd())) {
+        stale_ = true;
+        return;
+    }
     EnsureCanvas();
     Redraw();
     Refresh();
+}
+
+void PictureBox::RedrawIfStale() {
+    if (!stale_) return;
+    stale_ = false;
+    Redraw();
 }
 
 void PictureBox::Cls() {
@@ -72,6 +85,7 @@ void PictureBox::Cls() {
 HDC PictureBox::hDC() {
     if (!hWnd()) return nullptr;
     EnsureCanvas();
+    RedrawIfStale();
     return canvasDc_.get();
 }
 
@@ -111,6 +125,7 @@ LRESULT PictureBox::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         PAINTSTRUCT ps{};
         HDC dc = BeginPaint(hwnd, &ps);
         EnsureCanvas();
+        RedrawIfStale();
         if (canvasDc_) BitBlt(dc, 0, 0, canvasSize_.cx, canvasSize_.cy, canvasDc_.get(), 0, 0, SRCCOPY);
         EndPaint(hwnd, &ps);
         return 0;

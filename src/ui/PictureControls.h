@@ -36,12 +36,14 @@ protected:
 private:
     void EnsureCanvas();
     void Redraw();
+    void RedrawIfStale();
 
     Picture picture_;
     UniqueDC canvasDc_;
     UniqueBitmap canvas_;
     HGDIOBJ canvasOld_ = nullptr;
     SIZE canvasSize_{0, 0};
+    bool stale_ = false; // the picture changed while the box could not be seen
     double scaleX1_ = 0, scaleY1_ = 0, scaleX2_ = 0, scaleY2_ = 0;
     bool userScale_ = false;
 };

@@ -147,6 +147,14 @@ private:
 class ClipboardSession {
 public:
     explicit ClipboardSession(HWND owner = nullptr) : open_(OpenClipboard(owner) != FALSE) {}
+    // Another program may hold the clipboard for a moment: tries `attempts`
+    // times, `pauseMs` apart.
+    ClipboardSession(HWND owner, int attempts, DWORD pauseMs) : open_(false) {
+        for (int attempt = 1; attempt <= attempts && !open_; ++attempt) {
+            if (attempt > 1) Sleep(pauseMs);
+            open_ = OpenClipboard(owner) != FALSE;
+        }
+    }
     ~ClipboardSession() {
         if (open_) CloseClipboard();
     }

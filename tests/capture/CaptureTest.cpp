@@ -197,6 +197,7 @@ TEST_F(Pipeline, NoPictureTextInTheSizeLabelStopsTheDecision) {
     EXPECT_TRUE(SavedIn(1).empty());
     main.memory.lbl_Resolution.SetCaption("10 x 10 px");
     main.capture.DoNotification();
+    main.capture.engine.FinishSaves();
     EXPECT_EQ(SavedIn(1).size(), 1u);
 }
 

@@ -212,8 +212,13 @@ void CaptureTest::SetUp() {
 }
 
 void CaptureTest::Capture(const ui::Picture& picture) {
-    program.Viewer().Picture1.SetPicture(picture);
-    main.capture.Get_Clipboard_Content();
+    main.capture.Get_Clipboard_Content(capture::CaughtPicture{picture, picture, false});
+    main.capture.engine.FinishSaves();
+}
+
+void CaptureTest::Save(int slot) {
+    main.saver.Save_Picture(slot);
+    main.capture.engine.FinishSaves();
 }
 
 std::filesystem::path CaptureTest::SlotFolder(int slot) const {

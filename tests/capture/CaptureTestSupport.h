@@ -81,7 +81,11 @@ class CaptureTest : public ::testing::Test {
 
     // The viewer's part of a capture: its Picture1 holds the picture, then
     // the pipeline runs.
+    // The pipeline's part of a capture, as the engine hands it a picture; the
+    // saves it starts are finished and reported before it returns.
     void Capture(const ui::Picture& picture);
+    // Saves into a slot and waits for the worker to finish and report.
+    void Save(int slot);
     std::filesystem::path SlotFolder(int slot) const;
     std::vector<std::string> SavedIn(int slot) const { return FilesIn(SlotFolder(slot)); }
     std::string LastLog() const;

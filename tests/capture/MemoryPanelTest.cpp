@@ -69,6 +69,7 @@ TEST_F(MemoryPanel, SlotChangesReachTheButtonsOnlyWhenThePanelOpensAgain) {
 TEST_F(MemoryPanel, EachSaveButtonSavesTheSamePictureIntoItsSlot) {
     OpenPanel();
     for (int slot = 1; slot <= 5; ++slot) Click(panel.SaveButton(slot));
+    main.capture.engine.FinishSaves();
     for (int slot = 1; slot <= 5; ++slot) {
         ASSERT_EQ(SavedIn(slot), std::vector<std::string>{"20261271659.jpg"}) << "slot " << slot;
         EXPECT_EQ(DecodeFile(SlotFolder(slot) / "20261271659.jpg").width, 640);
@@ -111,6 +112,7 @@ TEST_F(MemoryPanel, SavingAfterClearFromTheReopenedPanelFailsWithMessage99) {
     OpenPanel();
     ASSERT_TRUE(ButtonEnabled(1)) << "opening the panel enables the buttons, picture or not";
     Click(panel.Command4);
+    main.capture.engine.FinishSaves();
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].text, "(99) " + Entry(99));
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));

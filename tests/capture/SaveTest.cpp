@@ -40,7 +40,7 @@ class Saving : public CaptureTest {
 };
 
 TEST_F(Saving, AutomaticNameIsTheClockTimeAndEverySaveReportsItsRealPath) {
-    main.saver.Save_Picture(3);
+    Save(3);
     EXPECT_EQ(SavedIn(3), std::vector<std::string>{"20261271659.jpg"});
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(93));
     EXPECT_EQ(LastLog(), LogLine(Entry(56) + ": " + Saved(3, "20261271659.jpg")));
@@ -51,11 +51,11 @@ TEST_F(Saving, AutomaticNameIsTheClockTimeAndEverySaveReportsItsRealPath) {
 }
 
 TEST_F(Saving, TwoSavesInOneSecondKeepBothPictures) {
-    main.saver.Save_Picture(1);
+    Save(1);
     const std::string first = dir.Read("slot1/20261271659.jpg");
     Capture(TestPicture(700, 500, 2));
-    main.saver.Save_Picture(1);
-    main.saver.Save_Picture(1);
+    Save(1);
+    Save(1);
     EXPECT_EQ(SavedIn(1),
               (std::vector<std::string>{"20261271659.jpg", "20261271659_2.jpg", "20261271659_3.jpg"}));
     EXPECT_EQ(dir.Read("slot1/20261271659.jpg"), first) << "the earlier picture is untouched";
@@ -66,7 +66,7 @@ TEST_F(Saving, TwoSavesInOneSecondKeepBothPictures) {
 TEST_F(Saving, SameNameOfAnotherDayIsNotReplacedEither) {
     dir.Write("slot2/2026111100.jpg", "1 November, 10:00");
     clock.when = {2026, 1, 11, 1, 0, 0}; // 11 January, 1:00: the same digits
-    main.saver.Save_Picture(2);
+    Save(2);
     EXPECT_EQ(dir.Read("slot2/2026111100.jpg"), "1 November, 10:00");
     EXPECT_EQ(DecodeFile(SlotFolder(2) / "2026111100_2.jpg").width, 640);
 }
@@ -74,7 +74,7 @@ TEST_F(Saving, SameNameOfAnotherDayIsNotReplacedEither) {
 TEST_F(Saving, TypedNameAsksWithEntries109And42AndGetsJpgAppended) {
     program.Notifications().Timer3.SetEnabled(true);
     TypeName("holiday.jpg");
-    main.saver.Save_Picture(4);
+    Save(4);
     ASSERT_EQ(dialogs.calls.size(), 1u);
     EXPECT_EQ(dialogs.calls[0].kind, DialogCall::Kind::Input);
     EXPECT_EQ(dialogs.calls[0].text, Entry(109));
@@ -86,20 +86,20 @@ TEST_F(Saving, TypedNameAsksWithEntries109And42AndGetsJpgAppended) {
 
 TEST_F(Saving, TypedNameIsUsedUnchangedWithBlanksAndDots) {
     TypeName(" my picture. ");
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_EQ(SavedIn(1), std::vector<std::string>{" my picture. .jpg"});
 }
 
 TEST_F(Saving, EmptyOrCancelledAnswerSavesUnderTheAutomaticName) {
     TypeName("");
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_EQ(SavedIn(1), std::vector<std::string>{"20261271659.jpg"});
     EXPECT_EQ(dialogs.calls.size(), 1u);
 }
 
 TEST_F(Saving, NamesAreOnlyAskedForWhenCheck7IsExactlyOne) {
     main.options.Check7.SetValue(2);
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(SavedIn(1), std::vector<std::string>{"20261271659.jpg"});
 }
@@ -108,9 +108,9 @@ TEST_F(Saving, TypedNameThatIsTakenGetsTheNextNumber) {
     dir.Write("slot1/holiday.jpg", "the first holiday");
     dir.Write("slot1/holiday_2.jpg", "the second holiday");
     TypeName("holiday");
-    main.saver.Save_Picture(1);
+    Save(1);
     TypeName("HOLIDAY");
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_EQ(dir.Read("slot1/holiday.jpg"), "the first holiday");
     EXPECT_EQ(dir.Read("slot1/holiday_2.jpg"), "the second holiday");
     EXPECT_EQ(SavedIn(1),
@@ -121,15 +121,15 @@ TEST_F(Saving, TypedNameThatIsTakenGetsTheNextNumber) {
 
 TEST_F(Saving, SuccessfulSaveEmptiesTheClipboardOnlyWithCheck5) {
     PutTextOnClipboard("copied text");
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_FALSE(ClipboardIsEmpty());
     main.options.Check5.SetValue(1);
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_TRUE(ClipboardIsEmpty());
 }
 
 TEST_F(Saving, SaveLeavesThePictureInMemoryForAnotherSlot) {
-    for (int slot = 1; slot <= 5; ++slot) main.saver.Save_Picture(slot);
+    for (int slot = 1; slot <= 5; ++slot) Save(slot);
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(SavedIn(slot), std::vector<std::string>{"20261271659.jpg"});
     EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "640 x 480 px");
@@ -141,7 +141,7 @@ TEST_F(Saving, SaveLeavesThePictureInMemoryForAnotherSlot) {
 TEST_F(Saving, MissingFolderFailsWithMessage99AndWritesNothing) {
     main.targets.FolderText(2).SetText((dir.Path() / "gone" / "deeper").string());
     const std::vector<std::string> before = AllFilesUnder(dir.Path());
-    main.saver.Save_Picture(2);
+    Save(2);
     ExpectFailureReported();
     EXPECT_EQ(AllFilesUnder(dir.Path()), before);
 }
@@ -150,7 +150,7 @@ TEST_F(Saving, FolderThatRefusesNewFilesFailsAndLeavesNoTemporaryFile) {
     {
         const ReadOnlyFolder readOnly(SlotFolder(3));
         if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
-        main.saver.Save_Picture(3);
+        Save(3);
     }
     ExpectFailureReported();
     EXPECT_TRUE(SavedIn(3).empty());
@@ -158,42 +158,47 @@ TEST_F(Saving, FolderThatRefusesNewFilesFailsAndLeavesNoTemporaryFile) {
 
 TEST_F(Saving, EmptyFolderTextFailsInsteadOfWritingAtTheDriveRoot) {
     main.targets.FolderText(5).SetText("");
-    main.saver.Save_Picture(5);
+    Save(5);
     ExpectFailureReported();
     EXPECT_EQ(GetFileAttributesA("\\20261271659.jpg"), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(Saving, TypedNamesThatAreNotOneFileNameFailWithoutWritingAnywhere) {
-    const std::vector<std::string> before = AllFilesUnder(dir.Path());
-    for (const std::string& name :
-         {std::string("a<b"), std::string("what?"), std::string("star*"), std::string("pipe|"),
-          std::string("say \"hi\""), std::string("sub\\name"), std::string("..\\escaped"),
-          std::string("../escaped"), std::string(dir.Path().string() + "\\outside"), std::string("CON"),
-          std::string(300, 'x')}) {
+TEST_F(Saving, TypedNameThatIsNotOneFileNameSaysWhyAndAsksAgain) {
+    const struct {
+        std::string name;
+        int entry;
+    } refused[] = {{"a<b", 195},        {"what?", 195},       {"star*", 195},
+                   {"pipe|", 195},      {"say \"hi\"", 195},  {"sub\\name", 195},
+                   {"..\\escaped", 195}, {"../escaped", 195},  {dir.Path().string() + "\\outside", 195},
+                   {"CON", 196},        {"com1", 196},        {std::string(300, 'x'), 197}};
+    int saved = 0;
+    for (const auto& [name, entry] : refused) {
         SCOPED_TRACE("typed name \"" + name + "\"");
         dialogs.calls.clear();
         TypeName(name);
-        main.saver.Save_Picture(1);
+        TypeName("picture " + std::to_string(++saved));
+        Save(1);
         const std::vector<DialogCall> messages = dialogs.Messages();
         ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].text, "(99) " + Entry(99));
-        EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
-        EXPECT_EQ(LastLog(), LogLine(Entry(94)));
+        EXPECT_EQ(messages[0].text, "(" + std::to_string(entry) + ") " + Entry(entry));
+        EXPECT_EQ(dialogs.calls.size(), 3u) << "prompt, why, prompt again";
+        EXPECT_EQ(main.lbl_Status.Caption(), Entry(93));
     }
-    EXPECT_EQ(AllFilesUnder(dir.Path()), before);
-    EXPECT_TRUE(counterTexts.empty());
+    EXPECT_EQ(SavedIn(1).size(), std::size(refused)) << "each picture is saved under the second answer, and nothing elsewhere";
+    EXPECT_EQ(AllFilesUnder(dir.Path() / "slot1").size(), std::size(refused));
+    EXPECT_TRUE(std::filesystem::exists(SlotFolder(1) / "picture 1.jpg"));
 }
 
 TEST_F(Saving, LongestAllowedTypedNameIsSaved) {
     const std::string name(200, 'n');
     TypeName(name);
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_EQ(SavedIn(1), std::vector<std::string>{name + ".jpg"});
 }
 
 TEST_F(Saving, EmptyInMemoryPictureFails) {
     main.capture.Picture1.SetPicture({});
-    main.saver.Save_Picture(1);
+    Save(1);
     ExpectFailureReported();
     EXPECT_TRUE(SavedIn(1).empty());
 }
@@ -202,7 +207,7 @@ TEST_F(Saving, FailureIsNotLoggedWhileTheLogIsOff) {
     main.options.Check8.SetValue(0);
     main.capture.Picture1.SetPicture({});
     main.lst_Log.Clear();
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
     EXPECT_EQ(main.lst_Log.ListCount(), 0);
 }
@@ -211,7 +216,7 @@ TEST_F(Saving, FailedSaveKeepsTheClipboard) {
     main.options.Check5.SetValue(1);
     PutTextOnClipboard("still here");
     main.targets.FolderText(1).SetText((dir.Path() / "gone").string());
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_FALSE(ClipboardIsEmpty());
 }
 

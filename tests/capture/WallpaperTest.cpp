@@ -4,6 +4,8 @@
 
 #include "capture/Wallpaper.h"
 
+#include <shlobj.h>
+
 using namespace capture_testing;
 
 namespace {
@@ -16,6 +18,12 @@ std::string CurrentWallpaper() {
 
 void InstallWallpaper(std::string path) {
     SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE);
+}
+
+std::string LocalDataWallpaper() {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
+    return std::string(path) + "\\Vellicor Rizezuza\\v-wall.bmp";
 }
 
 std::string WindowsDirectory() {
@@ -58,7 +66,7 @@ TEST_F(Wallpaper, SaveWithCheck6WritesTheBitmapIntoTheWindowsDirectoryAndInstall
     const std::string path = WindowsDirectory() + "\\v-wall.bmp";
     DeleteFileA(path.c_str());
     const std::vector<std::string> before = FilesIn(WindowsDirectory());
-    main.saver.Save_Picture(1);
+    Save(1);
 
     const DecodedPicture bitmap = DecodeFile(path);
     ASSERT_EQ(bitmap.width, 320);
@@ -75,9 +83,9 @@ TEST_F(Wallpaper, SaveWithCheck6WritesTheBitmapIntoTheWindowsDirectoryAndInstall
 }
 
 TEST_F(Wallpaper, TwoSavesInARowLeaveTheSecondPictureWhicheverTheSlots) {
-    main.saver.Save_Picture(2);
+    Save(2);
     Capture(TestPicture(200, 100, 7));
-    main.saver.Save_Picture(5);
+    Save(5);
     const DecodedPicture bitmap = DecodeFile(wallpaperFile);
     EXPECT_EQ(bitmap.width, 200);
     EXPECT_EQ(Compare(main.capture.Picture1.GetPicture(), bitmap).largest, 0);
@@ -86,61 +94,58 @@ TEST_F(Wallpaper, TwoSavesInARowLeaveTheSecondPictureWhicheverTheSlots) {
 
 TEST_F(Wallpaper, WithoutCheck6NoWallpaperIsTouched) {
     main.options.Check6.SetValue(2);
-    main.saver.Save_Picture(1);
+    Save(1);
     EXPECT_FALSE(std::filesystem::exists(wallpaperFile));
     EXPECT_EQ(CurrentWallpaper(), earlier);
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(93));
 }
 
-TEST_F(Wallpaper, FileThatCannotBeWrittenIsNeitherInstalledNorReportedAsSet) {
-    main.wallpaper.txt_WinDir.SetText((dir.Path() / "no such folder").string());
-    main.saver.Save_Picture(1);
-    const std::vector<testing_support::DialogCall> messages = dialogs.Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "(99) " + Entry(99));
-    EXPECT_EQ(messages[0].icon, ui::MsgIcon::Exclamation);
-    EXPECT_EQ(CurrentWallpaper(), earlier);
-    EXPECT_EQ(main.lbl_Status.Caption(), Entry(93)) << "the picture itself was saved";
-    EXPECT_EQ(SavedIn(1), std::vector<std::string>{"20261271659.jpg"});
-}
-
-TEST_F(Wallpaper, OlderFileInAFolderThatRefusesWritesIsNotInstalledAgain) {
+TEST_F(Wallpaper, LockedWindowsFolderSendsTheBitmapToTheUsersLocalApplicationData) {
+    // A standard user cannot write the Windows folder: the bitmap goes to the
+    // program's folder of the user's local application data instead.
     dir.Write("windows/v-wall.bmp", "the older wallpaper");
+    const std::string fallback = LocalDataWallpaper();
+    DeleteFileA(fallback.c_str());
     {
         const ReadOnlyFolder readOnly(winDir);
         if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
-        main.saver.Save_Picture(1);
+        Save(1);
     }
-    EXPECT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(dir.Read("windows/v-wall.bmp"), "the older wallpaper") << "the old file stays whole";
-    EXPECT_EQ(FilesIn(winDir), std::vector<std::string>{"v-wall.bmp"});
-    EXPECT_EQ(CurrentWallpaper(), earlier);
-    EXPECT_NE(main.lbl_Status.Caption(), Entry(101));
+    EXPECT_EQ(Compare(picture, DecodeFile(fallback)).largest, 0);
+    EXPECT_EQ(CurrentWallpaper(), fallback);
+    EXPECT_EQ(main.lbl_Status.Caption(), Entry(101));
+    DeleteFileA(fallback.c_str());
 }
 
-TEST_F(Wallpaper, EmptyInMemoryPictureWritesNoWallpaper) {
-    main.capture.Picture1.SetPicture({});
-    EXPECT_FALSE(main.wallpaper.Save_Wallpaper());
-    ASSERT_EQ(dialogs.Messages().size(), 1u);
-    EXPECT_EQ(dialogs.Messages()[0].text, "(99) " + Entry(99));
-    EXPECT_FALSE(std::filesystem::exists(wallpaperFile));
+TEST_F(Wallpaper, NoFolderThatTakesTheBitmapSaysThePictureWasSavedAndTheWallpaperNot) {
+    main.wallpaper.txt_WinDir.SetText((dir.Path() / "no such folder").string());
+    const std::filesystem::path localData = std::filesystem::path(LocalDataWallpaper()).parent_path();
+    std::filesystem::create_directories(localData);
+    DeleteFileA(LocalDataWallpaper().c_str());
+    {
+        const ReadOnlyFolder readOnly(localData);
+        if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
+        Save(1);
+    }
+    const std::vector<testing_support::DialogCall> messages = dialogs.Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "(194) " + Entry(194));
+    EXPECT_EQ(Entry(194), "The picture was saved, but it could not be made the wallpaper");
+    EXPECT_EQ(main.lbl_Status.Caption(), Entry(194));
+    EXPECT_EQ(SavedIn(1), std::vector<std::string>{"20261271659.jpg"}) << "the picture itself was saved";
+    EXPECT_EQ(CurrentWallpaper(), earlier) << "no older bitmap is installed";
 }
 
 TEST_F(Wallpaper, UnknownWindowsDirectoryIsLookedUpRatherThanTheDriveRootUsed) {
     main.wallpaper.txt_WinDir.SetText("");
-    EXPECT_TRUE(main.wallpaper.Save_Wallpaper());
+    Save(1);
     EXPECT_EQ(main.wallpaper.txt_WinDir.Text(), WindowsDirectory());
     EXPECT_EQ(GetFileAttributesA("\\v-wall.bmp"), INVALID_FILE_ATTRIBUTES);
     const std::string path = WindowsDirectory() + "\\v-wall.bmp";
     EXPECT_EQ(DecodeFile(path).width, 320);
     DeleteFileA(path.c_str());
-}
-
-TEST_F(Wallpaper, PutWallpaperInstallsThePathAndReports101) {
-    dir.Write("windows/v-wall.bmp", "");
-    EXPECT_TRUE(main.wallpaper.Put_Wallpaper());
-    EXPECT_EQ(CurrentWallpaper(), wallpaperFile);
-    EXPECT_EQ(main.lbl_Status.Caption(), Entry(101));
 }
 
 } // namespace

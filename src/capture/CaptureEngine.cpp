@@ -1,0 +1,129 @@
+#include "capture/CaptureEngine.h"
+
+#include "capture/PixelRows.h"
+
+#include <algorithm>
+
+namespace capture {
+namespace {
+
+constexpr char kEngineClass[] = "VellicorCaptureEngine";
+constexpr UINT kResultsMessage = WM_APP + 1;
+constexpr UINT kDeliverMessage = WM_APP + 2;
+constexpr UINT_PTR kRetryTimer = 1;
+constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
+
+PixelRows RowsOf(const ui::Picture& picture) {
+    return {picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4, picture.Bits()};
+}
+
+// Pictures no larger than the preview are drawn as they are.
+ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
+    if (picture.Width() <= width && picture.Height() <= height) return picture;
+    const int w = std::min(width, picture.Width()), h = std::min(height, picture.Height());
+    ui::Picture preview = ui::Picture::FromFilledRows(
+        w, h, [&](std::uint8_t* rows) { ScaleDown(RowsOf(picture), w, h, rows); });
+    return preview.Empty() ? picture : preview;
+}
+
+} // namespace
+
+CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int previewHeight)
+    : listener_(listener), previewWidth_(previewWidth), previewHeight_(previewHeight) {
+    RegisterClassOnce(kEngineClass, 0, nullptr, nullptr);
+    window_ = CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE);
+    if (!window_) throw std::runtime_error("the capture engine's window could not be made");
+    worker_ = std::make_unique<SaveWorker>(window_, kResultsMessage);
+}
+
+CaptureEngine::~CaptureEngine() {
+    worker_.reset(); // every save still in the line is finished first
+    DestroyWindow(window_);
+}
+
+void CaptureEngine::CatchUp() {
+    if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
+    Take(ReadClipboardChange(window_));
+}
+
+ui::Picture CaptureEngine::ShownBitmap() {
+    CatchUp();
+    if (lastChange_.content == ChangeContent::NoPicture && !bitmapChosen_) {
+        bitmapChosen_ = true;
+        Take(ReadClipboardChange(window_, BitmapChoice::WhenOffered));
+    }
+    return lastChange_.content == ChangeContent::Picture ? lastChange_.picture : ui::Picture();
+}
+
+void CaptureEngine::ForgetLastPicture() { lastFingerprint_.reset(); }
+
+void CaptureEngine::Take(ClipboardChange change) {
+    if (lastSequence_ != change.sequence) bitmapChosen_ = false;
+    lastSequence_ = change.sequence;
+    lastChange_ = std::move(change);
+    switch (lastChange_.content) {
+    case ChangeContent::Picture: {
+        const ui::Picture& picture = lastChange_.picture;
+        const std::uint64_t fingerprint = Fingerprint(RowsOf(picture));
+        CaughtPicture caught{picture, PreviewOf(picture, previewWidth_, previewHeight_),
+                             lastFingerprint_ == fingerprint};
+        lastFingerprint_ = fingerprint;
+        waiting_.push_back(std::move(caught));
+        PostMessageA(window_, kDeliverMessage, 0, 0);
+        break;
+    }
+    case ChangeContent::Refused:
+    case ChangeContent::Unavailable: listener_.PictureMissed(lastChange_); break;
+    case ChangeContent::NoPicture:
+    case ChangeContent::Private: break;
+    }
+}
+
+void CaptureEngine::DeliverWaitingPictures() {
+    // One at a time: a listener that saves or shows a box may come back here.
+    if (delivering_) return;
+    delivering_ = true;
+    while (!waiting_.empty() && listener_.ReadyForPicture()) {
+        CaughtPicture caught = std::move(waiting_.front());
+        waiting_.pop_front();
+        try {
+            listener_.PictureCaught(caught);
+        } catch (...) {
+            delivering_ = false;
+            throw;
+        }
+    }
+    delivering_ = false;
+    if (!waiting_.empty()) SetTimer(window_, kRetryTimer, kRetryMs, nullptr);
+}
+
+int CaptureEngine::Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper) {
+    const int id = nextSaveId_++;
+    worker_->Add(SaveJob{id, std::move(picture), std::move(base), std::move(wallpaper)});
+    return id;
+}
+
+void CaptureEngine::FinishSaves() {
+    worker_->WaitUntilIdle();
+    ReportResults();
+}
+
+void CaptureEngine::ReportResults() {
+    for (const SaveResult& result : worker_->TakeResults()) listener_.SaveFinished(result);
+}
+
+LRESULT CaptureEngine::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case kResultsMessage: ReportResults(); return 0;
+    case kDeliverMessage: DeliverWaitingPictures(); return 0;
+    case WM_TIMER:
+        if (wParam != kRetryTimer) break;
+        KillTimer(hwnd, kRetryTimer);
+        DeliverWaitingPictures();
+        return 0;
+    default: break;
+    }
+    return Window::HandleMessage(hwnd, msg, wParam, lParam);
+}
+
+} // namespace capture

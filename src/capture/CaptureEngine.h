@@ -1,0 +1,85 @@
+// The capture engine: reads each clipboard change once, at once, tells a
+// picture from the last one caught, hands new pictures to its listener one
+// at a time (never while the listener is inside a modal box), and has the
+// worker save pictures, reporting each result back on the window thread.
+// It knows nothing of the program's forms: they hear from it through
+// CaptureListener.
+#pragma once
+
+#include "capture/ClipboardReader.h"
+#include "capture/SaveWorker.h"
+#include "ui/Picture.h"
+#include "ui/Window.h"
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace capture {
+
+struct CaughtPicture {
+    ui::Picture picture; // full size, held once
+    ui::Picture preview; // a small copy, made once, that the previews draw
+    bool repeated = false; // the same size and pixels as the picture caught before it
+};
+
+class CaptureListener {
+  public:
+    // A picture was caught: a new one, or the last one again.
+    virtual void PictureCaught(const CaughtPicture& caught) = 0;
+    // A change whose picture could not be taken (damaged, or the clipboard or
+    // its owner did not answer).
+    virtual void PictureMissed(const ClipboardChange& change) = 0;
+    // False while a picture must wait its turn (a modal box is open).
+    virtual bool ReadyForPicture() = 0;
+    virtual void SaveFinished(const SaveResult& result) = 0;
+
+  protected:
+    ~CaptureListener() = default;
+};
+
+class CaptureEngine : private ui::Window {
+  public:
+    // previewWidth x previewHeight: the largest preview, in pixels.
+    CaptureEngine(CaptureListener& listener, int previewWidth, int previewHeight);
+    ~CaptureEngine() override;
+
+    // A clipboard change notice: reads the change unless it was read before.
+    void CatchUp();
+    // The bitmap of the clipboard's current change, which the viewer shows:
+    // read first when the change is new, and caught once also when the user
+    // chose to show a bitmap that was not the change's best format. Empty
+    // when the change holds none or its data was refused.
+    ui::Picture ShownBitmap();
+    // After the in-memory picture was cleared: the same picture copied again
+    // is a new catch.
+    void ForgetLastPicture();
+    // Hands pictures that waited to the listener when it is ready.
+    void DeliverWaitingPictures();
+
+    // Queues a save; returns its id, which the result carries.
+    int Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper);
+    // Waits for the worker and reports every result now (tests, the end).
+    void FinishSaves();
+
+  private:
+    LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void Take(ClipboardChange change);
+    void ReportResults();
+
+    CaptureListener& listener_;
+    int previewWidth_, previewHeight_;
+    HWND window_ = nullptr;
+    std::optional<unsigned long> lastSequence_;
+    bool bitmapChosen_ = false; // the current change was also read for a chosen bitmap
+    ClipboardChange lastChange_;
+    std::optional<std::uint64_t> lastFingerprint_;
+    std::deque<CaughtPicture> waiting_;
+    bool delivering_ = false;
+    int nextSaveId_ = 1;
+    std::unique_ptr<SaveWorker> worker_;
+};
+
+} // namespace capture

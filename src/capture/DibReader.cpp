@@ -1,0 +1,237 @@
+#include "capture/DibReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace capture {
+namespace {
+
+// Header sizes: BITMAPINFOHEADER, its versions 2 and 3, BITMAPV4HEADER, BITMAPV5HEADER.
+constexpr std::uint32_t kInfoHeader = 40, kV2Header = 52, kV3Header = 56, kV4Header = 108, kV5Header = 124;
+constexpr std::uint32_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
+constexpr std::size_t kMaxColourTable = 1 << 16;
+
+std::uint32_t U32(const std::uint8_t* at) {
+    return std::uint32_t{at[0]} | std::uint32_t{at[1]} << 8 | std::uint32_t{at[2]} << 16 | std::uint32_t{at[3]} << 24;
+}
+std::uint16_t U16(const std::uint8_t* at) { return static_cast<std::uint16_t>(at[0] | at[1] << 8); }
+std::int32_t I32(const std::uint8_t* at) {
+    const std::uint32_t value = U32(at);
+    std::int32_t result;
+    std::memcpy(&result, &value, sizeof result);
+    return result;
+}
+
+bool KnownHeaderSize(std::uint32_t size) {
+    return size == kInfoHeader || size == kV2Header || size == kV3Header || size == kV4Header || size == kV5Header;
+}
+
+bool KnownDepth(int bits, std::uint32_t compression) {
+    switch (bits) {
+    case 1:
+    case 4:
+    case 8:
+    case 24: return compression == kRgb;
+    case 16:
+    case 32: return compression == kRgb || compression == kBitFields || compression == kAlphaBitFields;
+    default: return false;
+    }
+}
+
+// A mask is one run of set bits (or none).
+bool ContiguousMask(std::uint32_t mask) {
+    if (mask == 0) return true;
+    while (!(mask & 1)) mask >>= 1;
+    return (mask & (mask + 1)) == 0;
+}
+
+void SetMasks(DibLayout& layout, std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    layout.masks[0] = red;
+    layout.masks[1] = green;
+    layout.masks[2] = blue;
+}
+
+// The colour masks: in the header from version 2 on, else after it; the
+// usual ones without bit fields.
+DibProblem ReadMasks(const std::uint8_t* dib, std::size_t size, std::uint32_t headerSize, std::uint32_t compression,
+                     DibLayout& layout, std::size_t& masksAfterHeader) {
+    masksAfterHeader = 0;
+    if (compression == kRgb) {
+        if (layout.bitCount == 16) SetMasks(layout, 0x7C00u, 0x03E0u, 0x001Fu);
+        if (layout.bitCount == 32) SetMasks(layout, 0xFF0000u, 0xFF00u, 0xFFu);
+        // Version 4 and 5 headers may name an alpha channel beside plain 32-bit pixels.
+        if (layout.bitCount == 32 && headerSize >= kV4Header && U32(dib + 52) == 0xFF000000u)
+            layout.masks[3] = 0xFF000000u;
+    } else {
+        const std::size_t count = compression == kAlphaBitFields ? 4 : 3;
+        std::size_t at = kInfoHeader;
+        if (headerSize == kInfoHeader) {
+            masksAfterHeader = count * 4;
+            if (size < kInfoHeader + masksAfterHeader) return DibProblem::PixelsMissing;
+        }
+        for (std::size_t i = 0; i < count; ++i) layout.masks[i] = U32(dib + at + i * 4);
+        if (headerSize >= kV3Header) layout.masks[3] = U32(dib + 52);
+    }
+    for (std::uint32_t mask : layout.masks)
+        if (!ContiguousMask(mask)) return DibProblem::BadHeader;
+    layout.alpha = layout.bitCount == 32 && layout.masks[3] != 0 && headerSize >= kV4Header;
+    return DibProblem::None;
+}
+
+} // namespace
+
+DibProblem ReadDibLayout(const std::uint8_t* dib, std::size_t size, DibLayout& layout) {
+    layout = DibLayout{};
+    if (!dib || size < kInfoHeader) return DibProblem::BadHeader;
+    const std::uint32_t headerSize = U32(dib);
+    if (!KnownHeaderSize(headerSize)) return headerSize == 12 ? DibProblem::Unsupported : DibProblem::BadHeader;
+    if (headerSize > size) return DibProblem::PixelsMissing;
+    const std::int64_t width = I32(dib + 4);
+    const std::int64_t height = I32(dib + 8);
+    if (width <= 0 || height == 0 || U16(dib + 12) != 1) return DibProblem::BadHeader;
+    layout.bitCount = U16(dib + 14);
+    const std::uint32_t compression = U32(dib + 16);
+    if (!KnownDepth(layout.bitCount, compression)) return DibProblem::Unsupported;
+    const std::int64_t rows = height < 0 ? -height : height;
+    if (width * rows > kMaxDibPixels) return DibProblem::TooLarge;
+    layout.width = static_cast<int>(width);
+    layout.height = static_cast<int>(rows);
+    layout.topDown = height < 0;
+
+    std::size_t masksAfterHeader = 0;
+    if (const DibProblem problem = ReadMasks(dib, size, headerSize, compression, layout, masksAfterHeader);
+        problem != DibProblem::None)
+        return problem;
+
+    // The colour table: every entry it holds is stored, also those a pixel cannot reach.
+    const std::uint32_t used = U32(dib + 32);
+    if (used > kMaxColourTable) return DibProblem::BadHeader;
+    const std::size_t reachable = layout.bitCount <= 8 ? std::size_t{1} << layout.bitCount : 0;
+    const std::size_t entries = used != 0 ? used : reachable;
+    layout.colourTable = headerSize + masksAfterHeader;
+    layout.colourCount = std::min(entries, reachable);
+    layout.bits = layout.colourTable + entries * 4;
+    layout.stride = static_cast<std::size_t>((width * layout.bitCount + 31) / 32 * 4);
+    const std::uint64_t needed = static_cast<std::uint64_t>(layout.stride) * static_cast<std::uint64_t>(rows);
+    if (layout.bits > size || needed > size - layout.bits) return DibProblem::PixelsMissing;
+    return DibProblem::None;
+}
+
+namespace {
+
+// One channel of a masked pixel, scaled to 0..255.
+struct Channel {
+    int shift = 0;
+    int bits = 0;
+    explicit Channel(std::uint32_t mask) {
+        if (mask == 0) return;
+        while (!(mask >> shift & 1)) ++shift;
+        while (shift + bits < 32 && (mask >> (shift + bits) & 1)) ++bits;
+    }
+    std::uint8_t Of(std::uint32_t pixel) const {
+        if (bits == 0) return 0;
+        const std::uint32_t value = (pixel >> shift) & ((bits >= 32 ? 0 : (1u << bits)) - 1u);
+        if (bits >= 8) return static_cast<std::uint8_t>(value >> (bits - 8));
+        return static_cast<std::uint8_t>(value * 255 / ((1u << bits) - 1));
+    }
+};
+
+void ConvertIndexedRow(const std::uint8_t* row, const DibLayout& layout, const std::uint8_t* table,
+                       std::uint8_t* out) {
+    const int perByte = 8 / layout.bitCount;
+    const unsigned mask = (1u << layout.bitCount) - 1;
+    for (int x = 0; x < layout.width; ++x, out += 4) {
+        const int shift = 8 - layout.bitCount * (x % perByte + 1);
+        const std::size_t index = (row[x / perByte] >> shift) & mask;
+        if (index < layout.colourCount) {
+            std::memcpy(out, table + index * 4, 3);
+        } else {
+            std::memset(out, 0, 3); // a pixel beyond the stored colours
+        }
+        out[3] = 0;
+    }
+}
+
+void ConvertMaskedRow(const std::uint8_t* row, const DibLayout& layout, const Channel (&channels)[4],
+                      std::uint8_t* out) {
+    const int bytes = layout.bitCount / 8;
+    for (int x = 0; x < layout.width; ++x, out += 4, row += bytes) {
+        const std::uint32_t pixel = bytes == 2 ? U16(row) : U32(row);
+        out[0] = channels[2].Of(pixel);
+        out[1] = channels[1].Of(pixel);
+        out[2] = channels[0].Of(pixel);
+        out[3] = channels[3].Of(pixel); // alpha, cleared again below unless it is composed
+    }
+}
+
+void ConvertRow(const std::uint8_t* row, const DibLayout& layout, const std::uint8_t* table,
+                const Channel (&channels)[4], bool plainBgrx, std::uint8_t* out) {
+    if (layout.bitCount <= 8) {
+        ConvertIndexedRow(row, layout, table, out);
+    } else if (layout.bitCount == 24) {
+        for (int x = 0; x < layout.width; ++x, out += 4, row += 3) {
+            std::memcpy(out, row, 3);
+            out[3] = 0;
+        }
+    } else if (plainBgrx) {
+        std::memcpy(out, row, static_cast<std::size_t>(layout.width) * 4);
+    } else {
+        ConvertMaskedRow(row, layout, channels, out);
+    }
+}
+
+// Alpha means something when some pixel is not opaque and not every pixel
+// is transparent (programs that ignore alpha leave it all 0 or all 255).
+bool AlphaMatters(const std::uint8_t* pixels, std::size_t count) {
+    bool anyVisible = false, anyNotOpaque = false;
+    for (std::size_t i = 0; i < count && !(anyVisible && anyNotOpaque); ++i) {
+        const std::uint8_t alpha = pixels[i * 4 + 3];
+        anyVisible |= alpha != 0;
+        anyNotOpaque |= alpha != 255;
+    }
+    return anyVisible && anyNotOpaque;
+}
+
+// Premultiplied pixels never hold a colour brighter than their alpha.
+bool LooksPremultiplied(const std::uint8_t* pixels, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint8_t* p = pixels + i * 4;
+        if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) return false;
+    }
+    return true;
+}
+
+void ComposeOverWhite(std::uint8_t* pixels, std::size_t count) {
+    const bool premultiplied = LooksPremultiplied(pixels, count);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint8_t* p = pixels + i * 4;
+        const unsigned alpha = p[3], clear = 255 - alpha;
+        for (int c = 0; c < 3; ++c)
+            p[c] = static_cast<std::uint8_t>(premultiplied ? std::min(255u, p[c] + clear)
+                                                           : (p[c] * alpha + 255 * clear + 127) / 255);
+        p[3] = 0;
+    }
+}
+
+} // namespace
+
+void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
+    const Channel channels[4] = {Channel(layout.masks[0]), Channel(layout.masks[1]), Channel(layout.masks[2]),
+                                 Channel(layout.masks[3])};
+    const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000u && layout.masks[1] == 0xFF00u &&
+                           layout.masks[2] == 0xFFu && (layout.masks[3] == 0 || layout.masks[3] == 0xFF000000u);
+    const std::size_t outStride = static_cast<std::size_t>(layout.width) * 4;
+    for (int y = 0; y < layout.height; ++y) {
+        const std::size_t stored = static_cast<std::size_t>(layout.topDown ? y : layout.height - 1 - y);
+        ConvertRow(dib + layout.bits + stored * layout.stride, layout, dib + layout.colourTable, channels, plainBgrx,
+                   out + static_cast<std::size_t>(y) * outStride);
+    }
+    const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
+    if (layout.alpha && AlphaMatters(out, count)) {
+        ComposeOverWhite(out, count);
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) out[i * 4 + 3] = 0;
+}
+
+} // namespace capture

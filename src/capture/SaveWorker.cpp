@@ -1,0 +1,115 @@
+#include "capture/SaveWorker.h"
+
+#include "capture/BitmapFile.h"
+#include "capture/JpegEncoder.h"
+#include "capture/PictureFile.h"
+#include "ui/AtomicFile.h"
+
+#include <exception>
+
+namespace capture {
+namespace {
+
+std::size_t BytesOf(const ui::Picture& picture) {
+    return static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4;
+}
+
+PixelRows RowsOf(const ui::Picture& picture) {
+    return {picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4, picture.Bits()};
+}
+
+// Writes the bitmap into the first folder that takes it.
+void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveResult& result) {
+    result.wallpaper = WallpaperOutcome::NotWritten;
+    const std::string file = EncodeBitmapFile(picture.Width(), picture.Height(), picture.Bits());
+    for (const std::string& path : plan.paths) {
+        try {
+            // The fallback folder is made when it is needed, and only then.
+            if (&path != &plan.paths.front()) CreateDirectoryA(path.substr(0, path.find_last_of('\\')).c_str(), nullptr);
+            ui::WriteFileAtomically(path, file);
+        } catch (const std::exception& e) {
+            OutputDebugStringA(("The wallpaper was not written: " + std::string(e.what()) + "\n").c_str());
+            continue;
+        }
+        result.wallpaperPath = path;
+        result.wallpaper = WallpaperOutcome::Written;
+        return;
+    }
+}
+
+} // namespace
+
+SaveWorker::SaveWorker(HWND window, UINT resultMessage, std::size_t pendingBytesLimit)
+    : window_(window), resultMessage_(resultMessage), limit_(pendingBytesLimit), thread_([this] { Run(); }) {}
+
+SaveWorker::~SaveWorker() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+void SaveWorker::Add(SaveJob job) {
+    const std::size_t bytes = BytesOf(job.picture);
+    std::unique_lock lock(mutex_);
+    // A picture larger than the limit on its own still goes, once the line is empty.
+    changed_.wait(lock, [&] { return pendingBytes_ == 0 || pendingBytes_ + bytes <= limit_; });
+    pendingBytes_ += bytes;
+    line_.push_back(std::move(job));
+    changed_.notify_all();
+}
+
+std::vector<SaveResult> SaveWorker::TakeResults() {
+    std::lock_guard lock(mutex_);
+    std::vector<SaveResult> taken;
+    taken.swap(results_);
+    return taken;
+}
+
+void SaveWorker::WaitUntilIdle() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return line_.empty() && !working_; });
+}
+
+void SaveWorker::Run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [&] { return stopping_ || !line_.empty(); });
+        if (line_.empty()) return; // stopping, and nothing is left to save
+        SaveJob job = std::move(line_.front());
+        line_.pop_front();
+        working_ = true;
+        lock.unlock();
+        SaveResult result = Save(job);
+        const std::size_t bytes = BytesOf(job.picture);
+        job = SaveJob{}; // the picture's memory goes before the next job may come in
+        lock.lock();
+        pendingBytes_ -= bytes;
+        working_ = false;
+        results_.push_back(std::move(result));
+        changed_.notify_all();
+        // A window that is gone takes no results; they are dropped with the worker.
+        PostMessageA(window_, resultMessage_, 0, 0);
+    }
+}
+
+SaveResult SaveWorker::Save(const SaveJob& job) {
+    SaveResult result;
+    result.id = job.id;
+    try {
+        if (!job.picture.IsBitmap() || !job.picture.Bits()) throw std::runtime_error("there is no picture to save");
+        result.path = WriteNewPictureFile(job.base, [&](const FileWriter& write) {
+            EncodeJpeg(RowsOf(job.picture), kJpegQuality, write);
+        });
+        result.saved = true;
+        if (job.wallpaper) WriteWallpaper(job.picture, *job.wallpaper, result);
+    } catch (const std::exception& e) {
+        result.error = e.what();
+        if (result.saved) result.wallpaper = WallpaperOutcome::NotWritten;
+    }
+    return result;
+}
+
+} // namespace capture

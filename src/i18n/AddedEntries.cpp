@@ -1,0 +1,35 @@
+#include "i18n/AddedEntries.h"
+
+#include <array>
+
+namespace i18n {
+namespace {
+
+constexpr int kFirstAddedEntry = kWallpaperNotSetEntry;
+constexpr std::array<const char*, 9> kEnglish{
+    "The picture was saved, but it could not be made the wallpaper",
+    "A file name may not hold a folder or any of the characters \\ / : * ? \" < > |",
+    "Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)",
+    "The file name is too long",
+    "The same picture again: not saved or shown again",
+    "A picture on the clipboard was refused: its data is damaged",
+    "A clipboard change was skipped: the clipboard or its owner did not answer",
+    "The clipboard viewer chain was broken and has been repaired",
+    "The clipboard viewer was busy for too long and has been reset",
+};
+
+} // namespace
+
+std::optional<std::string> AddedEntryFallback(int entry) {
+    const int index = entry - kFirstAddedEntry;
+    if (index < 0 || index >= static_cast<int>(kEnglish.size())) return std::nullopt;
+    return kEnglish[static_cast<size_t>(index)];
+}
+
+std::string EntryText(int entry, const std::optional<std::string_view>& driverText) {
+    const std::optional<std::string> fallback = AddedEntryFallback(entry);
+    if (fallback && (!driverText || *driverText == "-")) return *fallback;
+    return driverText ? std::string(*driverText) : std::string();
+}
+
+} // namespace i18n
