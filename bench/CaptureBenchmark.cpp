@@ -8,9 +8,9 @@
 // Prints one "RESULT" line per picture size (medians in milliseconds).
 #include "app/App.h"
 #include "app/MainForm.h"
+#include "capture/JpegEncoder.h"
 #include "clipboard/ClipViewerForm.h"
 #include "ui/AppTitle.h"
-#include "ui/JpegWriter.h"
 #include "ui/SingleInstance.h"
 
 #include "TestPictures.h"
@@ -132,9 +132,10 @@ int main(int argc, char** argv) {
 
         std::vector<double> encode, road;
         size_t jpegBytes = 0;
+        const capture::PixelRows rows{picture.Width(), picture.Height(), picture.Width() * 4, picture.Bits()};
         for (int i = 0; i < repetitions; ++i) {
             const Clock::time_point start = Clock::now();
-            jpegBytes = ui::EncodeJpeg(picture, 100).size();
+            jpegBytes = capture::EncodeJpeg(rows, 100).size();
             encode.push_back(MillisecondsSince(start));
         }
         for (int i = 0; i < repetitions; ++i) {

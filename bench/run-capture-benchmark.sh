@@ -34,7 +34,7 @@ trap cleanup EXIT
 nanoseconds() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-printf '%-10s %14s %14s %14s %12s %12s  %s\n' picture "capture ms" "stb encode ms" "cjpeg ms" "stb bytes" "cjpeg bytes" "capture timed from"
+printf '%-10s %14s %14s %14s %12s %12s  %s\n' picture "capture ms" "encode ms" "cjpeg ms" "jpeg bytes" "cjpeg bytes" "capture timed from"
 while read -r _ size fields; do
     declare -A value=()
     for field in $fields; do value[${field%%=*}]=${field#*=}; done

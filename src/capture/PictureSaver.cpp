@@ -2,12 +2,12 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
+#include "capture/JpegEncoder.h"
 #include "capture/PictureFile.h"
 #include "capture/PictureNames.h"
 #include "ui/SystemClipboard.h"
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
-#include "ui/JpegWriter.h"
 
 #include <stdexcept>
 
@@ -54,8 +54,10 @@ void PictureSaver::SaveInto(int slot) {
         if (problem != NameProblem::None) throw std::runtime_error(NameProblemText(problem));
     }
     const std::string base = folder + "\\" + (typed ? *typed : AutomaticPictureName(ui::Now()));
-    const std::string path =
-        WriteNewPictureFile(base, ui::EncodeJpeg(main_.capture.Picture1.GetPicture(), kJpegQuality));
+    const ui::Picture& picture = main_.capture.Picture1.GetPicture();
+    const PixelRows rows{picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4,
+                         picture.Bits()};
+    const std::string path = WriteNewPictureFile(base, EncodeJpeg(rows, kJpegQuality));
 
     app::App::Current().Notifications().txt_Timer2.SetText("7"); // closes the notification at once
     main_.lbl_Status.SetCaption(main_.Catalogue(kSavedStatusEntry));

@@ -1,0 +1,35 @@
+// JPEG files from pictures, through libjpeg-turbo (its SIMD code): baseline
+// JPEG, colour at full resolution (4:4:4), read straight from the picture's
+// rows of blue, green, red, unused bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace capture {
+
+// The largest width or height libjpeg writes (its JPEG_MAX_DIMENSION).
+inline constexpr int kMaxJpegSide = 65500;
+
+// Top-down rows of 4-byte pixels: blue, green, red, unused.
+struct PixelRows {
+    int width = 0, height = 0;
+    std::ptrdiff_t stride = 0; // bytes from one row to the next
+    const std::uint8_t* bgrx = nullptr;
+};
+
+// Hands the JPEG file's bytes on in pieces, as they are made, so that a huge
+// picture never needs its whole JPEG in memory.
+using JpegSink = std::function<void(const std::uint8_t* data, std::size_t size)>;
+
+// Encodes at quality 1..100 (100: every quantisation step 1). Throws
+// std::runtime_error for an empty picture, a side over kMaxJpegSide, rows
+// shorter than the width, a quality out of range or a failed encoding. An
+// exception thrown by the sink ends the encoding and reaches the caller.
+void EncodeJpeg(const PixelRows& pixels, int quality, const JpegSink& sink);
+// The whole file in memory.
+std::string EncodeJpeg(const PixelRows& pixels, int quality);
+
+} // namespace capture
