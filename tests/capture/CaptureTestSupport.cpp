@@ -86,7 +86,8 @@ PixelError Compare(const ui::Picture& picture, const DecodedPicture& decoded) {
 
 JpegHeader ReadJpegHeader(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return ReadJpegHeader(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    return ReadJpegHeader(
+        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 }
 
 std::vector<std::string> FilesIn(const std::filesystem::path& folder) {

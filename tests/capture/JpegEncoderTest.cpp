@@ -26,8 +26,8 @@ struct Rows {
           bytes(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0xA5) {
         const std::vector<std::uint32_t> pixels = TestPixels(width, height);
         for (int y = 0; y < height; ++y)
-            std::memcpy(&bytes[static_cast<std::size_t>(y * stride)], &pixels[static_cast<std::size_t>(y * width)],
-                        static_cast<std::size_t>(width) * 4);
+            std::memcpy(&bytes[static_cast<std::size_t>(y * stride)],
+                        &pixels[static_cast<std::size_t>(y * width)], static_cast<std::size_t>(width) * 4);
     }
     capture::PixelRows View() const { return {width, height, stride, bytes.data()}; }
     // The same picture read from the last row up.
@@ -51,12 +51,14 @@ Decoded Decode(const std::string& jpeg) {
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.data()), static_cast<unsigned long>(jpeg.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.data()),
+                 static_cast<unsigned long>(jpeg.size()));
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
     Decoded decoded{static_cast<int>(info.output_width), static_cast<int>(info.output_height), {}};
-    decoded.bgrx.resize(static_cast<std::size_t>(decoded.width) * static_cast<std::size_t>(decoded.height) * 4);
+    decoded.bgrx.resize(static_cast<std::size_t>(decoded.width) * static_cast<std::size_t>(decoded.height) *
+                        4);
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = &decoded.bgrx[static_cast<std::size_t>(info.output_scanline) * decoded.width * 4];
         jpeg_read_scanlines(&info, &row, 1);
