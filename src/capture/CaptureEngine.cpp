@@ -1,6 +1,7 @@
 #include "capture/CaptureEngine.h"
 
 #include "capture/PixelRows.h"
+#include "capture/PictureRows.h"
 
 #include <algorithm>
 
@@ -12,10 +13,6 @@ constexpr UINT kResultsMessage = WM_APP + 1;
 constexpr UINT kDeliverMessage = WM_APP + 2;
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
-
-PixelRows RowsOf(const ui::Picture& picture) {
-    return {picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4, picture.Bits()};
-}
 
 // Pictures no larger than the preview are drawn as they are.
 ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {

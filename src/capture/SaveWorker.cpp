@@ -3,6 +3,7 @@
 #include "capture/BitmapFile.h"
 #include "capture/JpegEncoder.h"
 #include "capture/PictureFile.h"
+#include "capture/PictureRows.h"
 #include "ui/AtomicFile.h"
 
 #include <exception>
@@ -12,10 +13,6 @@ namespace {
 
 std::size_t BytesOf(const ui::Picture& picture) {
     return static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4;
-}
-
-PixelRows RowsOf(const ui::Picture& picture) {
-    return {picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4, picture.Bits()};
 }
 
 // Writes the bitmap into the first folder that takes it.

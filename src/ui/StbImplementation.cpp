@@ -1,5 +1,5 @@
-// The one translation unit that holds the picture decoder and the JPEG
-// encoder (Debian's libstb-dev headers).
+// The one translation unit that holds the picture decoder (Debian's
+// libstb-dev header).
 #if defined(__GNUC__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -13,8 +13,6 @@
 #define STBI_ONLY_BMP
 #define STBI_ONLY_PNG
 #include <stb_image.h>
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop
 #elif defined(_MSC_VER)

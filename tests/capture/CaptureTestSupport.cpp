@@ -86,27 +86,8 @@ PixelError Compare(const ui::Picture& picture, const DecodedPicture& decoded) {
 
 JpegHeader ReadJpegHeader(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto byte = [&](size_t at) { return at < bytes.size() ? static_cast<std::uint8_t>(bytes[at]) : 0; };
-    JpegHeader header;
-    size_t at = 2; // after the start of image
-    while (at + 4 <= bytes.size() && byte(at) == 0xFF) {
-        const int marker = byte(at + 1);
-        const size_t length = static_cast<size_t>(byte(at + 2) << 8 | byte(at + 3));
-        const size_t body = at + 4, end = at + 2 + length;
-        if (marker == 0xDB) {
-            for (size_t table = body; table + 65 <= end; table += 65)
-                for (size_t i = 1; i <= 64; ++i) header.quantisationSteps.push_back(byte(table + i));
-        } else if (marker == 0xC0) {
-            header.baseline = true;
-            const int components = byte(body + 5);
-            for (int c = 0; c < components; ++c) header.samplingFactors.push_back(byte(body + 6 + 3 * c + 1));
-        } else if (marker == 0xDA) {
-            break; // the coded data follows
-        }
-        at = end;
-    }
-    return header;
+    return ReadJpegHeader(
+        std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 }
 
 std::vector<std::string> FilesIn(const std::filesystem::path& folder) {

@@ -41,13 +41,7 @@ struct PixelError {
 };
 PixelError Compare(const ui::Picture& picture, const DecodedPicture& decoded);
 
-// What the JPEG headers say: every quantisation step and the sampling
-// factors of the colour components.
-struct JpegHeader {
-    bool baseline = false;
-    std::vector<int> quantisationSteps;
-    std::vector<int> samplingFactors; // 0x11 for full resolution
-};
+// The headers of a JPEG file.
 JpegHeader ReadJpegHeader(const std::filesystem::path& path);
 
 // The names of the files in a folder (not recursive), sorted.

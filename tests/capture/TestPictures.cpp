@@ -6,28 +6,6 @@
 
 namespace capture_testing {
 
-std::vector<std::uint32_t> TestPixels(int width, int height, unsigned seed) {
-    std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
-    unsigned state = seed * 2654435761u + 1;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            state = state * 1664525u + 1013904223u;
-            const int grain = static_cast<int>((state >> 24) % 9) - 4;
-            auto channel = [&](double value) {
-                return static_cast<std::uint32_t>(std::clamp(static_cast<int>(value) + grain, 0, 255));
-            };
-            const double fx = width > 1 ? static_cast<double>(x) / (width - 1) : 0;
-            const double fy = height > 1 ? static_cast<double>(y) / (height - 1) : 0;
-            const std::uint32_t red = channel(40 + 180 * fx);
-            const std::uint32_t green = channel(60 + 150 * fy);
-            const std::uint32_t blue = channel(128 + 100 * std::sin(6.0 * (fx + fy) + seed));
-            pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
-                (red << 16) | (green << 8) | blue;
-        }
-    }
-    return pixels;
-}
-
 ui::Picture TestPicture(int width, int height, unsigned seed) {
     const std::vector<std::uint32_t> pixels = TestPixels(width, height, seed);
     return ui::Picture::FromPixels(width, height, pixels.data());

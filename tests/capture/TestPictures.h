@@ -5,15 +5,14 @@
 #include "ui/Picture.h"
 #include "ui/WinHandles.h"
 
+#include "PixelTestSupport.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace capture_testing {
 
-// Smooth gradients with a little grain, the same for the same size and seed;
-// pixels as 0x00RRGGBB, rows top to bottom.
-std::vector<std::uint32_t> TestPixels(int width, int height, unsigned seed = 1);
 ui::Picture TestPicture(int width, int height, unsigned seed = 1);
 
 // The picture as a packed DIB in global memory (the clipboard's CF_DIB).
