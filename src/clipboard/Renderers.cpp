@@ -128,7 +128,17 @@ ui::Picture ReadClipboardBitmap() {
     return ui::Picture::FromBitmap(bitmap, palette);
 }
 
-// The CF_METAFILEPICT picture, held as an enhanced metafile.
+// The system plays a metafile as its header and records say, without checks.
+bool IsPlayable(HENHMETAFILE metafile) {
+    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+    if (size == 0) return false;
+    std::vector<BYTE> bytes(size);
+    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size &&
+           IsWellFormedEnhMetafile(bytes.data(), size);
+}
+
+// The CF_METAFILEPICT picture, held as an enhanced metafile; empty when the
+// conversion yields a metafile the player cannot be trusted with.
 ui::Picture ReadClipboardMetafilePicture() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return {};
@@ -140,16 +150,8 @@ ui::Picture ReadClipboardMetafilePicture() {
     std::vector<BYTE> bits(size);
     if (GetMetaFileBitsEx(picture.hMF, size, bits.data()) != size) return {};
     ui::UniqueEnhMetaFile converted(SetWinMetaFileBits(size, bits.data(), nullptr, &picture));
+    if (!converted || !IsPlayable(converted.get())) return {};
     return ui::Picture::FromEnhMetaFile(converted.get());
-}
-
-// The system plays a metafile as its header and records say, without checks.
-bool IsPlayable(HENHMETAFILE metafile) {
-    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
-    if (size == 0) return false;
-    std::vector<BYTE> bytes(size);
-    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size &&
-           IsWellFormedEnhMetafile(bytes.data(), size);
 }
 
 // Plays the CF_ENHMETAFILE metafile into the box within its own bounds.
