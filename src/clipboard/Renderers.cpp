@@ -8,11 +8,10 @@
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/LocaleInfo.h"
 #include "clipboard/LocaleText.h"
+#include "clipboard/ShownLines.h"
 #include "clipboard/StockFont.h"
 #include "notify/NotificationForm.h"
 #include "ui/WinHandles.h"
-
-#include <shellapi.h>
 
 #include <cstring>
 #include <new>
@@ -23,7 +22,6 @@ namespace clipboard {
 namespace {
 
 constexpr int kNoPictureEntry = 96;
-constexpr size_t kFileNameBufferSize = 260;
 
 // Font choices of CStockFont.
 constexpr int kOemFixedFont = 0;
@@ -60,46 +58,50 @@ void NoPictureEpilogue(const std::string& ending) {
 
 // --- Reading the clipboard: its data comes from any program ----------------------
 
-// The text before the first NUL inside the block.
-std::string TextOfBlock(HGLOBAL block) {
+// The first lines of the text before the first NUL inside the block.
+std::string ShownTextOfBlock(HGLOBAL block) {
     ui::GlobalLockGuard<const char> lock(block);
     if (!lock.get()) return {};
     const size_t size = lock.size();
     const void* nul = std::memchr(lock.get(), '\0', size);
-    return std::string(lock.get(), nul ? static_cast<const char*>(nul) - lock.get() : size);
+    return FirstLines(std::string_view(lock.get(), nul ? static_cast<const char*>(nul) - lock.get() : size));
 }
 
-// The CF_TEXT text (empty when there is none); nothing when the clipboard
-// cannot be opened.
+// The first lines of the CF_TEXT text (empty when there is none); nothing
+// when the clipboard cannot be opened.
 std::optional<std::string> ReadClipboardText() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return std::nullopt;
     HANDLE data = GetClipboardData(CF_TEXT);
-    return data ? TextOfBlock(data) : std::string();
+    return data ? ShownTextOfBlock(data) : std::string();
 }
 
-// One line per dropped file; nothing when the clipboard cannot be opened or
-// the list is missing or malformed.
+// A name of a dropped-file list in the program's code page.
+std::string NarrowFileName(std::string_view bytes, bool wide) {
+    if (!wide) return std::string(bytes);
+    std::wstring name(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(name.data(), bytes.data(), name.size() * sizeof(wchar_t));
+    const int length = static_cast<int>(name.size());
+    std::string narrow(WideCharToMultiByte(CP_ACP, 0, name.data(), length, nullptr, 0, nullptr, nullptr),
+                       '\0');
+    WideCharToMultiByte(CP_ACP, 0, name.data(), length, narrow.data(), static_cast<int>(narrow.size()),
+                        nullptr, nullptr);
+    return narrow;
+}
+
+// One line per dropped file, up to the viewer's limit and a line that counts
+// the rest; nothing when the clipboard cannot be opened or the list is
+// missing or malformed.
 std::optional<std::string> ReadClipboardFileList() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return std::nullopt;
-    auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
-    if (!drop) return std::nullopt;
-    std::optional<size_t> names;
-    {
-        ui::GlobalLockGuard<const unsigned char> lock(drop);
-        names = DropFileNameCount(lock.get(), lock.size());
-    }
+    ui::GlobalLockGuard<const unsigned char> lock(GetClipboardData(CF_HDROP));
+    const std::optional<DropFileNames> names = ReadDropFileNames(lock.get(), lock.size(), kMaxShownLines);
     if (!names) return std::nullopt;
-    // The system cannot count an empty list: it would read one name past its end.
-    if (*names == 0) return std::string();
     std::string list;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count && i < *names; ++i) {
-        std::string buffer(kFileNameBufferSize, ' ');
-        DragQueryFileA(drop, i, buffer.data(), static_cast<UINT>(buffer.size()));
-        list += TrimAtNull(buffer) + "\r\n";
-    }
+    for (std::string_view name : names->first) list += NarrowFileName(name, names->wide) + "\r\n";
+    if (names->count > names->first.size())
+        list += MoreLinesText(names->count - names->first.size()) + "\r\n";
     return list;
 }
 

@@ -150,6 +150,28 @@ TEST_F(Renderers, MalformedFileListsShowNothingAndAreNeverReadPastTheirBlock) {
     }
 }
 
+TEST_F(Renderers, HugeFileListsAndTextsShowTheirFirstTenThousandLinesAndCountTheRest) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 100000; ++i) names.push_back("C:\\f\\" + std::to_string(i));
+    PutOnClipboard({FileListItem(names, true)});
+    std::string shown = viewer->Text1.Text();
+    EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_HDROP");
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10001);
+    EXPECT_TRUE(shown.starts_with("C:\\f\\0\r\nC:\\f\\1\r\n")) << shown.substr(0, 40);
+    EXPECT_TRUE(shown.ends_with("\r\nC:\\f\\9999\r\n... and 90000 more\r\n"))
+        << shown.substr(shown.size() - 40);
+
+    std::string text;
+    for (int i = 0; i < 500000; ++i) text += "line " + std::to_string(i) + "\r\n";
+    PutOnClipboard({TextItem(text)});
+    shown = viewer->Text1.Text();
+    EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_TEXT");
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10000);
+    EXPECT_TRUE(shown.starts_with("line 0\r\nline 1\r\n")) << shown.substr(0, 40);
+    EXPECT_TRUE(shown.ends_with("\r\nline 9999\r\n... and 490000 more")) << shown.substr(shown.size() - 40);
+    EXPECT_TRUE(StillHooked());
+}
+
 // --- Locale -----------------------------------------------------------------------------------
 
 TEST_F(Renderers, ALocaleIsDescribedInTheAnsiFixedFont) {
