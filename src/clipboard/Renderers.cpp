@@ -36,6 +36,13 @@ void SetStockFont(ui::Control& control, int choice) {
     font.SetStockFont(choice);
 }
 
+// The box gets its font while empty: a new font makes it lay out its whole
+// text again, which takes a second for 10,000 lines.
+void EmptyWithStockFont(ui::TextBox& box, int choice) {
+    box.SetText("");
+    SetStockFont(box, choice);
+}
+
 int TextFontOf(long formatId) {
     switch (formatId) {
     case format::Text: return kAnsiVarFont;
@@ -89,8 +96,8 @@ std::string NarrowFileName(std::string_view bytes, bool wide) {
     return narrow;
 }
 
-// One line per dropped file, up to the viewer's limit and a line that counts
-// the rest; nothing when the clipboard cannot be opened or the list is
+// One line per dropped file, up to the viewer's limits, and a line that
+// counts the rest; nothing when the clipboard cannot be opened or the list is
 // missing or malformed.
 std::optional<std::string> ReadClipboardFileList() {
     ui::ClipboardSession clipboard;
@@ -100,9 +107,7 @@ std::optional<std::string> ReadClipboardFileList() {
     if (!names) return std::nullopt;
     std::string list;
     for (std::string_view name : names->first) list += NarrowFileName(name, names->wide) + "\r\n";
-    if (names->count > names->first.size())
-        list += MoreLinesText(names->count - names->first.size()) + "\r\n";
-    return list;
+    return FirstLines(list, kMaxShownLines, kMaxShownBytes, names->count - names->first.size());
 }
 
 // The CF_LOCALE identifier; nothing when the clipboard cannot be opened or
@@ -223,19 +228,21 @@ void RequestOwnerDrawing(HWND owner, ui::PictureBox& box) {
 
 bool ShowText(long formatId, ui::TextBox& box) {
     const std::optional<std::string> text = ReadClipboardText();
+    EmptyWithStockFont(box, TextFontOf(formatId));
     box.SetText(text.value_or(std::string()));
-    SetStockFont(box, TextFontOf(formatId));
     ViewerOf(box).UpdateCaption(ViewOf(formatId).caption);
     NoPictureEpilogue(", Text");
     return text.has_value();
 }
 
 bool ShowFileList(ui::TextBox& box) {
-    SetStockFont(box, kSystemFixedFont);
     const std::optional<std::string> list = ReadClipboardFileList();
     if (list) {
+        EmptyWithStockFont(box, kSystemFixedFont);
         box.SetText(*list);
         ViewerOf(box).UpdateCaption("CF_HDROP");
+    } else {
+        SetStockFont(box, kSystemFixedFont); // the box keeps its text
     }
     NoPictureEpilogue(", Files/Directories");
     return list.has_value();

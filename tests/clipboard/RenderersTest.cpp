@@ -156,9 +156,9 @@ TEST_F(Renderers, HugeFileListsAndTextsShowTheirFirstTenThousandLinesAndCountThe
     PutOnClipboard({FileListItem(names, true)});
     std::string shown = viewer->Text1.Text();
     EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_HDROP");
-    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10001);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10000);
     EXPECT_TRUE(shown.starts_with("C:\\f\\0\r\nC:\\f\\1\r\n")) << shown.substr(0, 40);
-    EXPECT_TRUE(shown.ends_with("\r\nC:\\f\\9999\r\n... and 90000 more\r\n"))
+    EXPECT_TRUE(shown.ends_with("\r\nC:\\f\\9999\r\n... and 90000 more"))
         << shown.substr(shown.size() - 40);
 
     std::string text;
