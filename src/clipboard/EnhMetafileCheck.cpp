@@ -286,12 +286,12 @@ bool VariablePartFits(const Record& record) {
     case 96: return PolyTextFits(record, 1);
     case 97: return PolyTextFits(record, 2);
     case 95: return PenFits(record);
-    case 112:
-    case 113:
-        return record.Holds(20, static_cast<std::uint64_t>(record.At(12)) + record.At(16),
-                            1); // SETICMPROFILE
+    case 112: // SETICMPROFILEA
+    case 113: // SETICMPROFILEW: name and data
+        return record.Holds(20, static_cast<std::uint64_t>(record.At(12)) + record.At(16), 1);
     case 118: return GradientFits(record);
-    case 121: return record.Holds(24, static_cast<std::uint64_t>(record.At(16)) + record.At(20), 1);
+    case 121: // COLORMATCHTOTARGETW: name and data
+        return record.Holds(24, static_cast<std::uint64_t>(record.At(16)) + record.At(20), 1);
     case 122: return record.Holds(608, record.At(604), 1); // CREATECOLORSPACEW
     default: return BitmapsFit(record);
     }
