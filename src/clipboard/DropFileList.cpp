@@ -10,32 +10,32 @@ std::uint32_t ReadUInt32(const unsigned char* bytes) {
            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
-bool IsNulUnit(const unsigned char* block, std::size_t pos, std::size_t unit) {
-    for (std::size_t i = 0; i < unit; ++i)
-        if (block[pos + i] != 0) return false;
-    return true;
+// The position of the NUL that ends the name at `pos`; `size` when there is none.
+std::size_t NameEnd(const unsigned char* block, std::size_t pos, std::size_t size, std::size_t unit) {
+    for (; pos + unit <= size; pos += unit)
+        if (block[pos] == 0 && block[pos + unit - 1] == 0) return pos;
+    return size;
 }
 
 } // namespace
 
-std::optional<std::size_t> DropFileNameCount(const unsigned char* block, std::size_t size) {
+std::optional<DropFileNames> ReadDropFileNames(const unsigned char* block, std::size_t size,
+                                               std::size_t keep) {
     if (!block || size < kDropFilesHeaderSize) return std::nullopt;
     const std::size_t listStart = ReadUInt32(block);
-    const std::size_t unit = ReadUInt32(block + 16) != 0 ? 2 : 1;
     if (listStart < kDropFilesHeaderSize || listStart > size) return std::nullopt;
-    // Each name ends in a NUL; an empty name ends the list.
-    std::size_t names = 0;
-    bool nameIsEmpty = true;
-    for (std::size_t pos = listStart; pos + unit <= size; pos += unit) {
-        if (!IsNulUnit(block, pos, unit)) {
-            nameIsEmpty = false;
-            continue;
-        }
-        if (nameIsEmpty) return names;
-        ++names;
-        nameIsEmpty = true;
+    DropFileNames names;
+    names.wide = ReadUInt32(block + 16) != 0;
+    const std::size_t unit = names.wide ? 2 : 1;
+    for (std::size_t pos = listStart;;) {
+        const std::size_t end = NameEnd(block, pos, size, unit);
+        if (end == size) return std::nullopt;
+        if (end == pos) return names; // the empty name ends the list
+        if (names.first.size() < keep)
+            names.first.emplace_back(reinterpret_cast<const char*>(block + pos), end - pos);
+        ++names.count;
+        pos = end + unit;
     }
-    return std::nullopt;
 }
 
 } // namespace clipboard

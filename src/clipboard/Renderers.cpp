@@ -8,12 +8,11 @@
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/LocaleInfo.h"
 #include "clipboard/LocaleText.h"
+#include "clipboard/ShownLines.h"
 #include "clipboard/StockFont.h"
 #include "i18n/AddedEntries.h"
 #include "notify/NotificationForm.h"
 #include "ui/WinHandles.h"
-
-#include <shellapi.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -25,7 +24,6 @@ namespace clipboard {
 namespace {
 
 constexpr int kNoPictureEntry = 96;
-constexpr size_t kFileNameBufferSize = 260;
 
 // Font choices of CStockFont.
 constexpr int kOemFixedFont = 0;
@@ -38,6 +36,13 @@ void SetStockFont(ui::Control& control, int choice) {
     CStockFont font;
     font.SetClient(control);
     font.SetStockFont(choice);
+}
+
+// The box gets its font while empty: a new font makes it lay out its whole
+// text again, which takes a second for 10,000 lines.
+void EmptyWithStockFont(ui::TextBox& box, int choice) {
+    box.SetText("");
+    SetStockFont(box, choice);
 }
 
 int TextFontOf(long formatId) {
@@ -62,47 +67,49 @@ void NoPictureEpilogue(const std::string& ending) {
 
 // --- Reading the clipboard: its data comes from any program ----------------------
 
-// The text before the first NUL inside the block.
-std::string TextOfBlock(HGLOBAL block) {
+// The first lines of the text before the first NUL inside the block.
+std::string ShownTextOfBlock(HGLOBAL block) {
     ui::GlobalLockGuard<const char> lock(block);
     if (!lock.get()) return {};
     const size_t size = lock.size();
     const void* nul = std::memchr(lock.get(), '\0', size);
-    return std::string(lock.get(), nul ? static_cast<const char*>(nul) - lock.get() : size);
+    return FirstLines(std::string_view(lock.get(), nul ? static_cast<const char*>(nul) - lock.get() : size));
 }
 
-// The CF_TEXT text (empty when there is none); nothing when the clipboard
-// cannot be opened.
+// The first lines of the CF_TEXT text (empty when there is none); nothing
+// when the clipboard cannot be opened.
 std::optional<std::string> ReadClipboardText() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return std::nullopt;
     HANDLE data = GetClipboardData(CF_TEXT);
-    return data ? TextOfBlock(data) : std::string();
+    return data ? ShownTextOfBlock(data) : std::string();
 }
 
-// One line per dropped file; nothing when the clipboard cannot be opened or
-// the list is missing or malformed.
+// A name of a dropped-file list in the program's code page.
+std::string NarrowFileName(std::string_view bytes, bool wide) {
+    if (!wide) return std::string(bytes);
+    std::wstring name(bytes.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(name.data(), bytes.data(), name.size() * sizeof(wchar_t));
+    const int length = static_cast<int>(name.size());
+    std::string narrow(WideCharToMultiByte(CP_ACP, 0, name.data(), length, nullptr, 0, nullptr, nullptr),
+                       '\0');
+    WideCharToMultiByte(CP_ACP, 0, name.data(), length, narrow.data(), static_cast<int>(narrow.size()),
+                        nullptr, nullptr);
+    return narrow;
+}
+
+// One line per dropped file, up to the viewer's limits, and a line that
+// counts the rest; nothing when the clipboard cannot be opened or the list is
+// missing or malformed.
 std::optional<std::string> ReadClipboardFileList() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return std::nullopt;
-    auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP));
-    if (!drop) return std::nullopt;
-    std::optional<size_t> names;
-    {
-        ui::GlobalLockGuard<const unsigned char> lock(drop);
-        names = DropFileNameCount(lock.get(), lock.size());
-    }
+    ui::GlobalLockGuard<const unsigned char> lock(GetClipboardData(CF_HDROP));
+    const std::optional<DropFileNames> names = ReadDropFileNames(lock.get(), lock.size(), kMaxShownLines);
     if (!names) return std::nullopt;
-    // The system cannot count an empty list: it would read one name past its end.
-    if (*names == 0) return std::string();
     std::string list;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count && i < *names; ++i) {
-        std::string buffer(kFileNameBufferSize, ' ');
-        DragQueryFileA(drop, i, buffer.data(), static_cast<UINT>(buffer.size()));
-        list += TrimAtNull(buffer) + "\r\n";
-    }
-    return list;
+    for (std::string_view name : names->first) list += NarrowFileName(name, names->wide) + "\r\n";
+    return FirstLines(list, kMaxShownLines, kMaxShownBytes, names->count - names->first.size());
 }
 
 // The CF_LOCALE identifier; nothing when the clipboard cannot be opened or
@@ -131,7 +138,17 @@ ui::Picture ReadDisplayBitmap() {
     return ui::Picture::FromBitmap(bitmap, palette);
 }
 
-// The CF_METAFILEPICT picture, held as an enhanced metafile.
+// The system plays a metafile as its header and records say, without checks.
+bool IsPlayable(HENHMETAFILE metafile) {
+    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+    if (size == 0) return false;
+    std::vector<BYTE> bytes(size);
+    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size &&
+           IsWellFormedEnhMetafile(bytes.data(), size);
+}
+
+// The CF_METAFILEPICT picture, held as an enhanced metafile; empty when the
+// conversion yields a metafile the player cannot be trusted with.
 ui::Picture ReadClipboardMetafilePicture() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return {};
@@ -143,16 +160,8 @@ ui::Picture ReadClipboardMetafilePicture() {
     std::vector<BYTE> bits(size);
     if (GetMetaFileBitsEx(picture.hMF, size, bits.data()) != size) return {};
     ui::UniqueEnhMetaFile converted(SetWinMetaFileBits(size, bits.data(), nullptr, &picture));
+    if (!converted || !IsPlayable(converted.get())) return {};
     return ui::Picture::FromEnhMetaFile(converted.get());
-}
-
-// The system plays a metafile as its header and records say, without checks.
-bool IsPlayable(HENHMETAFILE metafile) {
-    const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
-    if (size == 0) return false;
-    std::vector<BYTE> bytes(size);
-    return GetEnhMetaFileBits(metafile, size, bytes.data()) == size &&
-           IsWellFormedEnhMetafile(bytes.data(), size);
 }
 
 // The metafile's own bounds; bounds far beyond any screen (a crafted
@@ -234,19 +243,21 @@ void RequestOwnerDrawing(HWND owner, ui::PictureBox& box) {
 
 bool ShowText(long formatId, ui::TextBox& box) {
     const std::optional<std::string> text = ReadClipboardText();
+    EmptyWithStockFont(box, TextFontOf(formatId));
     box.SetText(text.value_or(std::string()));
-    SetStockFont(box, TextFontOf(formatId));
     ViewerOf(box).UpdateCaption(ViewOf(formatId).caption);
     NoPictureEpilogue(", Text");
     return text.has_value();
 }
 
 bool ShowFileList(ui::TextBox& box) {
-    SetStockFont(box, kSystemFixedFont);
     const std::optional<std::string> list = ReadClipboardFileList();
     if (list) {
+        EmptyWithStockFont(box, kSystemFixedFont);
         box.SetText(*list);
         ViewerOf(box).UpdateCaption("CF_HDROP");
+    } else {
+        SetStockFont(box, kSystemFixedFont); // the box keeps its text
     }
     NoPictureEpilogue(", Files/Directories");
     return list.has_value();

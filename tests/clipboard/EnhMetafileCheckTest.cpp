@@ -47,6 +47,48 @@ Bytes Metafile(std::vector<Bytes> records = {}, std::uint16_t handles = 2,
 const Bytes kCreatePen = Record(38, {1, 0, 1, 1, 0});
 const Bytes kSelectPen = Record(37, {1});
 
+using Fields = std::vector<std::uint32_t>;
+
+Fields operator+(Fields a, const Fields& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A 2-pixel-wide 24-bit BITMAPINFOHEADER; two rows of its bits take four fields.
+Fields DibHeader(std::int32_t height) {
+    return {40, 2, static_cast<std::uint32_t>(height), 1 | 24 << 16, 0, 0, 0, 0, 0, 0};
+}
+const Fields kTwoRows(4, 0);
+
+// STRETCHDIBITS with its bitmap header at 80 and its bits at `offBits`.
+Bytes StretchDiBits(std::int32_t height, std::uint32_t offBits) {
+    Fields fields(18, 0);
+    fields[10] = 80, fields[11] = 40, fields[12] = offBits, fields[13] = 16, fields[15] = 0xCC0020;
+    return Record(81, fields + DibHeader(height) + kTwoRows);
+}
+
+// BITBLT with a source bitmap header at `offBmi` and its bits at 140.
+Bytes BitBlt(std::uint32_t offBmi) {
+    Fields fields(23, 0);
+    fields[8] = 0xCC0020, fields[19] = offBmi, fields[20] = 40, fields[21] = 140, fields[22] = 16;
+    return Record(76, fields + DibHeader(2) + kTwoRows);
+}
+
+// EXTTEXTOUTW of `chars` characters: two at 76, their spacings at 80.
+Bytes ExtTextOutW(std::uint32_t chars) {
+    Fields fields(17, 0);
+    fields[4] = 1, fields[9] = chars, fields[10] = 76, fields[16] = 80;
+    return Record(84, fields + Fields{0x00420041, 10, 10});
+}
+
+// FILLRGN with brush 1 and a region that counts `rectangles` but holds one.
+Bytes FillRgn(std::uint32_t rectangles) {
+    return Record(71,
+                  Fields{0, 0, 0, 0, 48, 1} + Fields{32, 1, rectangles, 16, 0, 0, 9, 9} + Fields{0, 0, 9, 9});
+}
+
+const Fields kBounds{0, 0, 0, 0};
+
 } // namespace
 
 TEST(EnhMetafileCheck, AcceptsWellFramedMetafilesOnly) {
@@ -106,4 +148,46 @@ TEST(EnhMetafileCheck, AcceptsWellFramedMetafilesOnly) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(IsWellFormedEnhMetafile(c.bytes.data(), c.bytes.size()), c.playable) << c.rule;
+}
+
+TEST(EnhMetafileCheck, RefusesRecordsWhoseCountsOffsetsOrIndicesLie) {
+    struct Case {
+        const char* family;
+        Bytes honest; // empty: no honest form
+        Bytes lying;
+    };
+    const Case cases[] = {
+        {"POLYLINE16 points", Record(87, kBounds + Fields{2, 0, 0}),
+         Record(87, kBounds + Fields{1000, 0, 0})},
+        {"POLYGON points", Record(3, kBounds + Fields{1, 0, 0}), Record(3, kBounds + Fields{2, 0, 0})},
+        {"POLYDRAW16 points and kinds", Record(92, kBounds + Fields{2, 0, 0, 0}),
+         Record(92, kBounds + Fields{3, 0, 0, 0})},
+        {"POLYPOLYLINE16 polygon counts", Record(90, kBounds + Fields{2, 3, 1, 2, 0, 0, 0}),
+         Record(90, kBounds + Fields{2, 3, 2, 2, 0, 0, 0})},
+        {"STRETCHDIBITS rows the bits lack", StretchDiBits(2, 120), StretchDiBits(2000, 120)},
+        {"STRETCHDIBITS bits outside", StretchDiBits(2, 120), StretchDiBits(2, 0xFFFFFFF0)},
+        {"BITBLT bitmap header outside", BitBlt(100), BitBlt(0xFFFFFF00)},
+        {"EXTTEXTOUTW characters", ExtTextOutW(2), ExtTextOutW(5000)},
+        {"SETPALETTEENTRIES entries", Record(50, {1, 0, 1, 0}), Record(50, {1, 0, 9, 0})},
+        {"SETPALETTEENTRIES palette index", Record(50, {1, 0, 1, 0}), Record(50, {7, 0, 1, 0})},
+        {"RESIZEPALETTE palette index", Record(51, {1, 16}), Record(51, {0x80000001u, 16})},
+        {"CREATEPALETTE entries", Record(49, {1, 0x300 | 1 << 16, 0}), Record(49, {1, 0x300 | 200 << 16, 0})},
+        {"DELETEOBJECT of a stock object", Record(40, {1}), Record(40, {0x80000001u})},
+        {"EXTCREATEFONTINDIRECTW without its font", Record(82, Fields(24, 1)), Record(82, {1})},
+        {"EXTCREATEPEN style entries", Record(95, Fields{1} + Fields(10, 0)),
+         Record(95, Fields{1} + Fields(9, 0) + Fields{1000})},
+        {"FILLRGN rectangles", FillRgn(1), FillRgn(5)},
+        {"GRADIENTFILL corner index", Record(118, kBounds + Fields{2, 1, 0} + Fields(8, 0) + Fields{0, 1}),
+         Record(118, kBounds + Fields{2, 1, 0} + Fields(8, 0) + Fields{0, 2})},
+        {"GDICOMMENT data", Record(70, {4, 0}), Record(70, {400, 0})},
+        {"a reserved record type", {}, Record(108, Fields(8, 0))},
+    };
+    for (const Case& c : cases) {
+        if (!c.honest.empty()) {
+            const Bytes honest = Metafile({c.honest});
+            EXPECT_TRUE(IsWellFormedEnhMetafile(honest.data(), honest.size())) << c.family;
+        }
+        const Bytes lying = Metafile({c.lying});
+        EXPECT_FALSE(IsWellFormedEnhMetafile(lying.data(), lying.size())) << c.family;
+    }
 }

@@ -53,6 +53,11 @@ std::string Wide(const std::string& narrow) {
     return wide;
 }
 
+std::optional<size_t> NameCount(const std::vector<unsigned char>& block) {
+    const std::optional<DropFileNames> names = ReadDropFileNames(block.data(), block.size(), 0);
+    return names ? std::optional(names->count) : std::nullopt;
+}
+
 } // namespace
 
 TEST(DropFileList, CountsNamesOnlyOfListsThatEndInsideTheBlock) {
@@ -79,7 +84,19 @@ TEST(DropFileList, CountsNamesOnlyOfListsThatEndInsideTheBlock) {
         {"a header cut short", std::vector<unsigned char>(19, 0), malformed},
         {"nothing", {}, malformed},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(DropFileNameCount(c.block.data(), c.block.size()), c.names) << c.rule;
-    EXPECT_EQ(DropFileNameCount(nullptr, 100), malformed) << "no block";
+    for (const Case& c : cases) EXPECT_EQ(NameCount(c.block), c.names) << c.rule;
+    EXPECT_FALSE(ReadDropFileNames(nullptr, 100, 1)) << "no block";
+}
+
+TEST(DropFileList, KeepsTheFirstNamesAsTheyAreAndCountsThemAll) {
+    for (bool wide : {false, true}) {
+        const auto encode = [wide](const std::string& s) { return wide ? Wide(s) : s; };
+        const auto block = DropBlock(20, wide, encode("C:\\a.txt\0D:\\b\0E:\\c\0\0"s));
+        const std::optional<DropFileNames> names = ReadDropFileNames(block.data(), block.size(), 2);
+        ASSERT_TRUE(names);
+        EXPECT_EQ(names->wide, wide);
+        EXPECT_EQ(names->count, 3u);
+        const std::vector<std::string> first(names->first.begin(), names->first.end());
+        EXPECT_EQ(first, (std::vector<std::string>{encode("C:\\a.txt"), encode("D:\\b")}));
+    }
 }

@@ -150,6 +150,27 @@ TEST_F(Renderers, MalformedFileListsShowNothingAndAreNeverReadPastTheirBlock) {
     }
 }
 
+TEST_F(Renderers, HugeFileListsAndTextsShowTheirFirstTenThousandLinesAndCountTheRest) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 100000; ++i) names.push_back("C:\\f\\" + std::to_string(i));
+    PutOnClipboard({FileListItem(names, true)});
+    std::string shown = viewer->Text1.Text();
+    EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_HDROP");
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10000);
+    EXPECT_TRUE(shown.starts_with("C:\\f\\0\r\nC:\\f\\1\r\n")) << shown.substr(0, 40);
+    EXPECT_TRUE(shown.ends_with("\r\nC:\\f\\9999\r\n... and 90000 more")) << shown.substr(shown.size() - 40);
+
+    std::string text;
+    for (int i = 0; i < 500000; ++i) text += "line " + std::to_string(i) + "\r\n";
+    PutOnClipboard({TextItem(text)});
+    shown = viewer->Text1.Text();
+    EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_TEXT");
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 10000);
+    EXPECT_TRUE(shown.starts_with("line 0\r\nline 1\r\n")) << shown.substr(0, 40);
+    EXPECT_TRUE(shown.ends_with("\r\nline 9999\r\n... and 490000 more")) << shown.substr(shown.size() - 40);
+    EXPECT_TRUE(StillHooked());
+}
+
 // --- Locale -----------------------------------------------------------------------------------
 
 TEST_F(Renderers, ALocaleIsDescribedInTheAnsiFixedFont) {
@@ -299,6 +320,49 @@ TEST_F(Renderers, AnEnhancedMetafileWithADamagedHeaderNeverFailsTheViewer) {
             << c.rule;
         EXPECT_TRUE(StillHooked()) << c.rule;
     }
+    PutOnClipboard({TextItem("still watching")});
+    EXPECT_EQ(viewer->Text1.Text(), "still watching");
+}
+
+namespace {
+
+// A metafile of one POLYLINE16 record that claims `points` points but holds one.
+HENHMETAFILE PolylineMetafile(DWORD points) {
+    ENHMETAHEADER header{};
+    header.iType = EMR_HEADER;
+    header.nSize = sizeof header;
+    header.rclBounds = {0, 0, 60, 60};
+    header.rclFrame = {0, 0, 1600, 1600};
+    header.dSignature = ENHMETA_SIGNATURE;
+    header.nVersion = 0x10000;
+    header.nRecords = 3;
+    header.nHandles = 1;
+    header.szlDevice = {1024, 768};
+    header.szlMillimeters = {270, 203};
+    EMRPOLYLINE16 line{};
+    line.emr = {EMR_POLYLINE16, sizeof line};
+    line.rclBounds = header.rclBounds;
+    line.cpts = points;
+    line.apts[0] = {60, 60};
+    EMREOF eof{};
+    eof.emr = {EMR_EOF, sizeof eof};
+    eof.offPalEntries = 16;
+    eof.nSizeLast = sizeof eof;
+    header.nBytes = sizeof header + sizeof line + sizeof eof;
+    std::string bytes = std::string(reinterpret_cast<const char*>(&header), sizeof header) +
+                        std::string(reinterpret_cast<const char*>(&line), sizeof line) +
+                        std::string(reinterpret_cast<const char*>(&eof), sizeof eof);
+    return SetEnhMetaFileBits(static_cast<UINT>(bytes.size()), reinterpret_cast<const BYTE*>(bytes.data()));
+}
+
+} // namespace
+
+TEST_F(Renderers, AnEnhancedMetafileWhoseRecordLiesIsNeverPlayed) {
+    PutOnClipboard({{CF_ENHMETAFILE, PolylineMetafile(1)}});
+    EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: CF_ENHMETAFILE") << "the honest form is played";
+    PutOnClipboard({{CF_ENHMETAFILE, PolylineMetafile(100000)}});
+    EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: No Supported Format");
+    EXPECT_TRUE(StillHooked());
     PutOnClipboard({TextItem("still watching")});
     EXPECT_EQ(viewer->Text1.Text(), "still watching");
 }
