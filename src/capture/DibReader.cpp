@@ -63,14 +63,14 @@ DibProblem ReadMasks(const std::uint8_t* dib, std::size_t size, std::uint32_t he
         if (layout.bitCount == 32 && headerSize >= kV4Header && U32(dib + 52) == 0xFF000000u)
             layout.masks[3] = 0xFF000000u;
     } else {
-        const std::size_t count = compression == kAlphaBitFields ? 4 : 3;
-        std::size_t at = kInfoHeader;
+        std::size_t count = compression == kAlphaBitFields ? 4 : 3;
         if (headerSize == kInfoHeader) {
             masksAfterHeader = count * 4;
             if (size < kInfoHeader + masksAfterHeader) return DibProblem::PixelsMissing;
+        } else {
+            count = std::min<std::size_t>(4, (headerSize - kInfoHeader) / 4); // the masks the header holds
         }
-        for (std::size_t i = 0; i < count; ++i) layout.masks[i] = U32(dib + at + i * 4);
-        if (headerSize >= kV3Header) layout.masks[3] = U32(dib + 52);
+        for (std::size_t i = 0; i < count; ++i) layout.masks[i] = U32(dib + kInfoHeader + i * 4);
     }
     for (std::uint32_t mask : layout.masks)
         if (!ContiguousMask(mask)) return DibProblem::BadHeader;
