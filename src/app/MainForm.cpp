@@ -12,8 +12,8 @@
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
-#include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
+#include "ui/ProgramFolder.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
 
@@ -96,7 +96,9 @@ void MainForm::Form_Load() {
         // Another program holds the clipboard: the start goes on.
         OutputDebugStringA((std::string(e.what()) + "\n").c_str());
     }
-    txt_InitDir.SetText(ui::CurrentDirectory());                               // M2
+    // M2: the program's own folder, where its files are, whatever folder it
+    // was started in.
+    txt_InitDir.SetText(ui::ProgramFolder());
     program.Viewer().Show();                                               // M3
     program.Viewer().Hide();
     if (FirstRunMarkerExists()) return;                                    // M4
@@ -144,7 +146,7 @@ void MainForm::PlaceNotificationWindow() {
 
 void MainForm::Set_Language() {
     lst_Language.Clear();
-    const std::optional<std::string> content = ReadSettingsFile(kLanguageDriverFile);
+    const std::optional<std::string> content = ReadSettingsFile(ui::ProgramFile(kLanguageDriverFile));
     if (!content) return; // a missing driver leaves the catalogue empty, without a message
     lst_Language.AddItems(i18n::SplitDriverLines(*content));
 }

@@ -22,7 +22,7 @@
 
 namespace app {
 
-// The language driver file in the start directory.
+// The language driver file in the program's folder.
 inline constexpr char kLanguageDriverFile[] = "VLCRLANG.DRV";
 
 class MainForm : public ui::Form {
@@ -87,7 +87,7 @@ public:
     ui::Label lbl_Status;
     ui::Label lbl_Version;
     ui::ListBox lst_Language; // the catalogue's store, hidden
-    ui::TextBox txt_InitDir;  // the start directory, hidden
+    ui::TextBox txt_InitDir;  // the program's folder, hidden
     ui::Timer Timer1;         // once a minute: is the default viewer there?
 
     OptionsPanel options;

@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "app/SettingsFile.h"
 #include "ui/AtomicFile.h"
+#include "ui/ProgramFolder.h"
 
 namespace app {
 namespace {
@@ -107,7 +108,7 @@ OptionsValues OptionsPanel::CurrentValues() {
 
 void OptionsPanel::Options_Save() {
     try {
-        ui::WriteFileAtomically(kOptionsFile, FormatOptionsFile(CurrentValues()));
+        ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), FormatOptionsFile(CurrentValues()));
     } catch (const std::exception& e) {
         ShowNotWritten(e);
         Report(kNotSaved);
@@ -130,7 +131,8 @@ void OptionsPanel::Options_Load() {
     lst_Options.Clear();
     // A missing or unreadable file reads as an empty one: every control
     // keeps its value.
-    const OptionsFileContent file = ParseOptionsFile(ReadSettingsFile(kOptionsFile).value_or(std::string()));
+    const OptionsFileContent file =
+        ParseOptionsFile(ReadSettingsFile(ui::ProgramFile(kOptionsFile)).value_or(std::string()));
     lst_Options.AddItems(file.lines);
     Apply(file);
 }
@@ -146,7 +148,7 @@ void OptionsPanel::Apply(const OptionsFileContent& file) {
 
 void OptionsPanel::Options_Reset() {
     try {
-        ui::WriteFileAtomically(kOptionsFile, kResetOptionsText);
+        ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), kResetOptionsText);
     } catch (const std::exception& e) {
         ShowNotWritten(e);
         return;

@@ -1,5 +1,5 @@
-// The program's settings files: small ANSI text files in the start
-// directory, read line by line and rewritten whole.
+// The program's settings files: small ANSI text files in the program's
+// folder, read line by line and rewritten whole.
 #pragma once
 
 #include <optional>

@@ -6,6 +6,7 @@
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
+#include "ui/ProgramFolder.h"
 
 #include <stdexcept>
 
@@ -16,7 +17,9 @@ constexpr char kSteps[] = "Language chooser";
 
 app::MainForm& Main() { return app::App::Current().Main(); }
 
-std::string StartDirectory() { return Main().txt_InitDir.Text(); }
+// The program's folder (txt_InitDir): the languages are below it, the chosen
+// driver goes into it, and the chooser returns to it.
+std::string InitDir() { return Main().txt_InitDir.Text(); }
 
 } // namespace
 
@@ -60,7 +63,7 @@ void LanguageForm::Form_Load() {
         ui::RunIndependently(kSteps, [this] { Get_Language(); });
         ui::RunIndependently(kSteps, [this] { Get_Flag(); });
         ui::RunIndependently(kSteps, [this] {
-            const std::string lang = ui::CurrentDirectory() + "\\lang";
+            const std::string lang = InitDir() + "\\lang";
             SetFolder(lang);
             Dir1.SetPath(lang);
         });
@@ -69,8 +72,8 @@ void LanguageForm::Form_Load() {
         return;
     }
     ui::RunIndependently(kSteps, [this] {
-        // A missing lang folder leaves the list at the start directory.
-        if (Dir1.SetPath(ui::CurrentDirectory() + "\\lang")) SetFolder(Dir1.Path());
+        // A missing lang folder leaves the list where it is.
+        if (Dir1.SetPath(InitDir() + "\\lang")) SetFolder(Dir1.Path());
     });
     lbl_Lingua.SetCaption("Choose your language!");
     lbl_Seleziona.SetCaption("Languages");
@@ -87,7 +90,7 @@ void LanguageForm::Form_Activate() {
 }
 
 void LanguageForm::Form_Unload() {
-    SetFolder(StartDirectory());
+    SetFolder(InitDir());
     Main().Show();
 }
 
@@ -102,7 +105,7 @@ void LanguageForm::Get_Language() {
 
 void LanguageForm::Get_Flag() {
     const std::string folder = Main().Catalogue(5);
-    const std::string path = StartDirectory() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
+    const std::string path = InitDir() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
     ShowFlag(ui::Picture::FromFile(path));
 }
 
@@ -131,7 +134,7 @@ void LanguageForm::Change_Language() {
         if (File1.ListCount() == 0) throw std::runtime_error("no language driver file in this folder");
         File1.SetListIndex(0);
         const std::string chosen = ui::CurrentDirectory() + "\\" + File1.List(0);
-        const std::string target = StartDirectory() + "\\" + app::kLanguageDriverFile;
+        const std::string target = InitDir() + "\\" + app::kLanguageDriverFile;
         // Copied beside the old driver first, then renamed over it: a failed
         // copy never leaves a broken driver file.
         const std::string temp = ui::TempNameBeside(target);
@@ -140,7 +143,7 @@ void LanguageForm::Change_Language() {
             throw std::runtime_error("the language driver file could not be copied");
         }
         ui::MoveIntoPlace(temp, target);
-        SetFolder(StartDirectory());
+        SetFolder(InitDir());
         CompleteLanguageChange();
     } catch (const std::exception& e) {
         OutputDebugStringA(("The language could not be changed: " + std::string(e.what()) + "\n").c_str());
@@ -160,13 +163,13 @@ void LanguageForm::CompleteLanguageChange() {
     }
     main.WinTray1.ShowIcon(main.hWnd());
     main.FinishFirstRun();
-    if (!DeleteFileA(app::kFirstRunMarker))
+    if (!DeleteFileA(ui::ProgramFile(app::kFirstRunMarker).c_str()))
         throw std::runtime_error("the first-run marker could not be deleted");
     Unload();
 }
 
 void LanguageForm::Command2_Click() {
-    SetFolder(StartDirectory());
+    SetFolder(InitDir());
     Unload();
     Main().Show();
 }

@@ -1,6 +1,6 @@
 // The language chooser ("Language Changer"): the user picks one of the
 // language folders below "lang"; the first driver file of that folder is
-// copied into the start directory as the language driver file. On a first
+// copied into the program's folder as the language driver file. On a first
 // run it completes the start; later it changes the language.
 #pragma once
 

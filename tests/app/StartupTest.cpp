@@ -52,7 +52,7 @@ TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {
     EXPECT_FALSE(ClipboardHasText()) << "the clipboard is emptied at every start";
     EXPECT_EQ(main.Caption(), "Vellicor Rizezuza 2.2");
     EXPECT_EQ(main.lbl_Version.Caption(), "v.2.2.2006");
-    EXPECT_EQ(main.txt_InitDir.Text(), std::filesystem::current_path().string());
+    EXPECT_EQ(main.txt_InitDir.Text(), dir.Path().string()) << "the program's folder, not the current one";
     EXPECT_GE(main.lst_Language.ListCount(), 194);
     EXPECT_EQ(main.Catalogue(104), "Vellicor Rizezuza is already running.");
     ASSERT_EQ(main.lst_Log.ListCount(), 3);

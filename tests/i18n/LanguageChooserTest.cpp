@@ -155,3 +155,17 @@ TEST_F(LanguageChooser, AFailedCopyReportsEntry92CriticallyAndEnds) {
     EXPECT_TRUE(program->Ended());
     EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
 }
+
+TEST_F(LanguageChooser, OptionsSavedWhileTheChooserBrowsesGoIntoTheProgramsFolder) {
+    i18n::LanguageForm& chooser = OpenFromMainWindow();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Italian"));
+    ASSERT_EQ(CurrentFolder(), Start() + "\\lang\\Italian") << "browsing changes the current directory";
+    program->Main().targets.txt_TargetPath.SetText("C:\\Pictures");
+    program->Main().targets.Check_Folder_1.SetValue(1);
+    Click(program->Main().options.Command3);
+    Click(program->Main().targets.Command5);
+    EXPECT_TRUE(dir.Exists("VLCREXT.INI"));
+    EXPECT_EQ(dir.Read("TARGET1.INI"), "C:\\Pictures\r\n");
+    EXPECT_FALSE(dir.Exists("lang/Italian/VLCREXT.INI"));
+    EXPECT_FALSE(dir.Exists("lang/Italian/TARGET1.INI"));
+}
