@@ -146,7 +146,8 @@ void MainForm::PlaceNotificationWindow() {
 
 void MainForm::Set_Language() {
     lst_Language.Clear();
-    const std::optional<std::string> content = ReadSettingsFile(ui::ProgramFile(kLanguageDriverFile));
+    const std::optional<std::string> content =
+        ReadSettingsHead(ui::ProgramFile(kLanguageDriverFile), i18n::kCatalogueLines);
     if (!content) return; // a missing driver leaves the catalogue empty, without a message
     lst_Language.AddItems(i18n::SplitDriverLines(*content));
 }

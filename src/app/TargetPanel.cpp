@@ -75,7 +75,7 @@ void TargetPanel::TargetPath_Load(int slot) {
         FolderText(slot).SetText({});
         return;
     }
-    const std::optional<std::string> content = ReadSettingsFile(name);
+    const std::optional<std::string> content = ReadSettingsTail(name, kTargetFileTail);
     if (!content) {
         // An unreadable file ends this slot's load without a message.
         Trace("Cannot read " + name);

@@ -8,6 +8,12 @@
 
 namespace i18n {
 
+// The catalogue holds the first 200 lines of the driver; the program reads
+// no entry beyond, and a huge file must not hold up the start.
+inline constexpr size_t kCatalogueLines = 200;
+// The highest entry read is 193: a language driver has at least 194 lines.
+inline constexpr size_t kDriverMinLines = 194;
+
 // Splits the file's content into entries. Lines end at CR LF, a lone CR or a
 // lone LF; a last line without a line end is still an entry; an empty line
 // becomes a single blank, so that no entry is empty.

@@ -2,7 +2,9 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
+#include "app/SettingsFile.h"
 #include "app/StartForm.h"
+#include "i18n/DriverLines.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
@@ -14,6 +16,7 @@ namespace i18n {
 namespace {
 
 constexpr char kSteps[] = "Language chooser";
+constexpr char kNoDriverText[] = "This folder holds no language driver.";
 
 app::MainForm& Main() { return app::App::Current().Main(); }
 
@@ -25,13 +28,15 @@ std::string InitDir() { return Main().txt_InitDir.Text(); }
 
 LanguageForm::LanguageForm()
     : ui::Form("Language Changer", 5400, 3900, ui::FormStyle::Fixed), lbl_Lingua(*this, "Choose your language!"),
-      lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.*"), File2(*this, "*.jpg"),
+      lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.drv"), File2(*this, "*.jpg"),
       Picture1(*this), img_Flag(*this), Command1(*this, "&OK"), Command2(*this, "&Cancel"),
-      Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h") {
+      Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText) {
     lbl_Lingua.SetBold(true);
     lbl_Lingua.Move(1200, 120, 4080, 300);
     lbl_Seleziona.Move(1200, 480, 2400, 255);
-    Dir1.Move(1200, 780, 2700, 2880);
+    Dir1.Move(1200, 780, 2700, 2580);
+    lbl_NoDriver.Move(1200, 3420, 2700, 420);
+    lbl_NoDriver.SetVisible(false);
     img_Flag.SetStretch(true);
     img_Flag.Move(4080, 780, 1200, 750);
     Command1.Move(4080, 2040, 1200, 375);
@@ -120,20 +125,22 @@ void LanguageForm::Dir1_Change() {
     const std::string folder = ui::CurrentDirectory();
     File1.SetPath(folder);
     File2.SetPath(folder);
-    if (ui::MatchingFiles(folder, "VLCR*.*").empty()) {
-        Command1.SetEnabled(false);
-        return; // the flag pictures stay as they are
-    }
-    Command1.SetEnabled(true);
+    // Only a complete driver is taken: VLCREXT.INI in the program's folder
+    // or a short file would leave every caption blank.
+    const bool hasDriver = FirstDriver() >= 0;
+    Command1.SetEnabled(hasDriver);
+    lbl_NoDriver.SetVisible(!hasDriver);
+    if (!hasDriver) return; // the flag pictures stay as they are
     if (File2.ListCount() > 0) File2.SetListIndex(0);
     ShowFlag(File2.ListCount() > 0 ? ui::Picture::FromFile(folder + "\\" + File2.List(0)) : ui::Picture());
 }
 
 void LanguageForm::Change_Language() {
     try {
-        if (File1.ListCount() == 0) throw std::runtime_error("no language driver file in this folder");
-        File1.SetListIndex(0);
-        const std::string chosen = ui::CurrentDirectory() + "\\" + File1.List(0);
+        const int driver = FirstDriver();
+        if (driver < 0) throw std::runtime_error("no language driver file in this folder");
+        File1.SetListIndex(driver);
+        const std::string chosen = File1.Path() + "\\" + File1.List(driver);
         const std::string target = InitDir() + "\\" + app::kLanguageDriverFile;
         // Copied beside the old driver first, then renamed over it: a failed
         // copy never leaves a broken driver file.
@@ -177,6 +184,15 @@ void LanguageForm::Command2_Click() {
 void LanguageForm::Command3_Click() { app::App::Current().End(); }
 
 void LanguageForm::cmd_Refresh_Click() { Dir1.Refresh(); }
+
+int LanguageForm::FirstDriver() const {
+    for (int i = 0; i < File1.ListCount(); ++i) {
+        const std::optional<std::string> head =
+            app::ReadSettingsHead(File1.Path() + "\\" + File1.List(i), kDriverMinLines);
+        if (head && app::SplitSettingsLines(*head).size() >= kDriverMinLines) return i;
+    }
+    return -1;
+}
 
 void LanguageForm::SetFolder(const std::string& folder) {
     if (!SetCurrentDirectoryA(folder.c_str())) throw std::runtime_error("cannot change to the folder " + folder);

@@ -69,6 +69,21 @@ TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
+TEST_F(Startup, HugeDriverAndTargetFilesAreReadOnlyAsFarAsTheyAreUsed) {
+    dir.Write("VLCRLANG.DRV", NumberedDriver(500000));
+    dir.Write("TARGET4.INI", std::string(10 << 20, 'x') + "\r\nC:\\Last\r\n");
+    dir.Write("TARGET5.INI", "C:\\" + std::string(10 << 20, 'x') + "\r\n");
+    app::App program;
+    program.Main().options.Check2.SetValue(0);
+    program.Start().Load();
+    app::MainForm& main = program.Main();
+    EXPECT_EQ(main.lst_Language.ListCount(), 200) << "the catalogue is the first 200 lines";
+    EXPECT_EQ(main.Catalogue(193), "E193");
+    EXPECT_EQ(main.targets.FolderText(4).Text(), "C:\\Last") << "the last line counts";
+    EXPECT_EQ(main.targets.FolderText(5).Text(), "") << "a line longer than any path is no folder";
+    EXPECT_EQ(main.targets.InUse(5).Value(), 0);
+}
+
 TEST_F(Startup, StartMinimizedRunsInTheTrayWithKeepOnTopTimer) {
     dir.Write("VLCRLANG.DRV", ShippedDriver());
     app::App program;
