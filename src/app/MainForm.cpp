@@ -24,6 +24,7 @@ constexpr int kClientWidth = 8400;
 constexpr int kClientHeight = 5760;
 constexpr int kPanelLeft = 840, kPanelTop = 120, kPanelWidth = 7440, kPanelHeight = 4440;
 constexpr UINT kViewerCheckMs = 60000;
+constexpr UINT kTrayRetryMs = 1000;
 constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
 constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
 
@@ -34,8 +35,8 @@ MainForm::MainForm()
       Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton2(*this), CoolButton3(*this),
       CoolButton4(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
       lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
-      options(*this, Frame_Options), targets(*this, Frame_Target), memory(*this, Frame_Memory), capture(*this),
-      saver(*this), wallpaper(*this),
+      Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options), targets(*this, Frame_Target),
+      memory(*this, Frame_Memory), capture(*this), saver(*this), wallpaper(*this),
       Icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
@@ -83,6 +84,7 @@ void MainForm::WireEvents() {
     Command16.OnClick = [this] { Command16_Click(); };
     Image1.OnClick = [this] { Image1_Click(); };
     Timer1.OnTimer = [this] { Timer1_Timer(); };
+    Timer2.OnTimer = [this] { RestoreTrayIcon(); };
     lst_Log.OnMouseMove = [this](int x, int y) { lst_Log_MouseMove(x, y); };
 }
 
@@ -102,7 +104,7 @@ void MainForm::Form_Load() {
     program.Viewer().Show();                                               // M3
     program.Viewer().Hide();
     if (FirstRunMarkerExists()) return;                                    // M4
-    WinTray1.ShowIcon(hWnd());                                             // M5
+    ShowTrayIcon();                                                        // M5
     Set_Language();                                                        // M6
     Get_Language();
     options.Options_Load();                                                // M7
@@ -235,7 +237,20 @@ MainForm::Panel MainForm::VisiblePanel() const {
     return Panel::Options;
 }
 
-void MainForm::RemoveTrayIcon() { WinTray1.RemoveIcon(); }
+void MainForm::ShowTrayIcon() {
+    WinTray1.ShowIcon(hWnd());
+    Timer2.SetEnabled(!WinTray1.Shown());
+}
+
+void MainForm::RestoreTrayIcon() {
+    WinTray1.Restore();
+    Timer2.SetEnabled(WinTray1.Wanted() && !WinTray1.Shown());
+}
+
+void MainForm::RemoveTrayIcon() {
+    WinTray1.RemoveIcon();
+    Timer2.SetEnabled(false);
+}
 
 void MainForm::EndProgram() {
     RemoveTrayIcon();
@@ -276,7 +291,7 @@ bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
         return true;
     }
     if (msg == taskbarCreated_) {
-        WinTray1.Restore();
+        RestoreTrayIcon();
         result = 0;
         return true;
     }

@@ -168,7 +168,7 @@ void LanguageForm::CompleteLanguageChange() {
         Unload();
         return;
     }
-    main.WinTray1.ShowIcon(main.hWnd());
+    main.ShowTrayIcon();
     main.FinishFirstRun();
     if (!DeleteFileA(ui::ProgramFile(app::kFirstRunMarker).c_str()))
         throw std::runtime_error("the first-run marker could not be deleted");
