@@ -3,6 +3,7 @@
 #include "app/LocaleNumber.h"
 #include "app/MainForm.h"
 #include "app/SettingsFile.h"
+#include "app/StartWithSystem.h"
 #include "ui/AtomicFile.h"
 #include "ui/ProgramFolder.h"
 
@@ -108,6 +109,8 @@ OptionsValues OptionsPanel::CurrentValues() {
 
 void OptionsPanel::Options_Save() {
     try {
+        // Check1 acts: Windows starts the program at log-on while it is set.
+        SetStartWithSystem(MainForm::IsSet(Check1));
         ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), FormatOptionsFile(CurrentValues()));
     } catch (const std::exception& e) {
         ShowNotWritten(e);
@@ -148,6 +151,7 @@ void OptionsPanel::Apply(const OptionsFileContent& file) {
 
 void OptionsPanel::Options_Reset() {
     try {
+        SetStartWithSystem(true); // the reset values tick Check1
         ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), kResetOptionsText);
     } catch (const std::exception& e) {
         ShowNotWritten(e);
