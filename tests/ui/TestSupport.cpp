@@ -127,13 +127,20 @@ int RunInOwnProgramFolder() {
     const std::filesystem::path folder = FreshTempPath(kOwnFolderPrefix);
     std::filesystem::create_directories(folder);
     const std::string copy = (folder / original.filename()).string();
-    if (!CreateHardLinkA(copy.c_str(), original.string().c_str(), nullptr) &&
-        !CopyFileA(original.string().c_str(), copy.c_str(), TRUE)) {
+    // A copy, not a hard link: a link shares the running image of this
+    // process, which could then not be deleted at the end.
+    if (!CopyFileA(original.string().c_str(), copy.c_str(), TRUE)) {
         std::fprintf(stderr, "cannot copy the test program to %s\n", copy.c_str());
         return 1;
     }
     const DWORD exitCode = RunWithOurCommandLine(copy);
-    RemoveWritable(folder);
+    // The copy can be deleted once the system has let go of its image, which
+    // may take a moment after the process has ended.
+    for (int attempt = 0; attempt < 40 && std::filesystem::exists(folder); ++attempt) {
+        RemoveWritable(folder);
+        if (std::filesystem::exists(folder)) Sleep(50);
+    }
+    if (std::filesystem::exists(folder)) std::fprintf(stderr, "cannot remove %s\n", folder.string().c_str());
     return static_cast<int>(exitCode);
 }
 
