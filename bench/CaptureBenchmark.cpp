@@ -95,6 +95,8 @@ class Bench {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The program's files live beside the .exe: run from a folder of our own.
+    if (!testing_support::InOwnProgramFolder()) return testing_support::RunInOwnProgramFolder();
     if (argc < 2) {
         std::fprintf(stderr, "usage: CaptureBenchmark OUTPUT_FOLDER [REPETITIONS]\n");
         return 2;

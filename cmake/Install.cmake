@@ -6,9 +6,21 @@ install(CODE "
         file(WRITE \"\${CMAKE_INSTALL_PREFIX}/VLSTART.1ST\" \"\")
         message(STATUS \"Fresh installation: first-run marker written\")
     endif()")
+# The installed program carries no debug information (the build tree keeps it).
+install(CODE "set(CMAKE_INSTALL_DO_STRIP TRUE)")
 install(TARGETS vellicor RUNTIME DESTINATION .)
 foreach(language ${VELLICOR_LANGUAGES})
     install(FILES lang/${language}/vlcr${language}.drv
                   ${VELLICOR_ART_DIR}/lang/${language}/${language}_2.jpg
             DESTINATION lang/${language})
 endforeach()
+
+# The installation folder as a ZIP for Windows users, named with the version:
+# cmake --build --preset win64 --target package
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME "VellicorRizezuza")
+set(CPACK_PACKAGE_VENDOR "Vellicor Software")
+set(CPACK_PACKAGE_FILE_NAME "VellicorRizezuza-${PROJECT_VERSION}-win64")
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)

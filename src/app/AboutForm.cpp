@@ -6,6 +6,7 @@
 #include "app/Version.h"
 #include "ui/Dialogs.h"
 #include "ui/IndependentStep.h"
+#include "ui/ProgramFolder.h"
 
 #include <shellapi.h>
 
@@ -19,24 +20,15 @@ constexpr const char* kFixedTexts[] = {"Product version", "Language driver versi
 constexpr const char* kMakerTexts[] = {"Vellicor Software", "The Vellicor Rizezuza team",
                                        "www.vellicor.example/rizezuza", "support@vellicor.example"};
 
-std::string ProgramFolder() {
-    char path[MAX_PATH * 4] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder(path, length);
-    const size_t slash = folder.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : folder.substr(0, slash);
-}
-
 } // namespace
 
 std::string CopyrightFromVersionInfo() {
-    char path[MAX_PATH * 4] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
+    const std::string path = ui::ProgramPath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
     if (size == 0) return {};
     std::vector<char> info(size);
-    if (!GetFileVersionInfoA(path, 0, size, info.data())) return {};
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return {};
     char* text = nullptr;
     UINT length = 0;
     if (!VerQueryValueA(info.data(), "\\StringFileInfo\\040904b0\\LegalCopyright", reinterpret_cast<void**>(&text),
@@ -109,14 +101,14 @@ void AboutForm::lbl_Chiudi_Click() {
     App::Current().Main().Show();
 }
 
-std::string AboutForm::UpdaterPath() { return ProgramFolder() + "\\patchget.exe"; }
+std::string AboutForm::UpdaterPath() { return ui::ProgramFolder() + "\\patchget.exe"; }
 
 void AboutForm::Command3_Click() {
     // Started by full path from the program's own folder, never found through
     // the search path. A missing updater must not stop the program.
     const std::string updater = UpdaterPath();
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(hWnd(), "open", updater.c_str(), nullptr, ProgramFolder().c_str(), SW_SHOWNORMAL));
+        ShellExecuteA(hWnd(), "open", updater.c_str(), nullptr, ui::ProgramFolder().c_str(), SW_SHOWNORMAL));
     if (result <= 32) ui::MsgBox(updater + " could not be started.", ui::MsgIcon::Exclamation);
 }
 

@@ -13,8 +13,8 @@
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/Clock.h"
-#include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
+#include "ui/ProgramFolder.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
 
@@ -25,6 +25,7 @@ constexpr int kClientWidth = 8400;
 constexpr int kClientHeight = 5760;
 constexpr int kPanelLeft = 840, kPanelTop = 120, kPanelWidth = 7440, kPanelHeight = 4440;
 constexpr UINT kViewerCheckMs = 60000;
+constexpr UINT kTrayRetryMs = 1000;
 constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
 constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
 
@@ -35,8 +36,8 @@ MainForm::MainForm()
       Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton2(*this), CoolButton3(*this),
       CoolButton4(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
       lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
-      options(*this, Frame_Options), targets(*this, Frame_Target), memory(*this, Frame_Memory), capture(*this),
-      saver(*this), wallpaper(*this),
+      Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options), targets(*this, Frame_Target),
+      memory(*this, Frame_Memory), capture(*this), saver(*this), wallpaper(*this),
       Icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
@@ -84,6 +85,7 @@ void MainForm::WireEvents() {
     Command16.OnClick = [this] { Command16_Click(); };
     Image1.OnClick = [this] { Image1_Click(); };
     Timer1.OnTimer = [this] { Timer1_Timer(); };
+    Timer2.OnTimer = [this] { RestoreTrayIcon(); };
     lst_Log.OnMouseMove = [this](int x, int y) { lst_Log_MouseMove(x, y); };
 }
 
@@ -97,11 +99,13 @@ void MainForm::Form_Load() {
         // Another program holds the clipboard: the start goes on.
         OutputDebugStringA((std::string(e.what()) + "\n").c_str());
     }
-    txt_InitDir.SetText(ui::CurrentDirectory());                               // M2
+    // M2: the program's own folder, where its files are, whatever folder it
+    // was started in.
+    txt_InitDir.SetText(ui::ProgramFolder());
     program.Viewer().Show();                                               // M3
     program.Viewer().Hide();
     if (FirstRunMarkerExists()) return;                                    // M4
-    WinTray1.ShowIcon(hWnd());                                             // M5
+    ShowTrayIcon();                                                        // M5
     Set_Language();                                                        // M6
     Get_Language();
     options.Options_Load();                                                // M7
@@ -145,7 +149,8 @@ void MainForm::PlaceNotificationWindow() {
 
 void MainForm::Set_Language() {
     lst_Language.Clear();
-    const std::optional<std::string> content = ReadSettingsFile(kLanguageDriverFile);
+    const std::optional<std::string> content =
+        ReadSettingsHead(ui::ProgramFile(kLanguageDriverFile), i18n::kCatalogueLines);
     if (!content) return; // a missing driver leaves the catalogue empty, without a message
     lst_Language.AddItems(i18n::SplitDriverLines(*content));
 }
@@ -234,7 +239,20 @@ MainForm::Panel MainForm::VisiblePanel() const {
     return Panel::Options;
 }
 
-void MainForm::RemoveTrayIcon() { WinTray1.RemoveIcon(); }
+void MainForm::ShowTrayIcon() {
+    WinTray1.ShowIcon(hWnd());
+    Timer2.SetEnabled(!WinTray1.Shown());
+}
+
+void MainForm::RestoreTrayIcon() {
+    WinTray1.Restore();
+    Timer2.SetEnabled(WinTray1.Wanted() && !WinTray1.Shown());
+}
+
+void MainForm::RemoveTrayIcon() {
+    WinTray1.RemoveIcon();
+    Timer2.SetEnabled(false);
+}
 
 void MainForm::EndProgram() {
     RemoveTrayIcon();
@@ -275,7 +293,7 @@ bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
         return true;
     }
     if (msg == taskbarCreated_) {
-        WinTray1.Restore();
+        RestoreTrayIcon();
         result = 0;
         return true;
     }

@@ -22,7 +22,7 @@
 
 namespace app {
 
-// The language driver file in the start directory.
+// The language driver file in the program's folder.
 inline constexpr char kLanguageDriverFile[] = "VLCRLANG.DRV";
 
 class MainForm : public ui::Form {
@@ -59,6 +59,8 @@ public:
     // --- Panels, tray and end -------------------------------------------
     void ShowPanel(Panel panel);
     Panel VisiblePanel() const;
+    // Shows the tray icon; while the shell refuses it, Timer2 tries again.
+    void ShowTrayIcon();
     void RemoveTrayIcon();
     // Ends the program at once (the exit button and the tray menu's Close).
     void EndProgram();
@@ -87,8 +89,9 @@ public:
     ui::Label lbl_Status;
     ui::Label lbl_Version;
     ui::ListBox lst_Language; // the catalogue's store, hidden
-    ui::TextBox txt_InitDir;  // the start directory, hidden
+    ui::TextBox txt_InitDir;  // the program's folder, hidden
     ui::Timer Timer1;         // once a minute: is the default viewer there?
+    ui::Timer Timer2;         // tries a refused tray icon again
 
     OptionsPanel options;
     TargetPanel targets;
@@ -111,6 +114,8 @@ private:
     void LayOut();
     void WireEvents();
     void PlaceNotificationWindow();
+    // Shows a wanted tray icon that is missing; Timer2 runs until it shows.
+    void RestoreTrayIcon();
     UINT taskbarCreated_;
 };
 

@@ -3,7 +3,9 @@
 #include "app/LocaleNumber.h"
 #include "app/MainForm.h"
 #include "app/SettingsFile.h"
+#include "app/StartWithSystem.h"
 #include "ui/AtomicFile.h"
+#include "ui/ProgramFolder.h"
 
 namespace app {
 namespace {
@@ -107,7 +109,9 @@ OptionsValues OptionsPanel::CurrentValues() {
 
 void OptionsPanel::Options_Save() {
     try {
-        ui::WriteFileAtomically(kOptionsFile, FormatOptionsFile(CurrentValues()));
+        // Check1 acts: Windows starts the program at log-on while it is set.
+        SetStartWithSystem(MainForm::IsSet(Check1));
+        ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), FormatOptionsFile(CurrentValues()));
     } catch (const std::exception& e) {
         ShowNotWritten(e);
         Report(kNotSaved);
@@ -130,7 +134,8 @@ void OptionsPanel::Options_Load() {
     lst_Options.Clear();
     // A missing or unreadable file reads as an empty one: every control
     // keeps its value.
-    const OptionsFileContent file = ParseOptionsFile(ReadSettingsFile(kOptionsFile).value_or(std::string()));
+    const OptionsFileContent file =
+        ParseOptionsFile(ReadSettingsFile(ui::ProgramFile(kOptionsFile)).value_or(std::string()));
     lst_Options.AddItems(file.lines);
     Apply(file);
 }
@@ -146,7 +151,8 @@ void OptionsPanel::Apply(const OptionsFileContent& file) {
 
 void OptionsPanel::Options_Reset() {
     try {
-        ui::WriteFileAtomically(kOptionsFile, kResetOptionsText);
+        SetStartWithSystem(true); // the reset values tick Check1
+        ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), kResetOptionsText);
     } catch (const std::exception& e) {
         ShowNotWritten(e);
         return;

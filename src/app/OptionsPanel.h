@@ -37,7 +37,7 @@ public:
     ui::OptionButton Option6; // custom
     ui::TextBox txt_CustomRes1; // custom minimum width
     ui::TextBox txt_CustomRes2; // custom minimum height
-    ui::CheckBox Check1; // load when the system starts (stored only)
+    ui::CheckBox Check1; // load when the system starts (Windows' per-user Run value)
     ui::CheckBox Check2; // start minimized
     ui::CheckBox Check3; // automatic capture
     ui::CheckBox Check4; // empty the clipboard when the notification closes

@@ -1,5 +1,5 @@
-// The program's settings files: small ANSI text files in the start
-// directory, read line by line and rewritten whole.
+// The program's settings files: small ANSI text files in the program's
+// folder, read line by line and rewritten whole.
 #pragma once
 
 #include <optional>
@@ -19,5 +19,13 @@ std::vector<std::string> SplitSettingsLines(std::string_view content);
 
 // The whole file as bytes; nullopt when it cannot be opened or read.
 std::optional<std::string> ReadSettingsFile(const std::string& path);
+
+// The bytes of the first lines of a file, at most maxLines lines with their
+// line ends; the rest of the file is not read. nullopt when it cannot be read.
+std::optional<std::string> ReadSettingsHead(const std::string& path, size_t maxLines);
+
+// The complete lines among the last maxBytes of a file, as bytes: a line
+// that begins before that stretch is left out. nullopt when it cannot be read.
+std::optional<std::string> ReadSettingsTail(const std::string& path, size_t maxBytes);
 
 } // namespace app

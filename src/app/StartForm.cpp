@@ -8,10 +8,13 @@
 #include "notify/NotificationForm.h"
 #include "ui/AppTitle.h"
 #include "ui/Dialogs.h"
+#include "ui/ProgramFolder.h"
 
 namespace app {
 
-bool FirstRunMarkerExists() { return GetFileAttributesA(kFirstRunMarker) != INVALID_FILE_ATTRIBUTES; }
+bool FirstRunMarkerExists() {
+    return GetFileAttributesA(ui::ProgramFile(kFirstRunMarker).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 StartForm::StartForm() : ui::Form("Vellicor Rizezuza", 1200, 600, ui::FormStyle::ToolPopup) {
     Folders.caption = "Folders";

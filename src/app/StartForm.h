@@ -12,7 +12,7 @@
 
 namespace app {
 
-// The first-run marker: present on a fresh installation.
+// The first-run marker in the program's folder: present on a fresh installation.
 inline constexpr char kFirstRunMarker[] = "VLSTART.1ST";
 bool FirstRunMarkerExists();
 

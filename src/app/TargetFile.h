@@ -11,6 +11,10 @@ namespace app {
 
 inline constexpr int kSlotCount = 5;
 
+// How much of the end of a target file is read: far more than the longest
+// Windows path (32767 characters), and a huge file must not hold up the start.
+inline constexpr size_t kTargetFileTail = 65536;
+
 // "TARGET1.INI" .. "TARGET5.INI"
 std::string TargetFileName(int slot);
 

@@ -4,6 +4,7 @@
 #include "app/SettingsFile.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
+#include "ui/ProgramFolder.h"
 
 namespace app {
 namespace {
@@ -68,13 +69,13 @@ void TargetPanel::LayOut(ui::Frame& frame) {
 }
 
 void TargetPanel::TargetPath_Load(int slot) {
-    const std::string name = TargetFileName(slot);
+    const std::string name = ui::ProgramFile(TargetFileName(slot));
     if (FileMissing(name)) {
         // A slot without a file has no folder; whether it is in use stays.
         FolderText(slot).SetText({});
         return;
     }
-    const std::optional<std::string> content = ReadSettingsFile(name);
+    const std::optional<std::string> content = ReadSettingsTail(name, kTargetFileTail);
     if (!content) {
         // An unreadable file ends this slot's load without a message.
         Trace("Cannot read " + name);
@@ -91,7 +92,7 @@ void TargetPanel::TargetPath_Load(int slot) {
 void TargetPanel::TargetPath_Save(int slot) {
     const std::string folder = FolderText(slot).Text();
     if (folder.empty()) return; // the file keeps its previous folder
-    ui::WriteFileAtomically(TargetFileName(slot), FormatTargetFile(folder));
+    ui::WriteFileAtomically(ui::ProgramFile(TargetFileName(slot)), FormatTargetFile(folder));
     main_.lbl_Status.SetCaption(main_.Catalogue(kFolderSaved));
 }
 
@@ -100,7 +101,7 @@ void TargetPanel::TargetPath_Save(int slot) {
 void TargetPanel::Command5_Click() {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (InUse(slot).Value() == 0) {
-            DeleteSettingsFile(TargetFileName(slot));
+            DeleteSettingsFile(ui::ProgramFile(TargetFileName(slot)));
             return;
         }
         try {

@@ -18,6 +18,7 @@ inline constexpr int kPictureRefusedEntry = 199;    // log: a picture whose data
 inline constexpr int kChangeSkippedEntry = 200;     // log: the clipboard or its owner did not answer
 inline constexpr int kChainRepairedEntry = 201;     // log: the clipboard viewer chain was repaired
 inline constexpr int kViewerResetEntry = 202;       // log: the viewer was busy too long
+inline constexpr int kLastAddedEntry = kViewerResetEntry;
 
 // The English text of an added entry; nothing for the older entries.
 std::optional<std::string> AddedEntryFallback(int entry);

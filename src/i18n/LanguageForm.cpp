@@ -2,10 +2,13 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
+#include "app/SettingsFile.h"
 #include "app/StartForm.h"
+#include "i18n/DriverLines.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
+#include "ui/ProgramFolder.h"
 
 #include <stdexcept>
 
@@ -13,22 +16,27 @@ namespace i18n {
 namespace {
 
 constexpr char kSteps[] = "Language chooser";
+constexpr char kNoDriverText[] = "This folder holds no language driver.";
 
 app::MainForm& Main() { return app::App::Current().Main(); }
 
-std::string StartDirectory() { return Main().txt_InitDir.Text(); }
+// The program's folder (txt_InitDir): the languages are below it, the chosen
+// driver goes into it, and the chooser returns to it.
+std::string InitDir() { return Main().txt_InitDir.Text(); }
 
 } // namespace
 
 LanguageForm::LanguageForm()
     : ui::Form("Language Changer", 5400, 3900, ui::FormStyle::Fixed), lbl_Lingua(*this, "Choose your language!"),
-      lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.*"), File2(*this, "*.jpg"),
+      lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.drv"), File2(*this, "*.jpg"),
       Picture1(*this), img_Flag(*this), Command1(*this, "&OK"), Command2(*this, "&Cancel"),
-      Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h") {
+      Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText) {
     lbl_Lingua.SetBold(true);
     lbl_Lingua.Move(1200, 120, 4080, 300);
     lbl_Seleziona.Move(1200, 480, 2400, 255);
-    Dir1.Move(1200, 780, 2700, 2880);
+    Dir1.Move(1200, 780, 2700, 2580);
+    lbl_NoDriver.Move(1200, 3420, 2700, 420);
+    lbl_NoDriver.SetVisible(false);
     img_Flag.SetStretch(true);
     img_Flag.Move(4080, 780, 1200, 750);
     Command1.Move(4080, 2040, 1200, 375);
@@ -60,7 +68,7 @@ void LanguageForm::Form_Load() {
         ui::RunIndependently(kSteps, [this] { Get_Language(); });
         ui::RunIndependently(kSteps, [this] { Get_Flag(); });
         ui::RunIndependently(kSteps, [this] {
-            const std::string lang = ui::CurrentDirectory() + "\\lang";
+            const std::string lang = InitDir() + "\\lang";
             SetFolder(lang);
             Dir1.SetPath(lang);
         });
@@ -69,8 +77,8 @@ void LanguageForm::Form_Load() {
         return;
     }
     ui::RunIndependently(kSteps, [this] {
-        // A missing lang folder leaves the list at the start directory.
-        if (Dir1.SetPath(ui::CurrentDirectory() + "\\lang")) SetFolder(Dir1.Path());
+        // A missing lang folder leaves the list where it is.
+        if (Dir1.SetPath(InitDir() + "\\lang")) SetFolder(Dir1.Path());
     });
     lbl_Lingua.SetCaption("Choose your language!");
     lbl_Seleziona.SetCaption("Languages");
@@ -87,7 +95,7 @@ void LanguageForm::Form_Activate() {
 }
 
 void LanguageForm::Form_Unload() {
-    SetFolder(StartDirectory());
+    SetFolder(InitDir());
     Main().Show();
 }
 
@@ -102,7 +110,7 @@ void LanguageForm::Get_Language() {
 
 void LanguageForm::Get_Flag() {
     const std::string folder = Main().Catalogue(5);
-    const std::string path = StartDirectory() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
+    const std::string path = InitDir() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
     ShowFlag(ui::Picture::FromFile(path));
 }
 
@@ -117,21 +125,23 @@ void LanguageForm::Dir1_Change() {
     const std::string folder = ui::CurrentDirectory();
     File1.SetPath(folder);
     File2.SetPath(folder);
-    if (ui::MatchingFiles(folder, "VLCR*.*").empty()) {
-        Command1.SetEnabled(false);
-        return; // the flag pictures stay as they are
-    }
-    Command1.SetEnabled(true);
+    // Only a complete driver is taken: VLCREXT.INI in the program's folder
+    // or a short file would leave every caption blank.
+    const bool hasDriver = FirstDriver() >= 0;
+    Command1.SetEnabled(hasDriver);
+    lbl_NoDriver.SetVisible(!hasDriver);
+    if (!hasDriver) return; // the flag pictures stay as they are
     if (File2.ListCount() > 0) File2.SetListIndex(0);
     ShowFlag(File2.ListCount() > 0 ? ui::Picture::FromFile(folder + "\\" + File2.List(0)) : ui::Picture());
 }
 
 void LanguageForm::Change_Language() {
     try {
-        if (File1.ListCount() == 0) throw std::runtime_error("no language driver file in this folder");
-        File1.SetListIndex(0);
-        const std::string chosen = ui::CurrentDirectory() + "\\" + File1.List(0);
-        const std::string target = StartDirectory() + "\\" + app::kLanguageDriverFile;
+        const int driver = FirstDriver();
+        if (driver < 0) throw std::runtime_error("no language driver file in this folder");
+        File1.SetListIndex(driver);
+        const std::string chosen = File1.Path() + "\\" + File1.List(driver);
+        const std::string target = InitDir() + "\\" + app::kLanguageDriverFile;
         // Copied beside the old driver first, then renamed over it: a failed
         // copy never leaves a broken driver file.
         const std::string temp = ui::TempNameBeside(target);
@@ -140,7 +150,7 @@ void LanguageForm::Change_Language() {
             throw std::runtime_error("the language driver file could not be copied");
         }
         ui::MoveIntoPlace(temp, target);
-        SetFolder(StartDirectory());
+        SetFolder(InitDir());
         CompleteLanguageChange();
     } catch (const std::exception& e) {
         OutputDebugStringA(("The language could not be changed: " + std::string(e.what()) + "\n").c_str());
@@ -158,15 +168,15 @@ void LanguageForm::CompleteLanguageChange() {
         Unload();
         return;
     }
-    main.WinTray1.ShowIcon(main.hWnd());
+    main.ShowTrayIcon();
     main.FinishFirstRun();
-    if (!DeleteFileA(app::kFirstRunMarker))
+    if (!DeleteFileA(ui::ProgramFile(app::kFirstRunMarker).c_str()))
         throw std::runtime_error("the first-run marker could not be deleted");
     Unload();
 }
 
 void LanguageForm::Command2_Click() {
-    SetFolder(StartDirectory());
+    SetFolder(InitDir());
     Unload();
     Main().Show();
 }
@@ -174,6 +184,15 @@ void LanguageForm::Command2_Click() {
 void LanguageForm::Command3_Click() { app::App::Current().End(); }
 
 void LanguageForm::cmd_Refresh_Click() { Dir1.Refresh(); }
+
+int LanguageForm::FirstDriver() const {
+    for (int i = 0; i < File1.ListCount(); ++i) {
+        const std::optional<std::string> head =
+            app::ReadSettingsHead(File1.Path() + "\\" + File1.List(i), kDriverMinLines);
+        if (head && app::SplitSettingsLines(*head).size() >= kDriverMinLines) return i;
+    }
+    return -1;
+}
 
 void LanguageForm::SetFolder(const std::string& folder) {
     if (!SetCurrentDirectoryA(folder.c_str())) throw std::runtime_error("cannot change to the folder " + folder);

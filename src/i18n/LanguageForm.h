@@ -1,6 +1,6 @@
 // The language chooser ("Language Changer"): the user picks one of the
 // language folders below "lang"; the first driver file of that folder is
-// copied into the start directory as the language driver file. On a first
+// copied into the program's folder as the language driver file. On a first
 // run it completes the start; later it changes the language.
 #pragma once
 
@@ -26,7 +26,7 @@ public:
     ui::Label lbl_Lingua;
     ui::Label lbl_Seleziona;
     ui::DirList Dir1;
-    ui::FileList File1; // "vlcr*.*"
+    ui::FileList File1; // "vlcr*.drv"
     ui::FileList File2; // "*.jpg"
     ui::PictureBox Picture1;
     ui::Image img_Flag;
@@ -34,6 +34,7 @@ public:
     ui::CommandButton Command2; // Cancel (later use)
     ui::CommandButton Command3; // Cancel (first run)
     ui::CommandButton cmd_Refresh;
+    ui::Label lbl_NoDriver; // shown while the folder holds no language driver
 
 protected:
     void Form_Load() override;
@@ -44,6 +45,8 @@ private:
     void ShowFlag(const ui::Picture& flag);
     void CompleteLanguageChange();
     static void SetFolder(const std::string& folder);
+    // The index in File1 of the first complete language driver; -1 if none.
+    int FirstDriver() const;
 };
 
 } // namespace i18n

@@ -25,18 +25,19 @@ bool TrayIcon::Notify(DWORD action) {
 void TrayIcon::ShowIcon(HWND owner) {
     if (shown_) return;
     owner_ = owner;
-    // Without a shell there is no notification area; the program runs on.
+    wanted_ = true;
     shown_ = Notify(NIM_ADD);
-    if (!shown_) OutputDebugStringA("The tray icon could not be shown\n");
+    if (!shown_) OutputDebugStringA("The tray icon could not be shown yet\n");
 }
 
 void TrayIcon::RemoveIcon() {
     if (shown_) Notify(NIM_DELETE);
     shown_ = false;
+    wanted_ = false;
 }
 
 void TrayIcon::Restore() {
-    if (!owner_ || !shown_) return;
+    if (!owner_ || !wanted_) return;
     // A new task bar has no icon yet; where the old one survived, keep it.
     shown_ = Notify(NIM_ADD) || Notify(NIM_MODIFY);
 }

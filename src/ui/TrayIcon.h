@@ -1,5 +1,7 @@
 // The notification-area icon: show and remove it; the owner receives the
 // mouse events on it as kCallbackMessage, whose lParam is the mouse message.
+// An icon that the shell refused (at log-on the task bar may not exist yet)
+// stays wanted, and Restore tries again.
 #pragma once
 
 #include "ui/WinHandles.h"
@@ -22,7 +24,10 @@ public:
     void ShowIcon(HWND owner);
     void RemoveIcon();
     bool Shown() const { return shown_; }
-    // After the task bar was re-created: shows the icon again if it was shown.
+    // Shown, or refused by the shell and still to be shown.
+    bool Wanted() const { return wanted_; }
+    // After the task bar was re-created, or to try a refused icon again:
+    // shows the icon if it is wanted.
     void Restore();
 
 private:
@@ -31,6 +36,7 @@ private:
     HICON icon_;
     HWND owner_ = nullptr;
     bool shown_ = false;
+    bool wanted_ = false;
 };
 
 } // namespace ui

@@ -194,7 +194,7 @@ TEST_F(MainWindow, CaptionTableGivesEveryTargetItsEntry) {
 }
 
 TEST_F(MainWindow, AnEmptyCatalogueEmptiesEveryCaptionOfTheTable) {
-    DeleteFileA("VLCRLANG.DRV");
+    std::filesystem::remove(dir.Path() / "VLCRLANG.DRV");
     main.Set_Language();
     main.Get_Language();
     EXPECT_EQ(main.options.Check8.Caption(), "");

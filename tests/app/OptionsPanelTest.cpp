@@ -344,3 +344,17 @@ TEST(UserLocaleNumber, ReadsWithTheSeparatorsOfTheUserLocale) {
 }
 
 } // namespace
+
+TEST_F(SettingsPanels, SavingWithCheck1RegistersTheLogOnStartAndSavingWithoutRemovesIt) {
+    app::MainForm& main = LoadMain();
+    main.options.Check1.SetValue(1);
+    Click(main.options.Command3);
+    const std::string program = (dir.Path() / "settings_tests.exe").string();
+    EXPECT_EQ(RunValue(), "\"" + program + "\"") << "the quoted full path of the program";
+    main.options.Check1.SetValue(0);
+    Click(main.options.Command3);
+    EXPECT_EQ(RunValue(), std::nullopt);
+    Click(main.options.Command3);
+    EXPECT_EQ(RunValue(), std::nullopt) << "saving again without it is no error";
+    EXPECT_TRUE(dialogs.Messages().empty());
+}

@@ -48,6 +48,47 @@ INSTANTIATE_TEST_SUITE_P(
                                 {std::string("a\0b", 3)}}),
     RuleName<LinesCase>);
 
+// --- Reading only what is used: the first lines, or the end of a file ---------------
+
+struct PartCase {
+    const char* rule;
+    std::string content;
+    size_t limit; // lines of the head, bytes of the tail
+    std::string head;
+    std::string tail;
+};
+void PrintTo(const PartCase& c, std::ostream* os) { *os << c.rule; }
+
+class SettingsParts : public ::testing::TestWithParam<PartCase> {};
+
+TEST_P(SettingsParts, HeadHoldsTheFirstLinesAndTailTheCompleteLastOnes) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vellicor-settings-part.ini";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << GetParam().content;
+    }
+    EXPECT_EQ(app::ReadSettingsHead(path.string(), GetParam().limit), GetParam().head);
+    EXPECT_EQ(app::ReadSettingsTail(path.string(), GetParam().limit), GetParam().tail);
+    std::filesystem::remove(path);
+    EXPECT_EQ(app::ReadSettingsHead(path.string(), 1), std::nullopt);
+    EXPECT_EQ(app::ReadSettingsTail(path.string(), 1), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SettingsParts,
+    ::testing::Values(
+        PartCase{"a file within the limits is read whole", "a\r\nb\r\n", 10, "a\r\nb\r\n", "a\r\nb\r\n"},
+        PartCase{"the head ends with the last line's CR LF", "a\r\nb\r\nc\r\n", 2, "a\r\nb\r\n", ""},
+        PartCase{"lone CR and LF end lines", "a\rb\nc", 3, "a\rb\nc", "b\nc"},
+        PartCase{"a line cut by the tail's start is left out", "long line\r\nlast\r\n", 8,
+                 "long line\r\nlast\r\n", "last\r\n"},
+        PartCase{"a CR LF split by the tail's start is one line end", "abc\r\nxy\r\n", 4, "abc\r\nxy\r\n",
+                 "xy\r\n"},
+        PartCase{"a limit of nothing reads nothing", "abc\r\n", 0, "", ""},
+        PartCase{"one huge line has no complete line in the tail", std::string(5000, 'x'), 100,
+                 std::string(5000, 'x'), ""}),
+    RuleName<PartCase>);
+
 TEST(SettingsFile, ReadsBytesUnchangedAndMissingFileIsNothing) {
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "vellicor-settings-read.ini";
     const std::string bytes("C:\\Bilder mit \xC4\r\n\0\xFF", 19);

@@ -1,10 +1,14 @@
 #include "SettingsTestSupport.h"
 
+#include "app/StartWithSystem.h"
+
 SettingsPanels::SettingsPanels() {
     ui::SetInstanceName("Local\\VellicorSettingsTest-" + std::to_string(GetCurrentProcessId()));
     ui::SetAppTitle("Vellicor Rizezuza");
     dir.Write("VLCRLANG.DRV", testing_support::ShippedDriver());
 }
+
+SettingsPanels::~SettingsPanels() { RegDeleteKeyValueA(HKEY_CURRENT_USER, app::kRunKey, app::kRunValueName); }
 
 app::MainForm& SettingsPanels::LoadMain() {
     app::MainForm& main = program.Main();
@@ -55,3 +59,12 @@ ReadOnlyFile::ReadOnlyFile(std::filesystem::path path) : path_(path.string()) {
 }
 
 ReadOnlyFile::~ReadOnlyFile() { SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL); }
+
+std::optional<std::string> RunValue() {
+    char value[4096] = {};
+    DWORD size = sizeof value;
+    const LONG status = RegGetValueA(HKEY_CURRENT_USER, app::kRunKey, app::kRunValueName, RRF_RT_REG_SZ,
+                                     nullptr, value, &size);
+    if (status != ERROR_SUCCESS) return std::nullopt;
+    return std::string(value);
+}

@@ -13,11 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 class SettingsPanels : public ::testing::Test {
 protected:
     SettingsPanels();
+    // Saving the options writes the Run value of Windows' log-on start.
+    ~SettingsPanels() override;
     // Loads the main window (the whole start-up load) and shows it.
     app::MainForm& LoadMain();
 
@@ -38,6 +41,9 @@ std::string BinaryBytes(size_t count);
 bool EndsWith(const std::string& text, const std::string& end);
 // Temporary files left in a folder by an unfinished replacement.
 int TemporaryFiles(const std::filesystem::path& folder);
+
+// The per-user Run value "Vellicor Rizezuza"; nullopt when there is none.
+std::optional<std::string> RunValue();
 
 // Sets the read-only attribute while the object lives.
 class ReadOnlyFile {

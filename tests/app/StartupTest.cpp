@@ -52,7 +52,7 @@ TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {
     EXPECT_FALSE(ClipboardHasText()) << "the clipboard is emptied at every start";
     EXPECT_EQ(main.Caption(), "Vellicor Rizezuza 2.2");
     EXPECT_EQ(main.lbl_Version.Caption(), "v.2.2.2006");
-    EXPECT_EQ(main.txt_InitDir.Text(), std::filesystem::current_path().string());
+    EXPECT_EQ(main.txt_InitDir.Text(), dir.Path().string()) << "the program's folder, not the current one";
     EXPECT_GE(main.lst_Language.ListCount(), 194);
     EXPECT_EQ(main.Catalogue(104), "Vellicor Rizezuza is already running.");
     ASSERT_EQ(main.lst_Log.ListCount(), 3);
@@ -67,6 +67,21 @@ TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {
     EXPECT_TRUE(program.Notifications().Visible()) << "the notification window is placed and shown";
     EXPECT_GE(program.Notifications().Top(), ui::ScreenHeightTwips() - 15) << "parked below the screen";
     EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(Startup, HugeDriverAndTargetFilesAreReadOnlyAsFarAsTheyAreUsed) {
+    dir.Write("VLCRLANG.DRV", NumberedDriver(500000));
+    dir.Write("TARGET4.INI", std::string(10 << 20, 'x') + "\r\nC:\\Last\r\n");
+    dir.Write("TARGET5.INI", "C:\\" + std::string(10 << 20, 'x') + "\r\n");
+    app::App program;
+    program.Main().options.Check2.SetValue(0);
+    program.Start().Load();
+    app::MainForm& main = program.Main();
+    EXPECT_EQ(main.lst_Language.ListCount(), 200) << "the catalogue is the first 200 lines";
+    EXPECT_EQ(main.Catalogue(193), "E193");
+    EXPECT_EQ(main.targets.FolderText(4).Text(), "C:\\Last") << "the last line counts";
+    EXPECT_EQ(main.targets.FolderText(5).Text(), "") << "a line longer than any path is no folder";
+    EXPECT_EQ(main.targets.InUse(5).Value(), 0);
 }
 
 TEST_F(Startup, StartMinimizedRunsInTheTrayWithKeepOnTopTimer) {

@@ -64,10 +64,11 @@ set_slot() {
     printf '%s\r\n' "$(windows_path "$folder")" >"$INSTALL/TARGET$slot.INI"
 }
 
-# Starts the program in the installation folder; its process id goes to $1.
+# Starts the program; its process id goes to $1. The current directory is
+# the installation folder, or the folder given as $2 (a shortcut's "Start in").
 start_program() {
     local -n pid_out=$1
-    (cd "$INSTALL" && exec "$RUNNER" vellicor.exe) &
+    (cd "${2:-$INSTALL}" && exec "$RUNNER" "$INSTALL/vellicor.exe") &
     pid_out=$!
     PIDS+=("$pid_out")
 }

@@ -4,6 +4,7 @@
 #include "app/StartForm.h"
 #include "i18n/LanguageForm.h"
 #include "ui/SingleInstance.h"
+#include "ui/WinHandles.h"
 
 #include "TestSupport.h"
 
@@ -28,6 +29,10 @@ protected:
         dir.Write("lang/Italian/Italian_2.jpg", FlagJpeg());
         dir.Write("lang/Plain/vlcrPlain.drv", NumberedDriver());
         dir.Write("lang/Empty/readme.txt", "no driver here");
+        // Files that look like drivers but are not: a settings file that
+        // sorts first, and a driver too short for the catalogue.
+        dir.Write("lang/Short/VLCRA.INI", "211000001\r\n");
+        dir.Write("lang/Short/vlcrShort.drv", NumberedDriver(193));
     }
     // A tiny real JPEG: the shipped English flag.
     static std::string FlagJpeg() {
@@ -59,6 +64,29 @@ protected:
     ScriptedDialogs dialogs;
     std::optional<app::App> program;
 };
+
+// Dark pixels that a window paints (its text), by PrintWindow.
+int DarkPixels(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    const int width = rect.right, height = rect.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const ui::ScopedGetDC screen(nullptr);
+    const ui::UniqueBitmap bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const ui::UniqueDC memory(CreateCompatibleDC(screen));
+    if (!bitmap || !memory) return -1;
+    const ui::ScopedSelectObject selected(memory.get(), bitmap.get());
+    PatBlt(memory.get(), 0, 0, width, height, WHITENESS); // what nothing paints stays light
+    PrintWindow(window, memory.get(), PW_CLIENTONLY);
+    GdiFlush();
+    int dark = 0;
+    const auto* pixel = static_cast<const unsigned char*>(bits);
+    for (int i = 0; i < width * height; ++i, pixel += 4)
+        if (pixel[0] + pixel[1] + pixel[2] < 3 * 96) ++dark;
+    return dark;
+}
 
 } // namespace
 
@@ -154,4 +182,38 @@ TEST_F(LanguageChooser, AFailedCopyReportsEntry92CriticallyAndEnds) {
     EXPECT_EQ(dialogs.Messages()[0].icon, ui::MsgIcon::Critical);
     EXPECT_TRUE(program->Ended());
     EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
+}
+
+TEST_F(LanguageChooser, OptionsSavedWhileTheChooserBrowsesGoIntoTheProgramsFolder) {
+    i18n::LanguageForm& chooser = OpenFromMainWindow();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Italian"));
+    ASSERT_EQ(CurrentFolder(), Start() + "\\lang\\Italian") << "browsing changes the current directory";
+    program->Main().targets.txt_TargetPath.SetText("C:\\Pictures");
+    program->Main().targets.Check_Folder_1.SetValue(1);
+    Click(program->Main().options.Command3);
+    Click(program->Main().targets.Command5);
+    EXPECT_TRUE(dir.Exists("VLCREXT.INI"));
+    EXPECT_EQ(dir.Read("TARGET1.INI"), "C:\\Pictures\r\n");
+    EXPECT_FALSE(dir.Exists("lang/Italian/VLCREXT.INI"));
+    EXPECT_FALSE(dir.Exists("lang/Italian/TARGET1.INI"));
+}
+
+TEST_F(LanguageChooser, OnlyAFullDriverIsTakenAndAFolderWithoutOneSaysSo) {
+    i18n::LanguageForm& chooser = OpenFromMainWindow();
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Short"));
+    EXPECT_FALSE(chooser.Command1.Enabled());
+    ASSERT_TRUE(chooser.lbl_NoDriver.Visible());
+    EXPECT_EQ(chooser.lbl_NoDriver.Caption(), "This folder holds no language driver.");
+    PumpMessages(50);
+    EXPECT_GT(DarkPixels(chooser.lbl_NoDriver.hWnd()), 20) << "the note is on screen";
+
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\Plain"));
+    EXPECT_TRUE(chooser.Command1.Enabled());
+    EXPECT_FALSE(chooser.lbl_NoDriver.Visible());
+    // The program's own folder: VLCREXT.INI matches "VLCR*.*" and sorts first.
+    dir.Write("VLCREXT.INI", "211000001\r\n");
+    ASSERT_TRUE(chooser.Dir1.SetPath(Start()));
+    Click(chooser.Command1);
+    EXPECT_EQ(dir.Read("VLCRLANG.DRV"), NumberedDriver()) << "the driver stays a driver";
+    EXPECT_EQ(program->Main().options.Check8.Caption(), "E46");
 }

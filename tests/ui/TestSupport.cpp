@@ -1,9 +1,11 @@
 #include "TestSupport.h"
 
+#include "ui/ProgramFolder.h"
 #include "ui/WinHandles.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include <atomic>
@@ -49,25 +51,123 @@ std::vector<DialogCall> ScriptedDialogs::Messages() const {
     return messages;
 }
 
-TempStartDir::TempStartDir() {
+namespace {
+
+constexpr char kOwnFolderPrefix[] = "vellicor-program-";
+
+// A new name below the temporary folder.
+std::filesystem::path FreshTempPath(const std::string& stem) {
     static std::atomic<int> counter{0};
+    return std::filesystem::temp_directory_path() / (stem + std::to_string(GetCurrentProcessId()) + "-" +
+                                                     std::to_string(GetTickCount64()) + "-" +
+                                                     std::to_string(++counter));
+}
+
+// Removes a folder's content or the folder, read-only files included.
+void RemoveWritable(const std::filesystem::path& path) {
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
+        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path, ignored);
+}
+
+ui::UniqueHandle InheritableStdHandle(DWORD which) {
+    HANDLE copy = nullptr;
+    const HANDLE handle = GetStdHandle(which);
+    if (handle && handle != INVALID_HANDLE_VALUE)
+        DuplicateHandle(GetCurrentProcess(), handle, GetCurrentProcess(), &copy, 0, TRUE,
+                        DUPLICATE_SAME_ACCESS);
+    return ui::UniqueHandle(copy);
+}
+
+// Runs a program with this process's command line and standard handles;
+// its exit code, 1 when it could not start.
+DWORD RunWithOurCommandLine(const std::string& program) {
+    std::string commandLine = GetCommandLineA();
+    const ui::UniqueHandle input = InheritableStdHandle(STD_INPUT_HANDLE);
+    const ui::UniqueHandle output = InheritableStdHandle(STD_OUTPUT_HANDLE);
+    const ui::UniqueHandle error = InheritableStdHandle(STD_ERROR_HANDLE);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = input.get();
+    startup.hStdOutput = output.get();
+    startup.hStdError = error.get();
+    // The copy ends with this process, also when a time limit kills it.
+    const ui::UniqueHandle job(CreateJobObjectA(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job) SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        std::fprintf(stderr, "cannot start %s (error %lu)\n", program.c_str(), GetLastError());
+        return 1;
+    }
+    const ui::UniqueHandle process(started.hProcess), thread(started.hThread);
+    if (job) AssignProcessToJobObject(job.get(), process.get());
+    DWORD exitCode = 1;
+    WaitForSingleObject(process.get(), INFINITE);
+    GetExitCodeProcess(process.get(), &exitCode);
+    return exitCode;
+}
+
+} // namespace
+
+bool InOwnProgramFolder() {
+    const std::string folder = std::filesystem::path(ui::ProgramFolder()).filename().string();
+    return folder.rfind(kOwnFolderPrefix, 0) == 0;
+}
+
+int RunInOwnProgramFolder() {
+    const std::filesystem::path original = ui::ProgramPath();
+    const std::filesystem::path folder = FreshTempPath(kOwnFolderPrefix);
+    std::filesystem::create_directories(folder);
+    const std::string copy = (folder / original.filename()).string();
+    // A copy, not a hard link: a link shares the running image of this
+    // process, which could then not be deleted at the end.
+    if (!CopyFileA(original.string().c_str(), copy.c_str(), TRUE)) {
+        std::fprintf(stderr, "cannot copy the test program to %s\n", copy.c_str());
+        return 1;
+    }
+    const DWORD exitCode = RunWithOurCommandLine(copy);
+    // The copy can be deleted once the system has let go of its image, which
+    // may take a moment after the process has ended.
+    for (int attempt = 0; attempt < 40 && std::filesystem::exists(folder); ++attempt) {
+        RemoveWritable(folder);
+        if (std::filesystem::exists(folder)) Sleep(50);
+    }
+    if (std::filesystem::exists(folder)) std::fprintf(stderr, "cannot remove %s\n", folder.string().c_str());
+    return static_cast<int>(exitCode);
+}
+
+TempStartDir::TempStartDir() {
+    // Only a folder that the test program was copied into is ever emptied.
+    if (!InOwnProgramFolder())
+        throw std::logic_error("the test program does not run from a folder of its own");
+    path_ = ui::ProgramFolder();
+    Empty();
     previous_ = std::filesystem::current_path();
-    path_ = std::filesystem::temp_directory_path() /
-            ("vellicor-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()) +
-             "-" + std::to_string(++counter));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-    std::filesystem::current_path(path_);
+    elsewhere_ = FreshTempPath("vellicor-elsewhere-");
+    std::filesystem::create_directories(elsewhere_);
+    std::filesystem::current_path(elsewhere_);
 }
 
 TempStartDir::~TempStartDir() {
     std::error_code ignored;
     std::filesystem::current_path(previous_, ignored);
-    // Read-only files that a test left behind must not keep the folder.
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored))
-        std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_write,
-                                     std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
+    RemoveWritable(elsewhere_);
+    Empty();
+}
+
+void TempStartDir::Empty() const {
+    const std::filesystem::path self = std::filesystem::path(ui::ProgramPath()).filename();
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(path_, ignored))
+        if (entry.path().filename() != self) RemoveWritable(entry.path());
 }
 
 void TempStartDir::Write(const std::string& name, const std::string& content) const {

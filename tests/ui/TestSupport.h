@@ -1,5 +1,5 @@
 // What the Win32 tests share: a scripted stand-in for the dialogs, a fresh
-// start directory, a fixed clock, and a message pump.
+// program folder, a fixed clock, and a message pump.
 #pragma once
 
 #include "ui/Clock.h"
@@ -42,18 +42,30 @@ public:
     std::vector<DialogCall> Messages() const;
 };
 
-// A new empty directory that is the current directory while the object lives.
+// Whether this test program runs from a folder of its own (see WinTestMain).
+bool InOwnProgramFolder();
+// Runs this test program again, with the same command line, from a copy in a
+// fresh folder of its own; returns its exit code and removes the folder.
+int RunInOwnProgramFolder();
+
+// The program's folder (the test program's own folder), emptied of
+// everything but the test program, while the current directory is another
+// new empty folder: the program must find its files wherever it starts.
 class TempStartDir {
 public:
     TempStartDir();
     ~TempStartDir();
     const std::filesystem::path& Path() const { return path_; }
+    // The current directory while the object lives.
+    const std::filesystem::path& Elsewhere() const { return elsewhere_; }
     void Write(const std::string& name, const std::string& content) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
 
 private:
+    void Empty() const;
     std::filesystem::path path_;
+    std::filesystem::path elsewhere_;
     std::filesystem::path previous_;
 };
 

@@ -1,0 +1,29 @@
+#include "ui/ProgramFolder.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+namespace ui {
+
+std::string ProgramPath() {
+    // The buffer grows until the whole path fits (paths may exceed MAX_PATH).
+    for (DWORD size = MAX_PATH;; size *= 2) {
+        std::string path(size, '\0');
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
+        if (length == 0) throw std::runtime_error("the program's own path is not known");
+        if (length < size) {
+            path.resize(length);
+            return path;
+        }
+    }
+}
+
+std::string ProgramFolder() {
+    const std::string path = ProgramPath();
+    return path.substr(0, path.find_last_of("\\/"));
+}
+
+std::string ProgramFile(const std::string& name) { return ProgramFolder() + "\\" + name; }
+
+} // namespace ui
