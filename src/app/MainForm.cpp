@@ -40,6 +40,7 @@ MainForm::MainForm()
                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     LayOut();
     WireEvents();
 }

@@ -25,6 +25,7 @@ LanguageForm::LanguageForm()
       lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.*"), File2(*this, "*.jpg"),
       Picture1(*this), img_Flag(*this), Command1(*this, "&OK"), Command2(*this, "&Cancel"),
       Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h") {
+    SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     lbl_Lingua.SetBold(true);
     lbl_Lingua.Move(1200, 120, 4080, 300);
     lbl_Seleziona.Move(1200, 480, 2400, 255);

@@ -214,6 +214,26 @@ TEST_F(MainWindow, AboutImageAndLanguageButtonHideTheMainWindow) {
     EXPECT_TRUE(program.Language().Visible());
 }
 
+TEST_F(MainWindow, MainAboutAndChooserOpenCentredOnTheWorkArea) {
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const POINT centre{(work.left + work.right) / 2, (work.top + work.bottom) / 2};
+    const auto expectCentred = [&](const ui::Form& form, const char* name) {
+        RECT rect{};
+        ASSERT_TRUE(GetWindowRect(form.hWnd(), &rect)) << name;
+        EXPECT_NEAR(rect.left - work.left, work.right - rect.right, 1) << name;
+        EXPECT_NEAR(rect.top - work.top, work.bottom - rect.bottom, 1) << name;
+        EXPECT_EQ(GetAncestor(WindowFromPoint(centre), GA_ROOT), form.hWnd())
+            << name << " is what the centre shows";
+    };
+    expectCentred(main, "main window");
+    main.Image1_Click();
+    expectCentred(program.About(), "About window");
+    program.About().Command1_Click();
+    main.Command2_Click();
+    expectCentred(program.Language(), "language chooser");
+}
+
 TEST_F(MainWindow, HiddenViewerButtonShowsTheViewerAtTheTopLeftCorner) {
     EXPECT_FALSE(main.memory.Command17.Visible());
     main.Command17_Click();
