@@ -111,6 +111,7 @@ private:
     void LayOut();
     void WireEvents();
     void PlaceNotificationWindow();
+    void CoverPanelsWithLog();
     UINT taskbarCreated_;
 };
 
