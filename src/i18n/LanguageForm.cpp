@@ -172,6 +172,15 @@ void LanguageForm::Command2_Click() {
     Main().Show();
 }
 
+void LanguageForm::Form_CloseBox() {
+    // Unloading without a choice would leave a first run with an empty main
+    // window and no tray icon.
+    if (Command3.Visible())
+        Command3_Click();
+    else
+        Command2_Click();
+}
+
 void LanguageForm::Command3_Click() { app::App::Current().End(); }
 
 void LanguageForm::cmd_Refresh_Click() { Dir1.Refresh(); }
