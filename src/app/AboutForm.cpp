@@ -47,6 +47,7 @@ AboutForm::AboutForm()
       FixedLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this),
                   ui::Label(*this), ui::Label(*this), ui::Label(*this)},
       MakerLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this)} {
+    SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     imgLogo.SetStretch(true);
     imgLogo.Move(240, 240, 720, 720);
     lbl_Chiudi.Move(5880, 60, 300, 255);

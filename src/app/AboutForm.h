@@ -44,6 +44,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // The title bar's close box and Alt+F4 close it as Command1 does.
+    void Form_CloseBox() override { Command1_Click(); }
 };
 
 } // namespace app

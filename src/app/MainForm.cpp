@@ -42,6 +42,7 @@ MainForm::MainForm()
                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
       taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     LayOut();
     WireEvents();
 }
@@ -301,12 +302,25 @@ bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
 }
 
 void MainForm::Command16_Click() {
-    if (lst_Log.Visible()) {
-        lst_Log.SetVisible(false);
-        Command16.SetCaption(Catalogue(45));
-    } else {
-        lst_Log.SetVisible(true);
-        Command16.SetCaption(Catalogue(47));
+    const bool show = !lst_Log.Visible();
+    lst_Log.SetVisible(show);
+    Command16.SetCaption(Catalogue(show ? 47 : 45));
+    CoverPanelsWithLog();
+}
+
+// The shown log is the only thing over the panel area that takes input. It is
+// created after the frames, so it is raised above them; the frames are
+// disabled, so that neither a click, nor Tab, nor typing reaches their
+// covered controls. It stays on top when the panel under it is switched: only
+// its own button hides it, so the button's caption always tells the truth.
+void MainForm::CoverPanelsWithLog() {
+    const bool shown = lst_Log.Visible();
+    if (shown) lst_Log.ZOrder();
+    const HWND focus = GetFocus();
+    for (ui::Frame* frame : {&Frame_Options, &Frame_Target, &Frame_Memory}) {
+        frame->SetEnabled(!shown);
+        // A covered text box keeps the focus through the disabling: typing would still reach it.
+        if (shown && focus && IsChild(frame->hWnd(), focus)) lst_Log.SetFocus();
     }
 }
 

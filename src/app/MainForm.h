@@ -116,6 +116,7 @@ private:
     void PlaceNotificationWindow();
     // Shows a wanted tray icon that is missing; Timer2 runs until it shows.
     void RestoreTrayIcon();
+    void CoverPanelsWithLog();
     UINT taskbarCreated_;
 };
 

@@ -201,9 +201,12 @@ bool ClipViewerForm::ShowClipboardAuto() {
 }
 
 bool ClipViewerForm::ShowClipboardFormat() {
+    // Nothing of the format shown before stays: a renderer that fails leaves
+    // both controls empty under "No Supported Format".
     Picture1.SetVisible(false);
     Picture1.SetPicture({});
     Text1.SetVisible(false);
+    Text1.SetText("");
     const FormatView view = ViewOf(CurrentFormat);
     bool result = false;
     bool fellBack = false;

@@ -1,6 +1,7 @@
 #include "clipboard/DisplayMenu.h"
 
 #include "clipboard/FormatCatalogue.h"
+#include "ui/Menus.h"
 #include "ui/WinHandles.h"
 
 namespace clipboard {
@@ -58,7 +59,8 @@ void NameDisplayItems(ui::MenuArray& menu, const std::vector<UINT>& ids) {
     while (menu.Count() < ids.size()) menu.Load();
     menu.UnloadAbove(ids.size() - 1);
     for (size_t i = 0; i < ids.size(); ++i) {
-        menu[i].caption = ClipboardFormatName(ids[i]);
+        // A name the system holds may contain "&": it is shown as it is, never as an access key.
+        menu[i].caption = ui::LiteralCaption(ClipboardFormatName(ids[i]));
         menu[i].tag = std::to_string(ids[i]);
         menu[i].enabled = true;
     }

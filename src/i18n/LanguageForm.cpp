@@ -31,6 +31,7 @@ LanguageForm::LanguageForm()
       lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.drv"), File2(*this, "*.jpg"),
       Picture1(*this), img_Flag(*this), Command1(*this, "&OK"), Command2(*this, "&Cancel"),
       Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText) {
+    SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     lbl_Lingua.SetBold(true);
     lbl_Lingua.Move(1200, 120, 4080, 300);
     lbl_Seleziona.Move(1200, 480, 2400, 255);
@@ -179,6 +180,15 @@ void LanguageForm::Command2_Click() {
     SetFolder(InitDir());
     Unload();
     Main().Show();
+}
+
+void LanguageForm::Form_CloseBox() {
+    // Unloading without a choice would leave a first run with an empty main
+    // window and no tray icon.
+    if (Command3.Visible())
+        Command3_Click();
+    else
+        Command2_Click();
 }
 
 void LanguageForm::Command3_Click() { app::App::Current().End(); }

@@ -40,6 +40,8 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
     void Form_Activate() override;
+    // Alt+F4 or a close request from another program: the visible Cancel.
+    void Form_CloseBox() override;
 
 private:
     void ShowFlag(const ui::Picture& flag);

@@ -45,6 +45,10 @@ void Control::SetFocus() {
     if (hwnd_) ::SetFocus(hwnd_);
 }
 
+void Control::ZOrder() {
+    if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Control::Create() {
     if (hwnd_) return;
     if (container_) container_->Create();

@@ -38,6 +38,9 @@ public:
     const std::string& ToolTipText() const { return toolTip_; }
     void SetBold(bool bold);
     void SetFocus();
+    // Brings the control in front of its siblings; until then the earlier
+    // created lie in front of the later ones.
+    void ZOrder();
 
     HWND hWnd() const { return hwnd_; }
     Form& OwnerForm() const { return form_; }

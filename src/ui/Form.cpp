@@ -26,6 +26,25 @@ DWORD ExStyleOf(FormStyle style) {
     return style == FormStyle::ToolPopup ? WS_EX_TOOLWINDOW : WS_EX_CONTROLPARENT;
 }
 
+// The work area (the screen without the task bar) of the monitor that holds
+// the mouse pointer: the user has just clicked there.
+RECT WorkAreaUnderPointer() {
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &monitor)) return monitor.rcWork;
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+        OutputDebugStringA("The work area is unknown: the whole screen is used\n");
+    return work;
+}
+
+// Centred in the work area; a window larger than it keeps its title bar in it.
+int CentredStart(LONG low, LONG high, LONG size) {
+    return std::max<LONG>(low, low + (high - low - size) / 2);
+}
+
 } // namespace
 
 Form::Form(std::string caption, int clientWidthTwips, int clientHeightTwips, FormStyle style)
@@ -73,9 +92,9 @@ void Form::Load() {
     RegisterClassOnce(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
     if (!font_) CreateFonts();
     const RECT outer = OuterPixels();
-    HWND hwnd = CreateBound(ExStyleOf(style_), kFormClass, caption_.c_str(), StyleOf(style_),
-                            TwipsToPixelsX(left_), TwipsToPixelsY(top_), outer.right - outer.left,
-                            outer.bottom - outer.top, nullptr);
+    const POINT start = StartPixels(outer);
+    HWND hwnd = CreateBound(ExStyleOf(style_), kFormClass, caption_.c_str(), StyleOf(style_), start.x,
+                            start.y, outer.right - outer.left, outer.bottom - outer.top, nullptr);
     if (!hwnd) throw std::runtime_error("a window could not be created");
     hwnd_.reset(hwnd);
     toolTip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
@@ -87,6 +106,16 @@ void Form::Load() {
     for (Control* control : controls) control->Create();
     for (Timer* timer : timers_) timer->FormLoaded();
     Form_Load();
+}
+
+POINT Form::StartPixels(const RECT& outer) {
+    if (startUpPosition_ == StartUpPosition::Manual) return {TwipsToPixelsX(left_), TwipsToPixelsY(top_)};
+    const RECT work = WorkAreaUnderPointer();
+    const POINT start{CentredStart(work.left, work.right, outer.right - outer.left),
+                      CentredStart(work.top, work.bottom, outer.bottom - outer.top)};
+    left_ = PixelsToTwipsX(start.x);
+    top_ = PixelsToTwipsY(start.y);
+    return start;
 }
 
 void Form::Unload() {

@@ -24,6 +24,11 @@ enum class FormStyle {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
+// Where a form opens each time it is loaded: where it was put (the top-left
+// corner of the screen unless moved), or centred on the work area of the
+// screen that holds the mouse pointer.
+enum class StartUpPosition { Manual, CenterScreen };
+
 class Form : public Window {
 public:
     Form(std::string caption, int clientWidthTwips, int clientHeightTwips, FormStyle style);
@@ -51,6 +56,7 @@ public:
     int ScaleWidth() const;
     int ScaleHeight() const;
 
+    void SetStartUpPosition(StartUpPosition position) { startUpPosition_ = position; }
     void SetWindowState(WindowState state);
     WindowState GetWindowState() const { return state_; }
 
@@ -87,6 +93,7 @@ private:
     Control* ControlOf(HWND hwnd) const;
     void CreateFonts();
     RECT OuterPixels() const;
+    POINT StartPixels(const RECT& outer);
 
     std::string caption_;
     int clientWidth_;
@@ -95,6 +102,7 @@ private:
     int left_ = 0;
     int top_ = 0;
     WindowState state_ = WindowState::Normal;
+    StartUpPosition startUpPosition_ = StartUpPosition::Manual;
     Picture background_;
     UniqueWindow hwnd_;
     UniqueWindow toolTip_;

@@ -4,6 +4,16 @@
 
 namespace ui {
 
+std::string LiteralCaption(const std::string& text) {
+    std::string caption;
+    caption.reserve(text.size());
+    for (char c : text) {
+        if (c == '&') caption += '&';
+        caption += c;
+    }
+    return caption;
+}
+
 MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& items, const MenuItem* defaultItem) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return nullptr;

@@ -20,6 +20,10 @@ struct MenuItem {
     std::function<void()> OnClick;
 };
 
+// The caption that shows `text` as it is: in a caption "&" marks the next
+// letter as the access key, and "&&" stands for "&".
+std::string LiteralCaption(const std::string& text);
+
 // Shows the items as a pop-up menu at a screen point (pixels); the chosen
 // item's OnClick runs after the menu has closed. The default item is drawn
 // bold. Returns the chosen item, or nullptr.

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace testing_support;
 
 class About : public ::testing::Test {
@@ -51,6 +53,34 @@ TEST_F(About, CloseButtonUnloadsSoTheNextOpeningShowsANewLanguage) {
     program.Main().Set_Language();
     program.Main().Image1_Click();
     EXPECT_EQ(about.lbl_DRVLanguage.Caption(), "Deutsch");
+}
+
+TEST_F(About, TheTitleBarsCloseBoxAndAltF4CloseItAsItsCloseButtonDoes) {
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"the close box",
+         [this] {
+             RECT rect{};
+             GetWindowRect(about.hWnd(), &rect);
+             const POINT box{rect.right - GetSystemMetrics(SM_CXFRAME) - GetSystemMetrics(SM_CXSIZE) / 2,
+                             rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+             ASSERT_EQ(SendMessageA(about.hWnd(), WM_NCHITTEST, 0, MAKELPARAM(box.x, box.y)), HTCLOSE);
+             ClickAt(box);
+         }},
+        {"Alt+F4",
+         [] {
+             PressKeys({VK_MENU, VK_F4});
+         }},
+    };
+    app::MainForm& main = program.Main();
+    for (const auto& [way, close] : ways) {
+        main.Image1_Click();
+        ASSERT_FALSE(main.Visible()) << way;
+        close();
+        PumpMessages(100);
+        EXPECT_FALSE(about.IsLoaded()) << way;
+        EXPECT_TRUE(main.Visible()) << way;
+        EXPECT_EQ(GetAncestor(WindowFromPoint(CentreOf(main.hWnd())), GA_ROOT), main.hWnd()) << way;
+    }
 }
 
 TEST_F(About, SmallCloseLabelOnlyHidesSoTheOldTextsStay) {

@@ -150,6 +150,47 @@ TEST_F(MainWindow, LogButtonTogglesTheLogListAndItsCaption) {
     EXPECT_EQ(main.Command16.Caption(), "E45");
 }
 
+TEST_F(MainWindow, TheShownLogIsOnTopAndTheOnlyThingOverThePanelsThatTakesInput) {
+    for (int i = 0; i < 60; ++i) main.lst_Log.AddItem("log line " + std::to_string(i));
+    main.options.Check1.SetValue(0);
+    main.options.Option6.SetValue(true); // its text boxes take typing
+    main.options.txt_CustomRes1.SetFocus();
+    ASSERT_EQ(GetFocus(), main.options.txt_CustomRes1.hWnd());
+    main.Command16_Click();
+    const HWND log = main.lst_Log.hWnd();
+    EXPECT_EQ(GetFocus(), log) << "typing no longer reaches the covered text box";
+    const POINT overBox = CentreOf(main.options.Check1.hWnd());
+    ASSERT_EQ(WindowFromPoint(overBox), log);
+
+    ClickAt(overBox);
+    EXPECT_EQ(main.options.Check1.Value(), 0) << "the covered box was not ticked";
+    POINT inLog = overBox;
+    ScreenToClient(log, &inLog);
+    const LRESULT row = LOWORD(SendMessageA(log, LB_ITEMFROMPOINT, 0, MAKELPARAM(inLog.x, inLog.y)));
+    EXPECT_EQ(SendMessageA(log, LB_GETCURSEL, 0, 0), row) << "the clicked row is selected";
+    for (const ui::Frame* frame : {&main.Frame_Options, &main.Frame_Target, &main.Frame_Memory})
+        EXPECT_FALSE(IsChild(frame->hWnd(), GetNextDlgTabItem(main.hWnd(), log, FALSE)))
+            << "Tab leads to no covered control";
+
+    MoveMouseTo({overBox.x, overBox.y + 3 * static_cast<int>(main.lst_Log.ItemHeight())});
+    EXPECT_EQ(main.lst_Log.ToolTipText(), main.lst_Log.List(static_cast<int>(row) + 3))
+        << "the row tip follows the mouse";
+
+    PutTextOnClipboard("kept");
+    Click(main.CoolButton3);
+    EXPECT_EQ(main.Command16.Caption(), "E47");
+    const POINT overClear = CentreOf(main.memory.Command15.hWnd());
+    ASSERT_EQ(WindowFromPoint(overClear), log) << "switching panels leaves the log on top";
+    ClickAt(overClear);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the covered Clear was not pressed";
+
+    main.Command16_Click();
+    EXPECT_EQ(WindowFromPoint(overClear), main.memory.Command15.hWnd())
+        << "the hidden log gives the panel back";
+    ClickAt(overClear);
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT)) << "Clear, uncovered, empties the clipboard";
+}
+
 TEST_F(MainWindow, LogRowToolTipShowsTheLineUnderTheMouse) {
     Click(main.Command16);
     main.lst_Log.AddItem("a rather long line number four");
@@ -212,6 +253,26 @@ TEST_F(MainWindow, AboutImageAndLanguageButtonHideTheMainWindow) {
     Click(main.options.Command2);
     EXPECT_FALSE(main.Visible());
     EXPECT_TRUE(program.Language().Visible());
+}
+
+TEST_F(MainWindow, MainAboutAndChooserOpenCentredOnTheWorkArea) {
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const POINT centre{(work.left + work.right) / 2, (work.top + work.bottom) / 2};
+    const auto expectCentred = [&](const ui::Form& form, const char* name) {
+        RECT rect{};
+        ASSERT_TRUE(GetWindowRect(form.hWnd(), &rect)) << name;
+        EXPECT_NEAR(rect.left - work.left, work.right - rect.right, 1) << name;
+        EXPECT_NEAR(rect.top - work.top, work.bottom - rect.bottom, 1) << name;
+        EXPECT_EQ(GetAncestor(WindowFromPoint(centre), GA_ROOT), form.hWnd())
+            << name << " is what the centre shows";
+    };
+    expectCentred(main, "main window");
+    main.Image1_Click();
+    expectCentred(program.About(), "About window");
+    program.About().Command1_Click();
+    main.Command2_Click();
+    expectCentred(program.Language(), "language chooser");
 }
 
 TEST_F(MainWindow, HiddenViewerButtonShowsTheViewerAtTheTopLeftCorner) {

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -52,6 +53,18 @@ class Renderers : public WithProgram {
     }
     HGDIOBJ TextFont() {
         return reinterpret_cast<HGDIOBJ>(SendMessageA(viewer->Text1.hWnd(), WM_GETFONT, 0, 0));
+    }
+    // The text box, as the screen shows it, holds no text: one colour only.
+    bool TextBoxBlankOnScreen() {
+        viewer->Show();
+        RedrawWindow(viewer->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        testing_support::PumpMessages(50);
+        RECT box{};
+        GetClientRect(viewer->Text1.hWnd(), &box);
+        MapWindowPoints(viewer->Text1.hWnd(), nullptr, reinterpret_cast<POINT*>(&box), 2);
+        const std::vector<COLORREF> pixels = testing_support::ScreenPixels(box);
+        EXPECT_FALSE(pixels.empty());
+        return std::all_of(pixels.begin(), pixels.end(), [&](COLORREF c) { return c == pixels.front(); });
     }
     bool StillHooked() {
         return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(viewer->hWnd(), GWLP_WNDPROC)) == &HookProc;
@@ -140,11 +153,13 @@ TEST_F(Renderers, MalformedFileListsShowNothingAndAreNeverReadPastTheirBlock) {
         {"a block shorter than its header", GlobalWith("abc")},
     };
     for (const auto& [rule, block] : cases) {
-        viewer->Text1.SetText("before");
+        PutOnClipboard({TextItem("the text shown before")});
+        ASSERT_FALSE(TextBoxBlankOnScreen()) << "the text before is on screen";
         logBefore = LogLines().size();
         PutOnClipboard({{CF_HDROP, block}});
         EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: No Supported Format") << rule;
-        EXPECT_EQ(viewer->Text1.Text(), "before") << rule;
+        EXPECT_EQ(viewer->Text1.Text(), "") << rule;
+        EXPECT_TRUE(TextBoxBlankOnScreen()) << rule << ": nothing of the text before stays on screen";
         ExpectNoPictureReport(", Files/Directories");
         EXPECT_TRUE(StillHooked()) << rule;
     }
@@ -186,10 +201,12 @@ TEST_F(Renderers, ALocaleIsDescribedInTheAnsiFixedFont) {
 }
 
 TEST_F(Renderers, ALocaleBlockShorterThanFourBytesShowsNothing) {
-    PutOnClipboard({{CF_LOCALE, GlobalWith("\x09\x04", 2)}});
+    PutOnClipboard({TextItem("the text shown before"), {CF_LOCALE, GlobalWith("\x09\x04", 2)}});
+    ASSERT_EQ(viewer->Caption(), "Clipboard Viewer: CF_TEXT");
     ASSERT_TRUE(ChooseMenuItem(*viewer, "&Display", "Locale Identifier"));
     EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: No Supported Format");
     EXPECT_EQ(viewer->Text1.Text(), "");
+    EXPECT_TRUE(TextBoxBlankOnScreen()) << "nothing of the text before stays on screen";
     ExpectNoPictureReport(", Locale");
     EXPECT_TRUE(StillHooked());
 }

@@ -42,6 +42,24 @@ std::string ItemTag(ClipViewerForm& viewer, const std::string& caption) {
     return "(none)";
 }
 
+// The pixels of a text drawn as a menu draws its items' text (DrawText, with
+// "&" marking the access key unless DT_NOPREFIX is given).
+std::vector<COLORREF> DrawnText(const std::string& text, UINT flags) {
+    constexpr int kWidth = 400, kHeight = 24;
+    ui::ScopedGetDC screen(nullptr);
+    ui::UniqueDC dc(CreateCompatibleDC(screen));
+    ui::UniqueBitmap bitmap(CreateCompatibleBitmap(screen, kWidth, kHeight));
+    ui::ScopedSelectObject selectBitmap(dc.get(), bitmap.get());
+    ui::ScopedSelectObject selectFont(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
+    RECT rect{0, 0, kWidth, kHeight};
+    FillRect(dc.get(), &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawTextA(dc.get(), text.c_str(), static_cast<int>(text.size()), &rect, DT_SINGLELINE | flags);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+    return pixels;
+}
+
 bool Hooked(const ClipViewerForm& viewer) {
     return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(viewer.hWnd(), GWLP_WNDPROC)) == &HookProc;
 }
@@ -155,6 +173,22 @@ TEST_F(Viewer, ARegisteredFormatIsListedByItsNameAndIdAndFallsBackToTheAutomatic
     EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: No Supported Format");
     EXPECT_EQ(CheckedDisplayItems(), std::vector<std::string>{"Auto"})
         << "the automatic choice was shown instead";
+}
+
+TEST_F(Viewer, AFormatNameWithAnAmpersandIsShownLiterallyInTheDisplayMenu) {
+    ClipViewerForm& viewer = WithProgram::Viewer();
+    const UINT id = RegisterClipboardFormatA("Name & Ampersand");
+    ASSERT_GE(id, 0xC000u);
+    PutOnClipboard({{id, GlobalWith("payload")}});
+    const std::vector<std::string> items = MenuCaptions(GetSubMenu(viewer.MenuHandle(), 2));
+    ASSERT_EQ(items.size(), 3u);
+    const std::string name = "Name & Ampersand  (" + std::to_string(id) + ")";
+    EXPECT_TRUE(DrawnText(items[2], 0) == DrawnText(name, DT_NOPREFIX))
+        << "the menu shows the name, not an access key";
+    EXPECT_FALSE(DrawnText(name, 0) == DrawnText(name, DT_NOPREFIX)) << "the comparison tells the two apart";
+    EXPECT_EQ(ClipboardFormatName(id), name);
+    ASSERT_TRUE(ChooseMenuItem(viewer, "&Display", items[2]));
+    EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: No Supported Format");
 }
 
 TEST_F(Viewer, APredefinedFormatWithoutANameIsListedAsUnknown) {

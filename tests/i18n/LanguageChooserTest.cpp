@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <optional>
 
 using namespace testing_support;
@@ -141,6 +142,41 @@ TEST_F(LanguageChooser, FirstRunCancelEndsTheProgramAndKeepsTheMarker) {
     EXPECT_TRUE(program->Ended());
     EXPECT_TRUE(dir.Exists("VLSTART.1ST"));
     EXPECT_FALSE(dir.Exists("VLCRLANG.DRV"));
+}
+
+TEST_F(LanguageChooser, ACloseRequestActsAsTheVisibleCancel) {
+    const std::pair<const char*, std::function<void(HWND)>> ways[] = {
+        {"Alt+F4",
+         [](HWND) {
+             PressKeys({VK_MENU, VK_F4});
+         }},
+        {"a close message", [](HWND chooser) { PostMessageA(chooser, WM_CLOSE, 0, 0); }},
+    };
+    for (const auto& [way, close] : ways) {
+        SetCurrentDirectoryA(Start().c_str()); // an ended first run leaves it in lang
+        const HWND chooser = StartFirstRun().hWnd();
+        const POINT centre = CentreOf(chooser);
+        close(chooser);
+        PumpMessages(100);
+        EXPECT_TRUE(program->Ended()) << way << " on a first run ends the program";
+        EXPECT_TRUE(dir.Exists("VLSTART.1ST")) << way;
+        EXPECT_FALSE(program->Main().Visible()) << way << ": no empty main window";
+        RECT work{};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        for (const POINT at : {centre, POINT{(work.left + work.right) / 2, (work.top + work.bottom) / 2}}) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(GetAncestor(WindowFromPoint(at), GA_ROOT), &owner);
+            EXPECT_NE(owner, GetCurrentProcessId()) << way << ": no window of the program is left on screen";
+        }
+    }
+    SetCurrentDirectoryA(Start().c_str());
+    std::filesystem::remove(dir.Path() / "VLSTART.1ST");
+    i18n::LanguageForm& later = OpenFromMainWindow();
+    PostMessageA(later.hWnd(), WM_CLOSE, 0, 0);
+    PumpMessages(100);
+    EXPECT_FALSE(later.IsLoaded());
+    EXPECT_TRUE(program->Main().Visible()) << "in later use it returns to the main window";
+    EXPECT_EQ(CurrentFolder(), Start());
 }
 
 TEST_F(LanguageChooser, LaterUseTakesItsTextsFromTheCatalogueAndCancelChangesNothing) {

@@ -209,6 +209,83 @@ bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {
     }
 }
 
+POINT CentreOf(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+namespace {
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
+}
+
+} // namespace
+
+void MoveMouseTo(POINT at) {
+    ASSERT_TRUE(SetCursorPos(at.x, at.y));
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    // Absolute positions run from 0 to 65535 across the primary screen.
+    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
+    PumpMessages(50);
+}
+
+void ClickAt(POINT at) {
+    MoveMouseTo(at);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(100);
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
+    PumpMessages(100);
+}
+
+std::vector<COLORREF> ScreenPixels(const RECT& rect) {
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    ui::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ui::UniqueDC memory(CreateCompatibleDC(nullptr));
+    ui::ScopedGetDC screen(nullptr);
+    std::vector<COLORREF> pixels;
+    if (!bitmap || !memory || !screen) return pixels;
+    ui::ScopedSelectObject select(memory.get(), bitmap.get());
+    if (!BitBlt(memory.get(), 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY)) return pixels;
+    GdiFlush();
+    const auto* bgrx = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < width * height; ++i) pixels.push_back(bgrx[i] & 0xFFFFFF);
+    return pixels;
+}
+
 void PutTextOnClipboard(const std::string& text) {
     ui::ClipboardSession clipboard;
     ASSERT_TRUE(clipboard.IsOpen());

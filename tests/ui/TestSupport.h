@@ -5,6 +5,8 @@
 #include "ui/Clock.h"
 #include "ui/Dialogs.h"
 
+#include <windows.h>
+
 #include <deque>
 #include <filesystem>
 #include <functional>
@@ -81,6 +83,21 @@ public:
 void PumpMessages(int milliseconds);
 // Dispatches messages until the condition holds or the time is up.
 bool PumpUntil(const std::function<bool()>& condition, int milliseconds);
+
+// --- The screen -------------------------------------------------------------
+// The centre of a window, in screen pixels.
+POINT CentreOf(HWND hwnd);
+// Moves the mouse pointer to a screen point and presses and releases the left
+// button there, through the system's input queue as a user's click does; the
+// messages are dispatched before it returns.
+void ClickAt(POINT at);
+// Moves the mouse pointer to a screen point through the input queue.
+void MoveMouseTo(POINT at);
+// Presses the keys in order and releases them in reverse order, through the
+// input queue (to the window that has the keyboard focus).
+void PressKeys(const std::vector<WORD>& keys);
+// The colours of a rectangle as they are on the screen, row by row.
+std::vector<COLORREF> ScreenPixels(const RECT& rect);
 
 // Puts text on the real clipboard of the test process (fails the test when it cannot).
 void PutTextOnClipboard(const std::string& text);
