@@ -13,6 +13,8 @@ constexpr UINT kResultsMessage = WM_APP + 1;
 constexpr UINT kDeliverMessage = WM_APP + 2;
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
+constexpr UINT_PTR kWatchTimer = 2;
+constexpr UINT kWatchMs = 1000; // slow enough to cost nothing while idle
 
 // Pictures no larger than the preview are drawn as they are.
 ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
@@ -31,11 +33,40 @@ CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int pr
     window_ = CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE);
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
     worker_ = std::make_unique<SaveWorker>(window_, kResultsMessage);
+    SetTimer(window_, kWatchTimer, kWatchMs, nullptr);
 }
 
 CaptureEngine::~CaptureEngine() {
     worker_.reset(); // every save still in the line is finished first
     DestroyWindow(window_);
+}
+
+void CaptureEngine::OnClipboardNotice() {
+    noticeSequence_ = GetClipboardSequenceNumber();
+    unannounced_.reset();
+    CatchUp();
+}
+
+void CaptureEngine::Watch() {
+    if (!noticeSequence_) return; // no viewer has joined the chain yet
+    const unsigned long sequence = GetClipboardSequenceNumber();
+    if (sequence == lastSequence_) {
+        unannounced_.reset();
+        return;
+    }
+    if (sequence == noticeSequence_) {
+        CatchUp(); // announced, but the clipboard was locked when it came
+        return;
+    }
+    // A notice may still be on its way; a change unannounced for a whole
+    // period is one that the chain swallowed.
+    if (unannounced_ != sequence) {
+        unannounced_ = sequence;
+        return;
+    }
+    unannounced_.reset();
+    listener_.ChainSilent();
+    CatchUp();
 }
 
 void CaptureEngine::CatchUp() {
@@ -55,6 +86,12 @@ ui::Picture CaptureEngine::ShownBitmap() {
 void CaptureEngine::ForgetLastPicture() { lastFingerprint_.reset(); }
 
 void CaptureEngine::Take(ClipboardChange change) {
+    if (change.content == ChangeContent::Unavailable && change.locked) {
+        // Not read: the watch tries again. It is reported once.
+        if (missedSequence_ != change.sequence) listener_.PictureMissed(change);
+        missedSequence_ = change.sequence;
+        return;
+    }
     if (lastSequence_ != change.sequence) bitmapChosen_ = false;
     lastSequence_ = change.sequence;
     lastChange_ = std::move(change);
@@ -114,6 +151,10 @@ LRESULT CaptureEngine::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     case kResultsMessage: ReportResults(); return 0;
     case kDeliverMessage: DeliverWaitingPictures(); return 0;
     case WM_TIMER:
+        if (wParam == kWatchTimer) {
+            Watch();
+            return 0;
+        }
         if (wParam != kRetryTimer) break;
         KillTimer(hwnd, kRetryTimer);
         DeliverWaitingPictures();

@@ -34,6 +34,9 @@ class CaptureListener {
     virtual void PictureMissed(const ClipboardChange& change) = 0;
     // False while a picture must wait its turn (a modal box is open).
     virtual bool ReadyForPicture() = 0;
+    // The clipboard changed and no notice came: a program in the viewer chain
+    // no longer passes notices on. The listener joins the chain anew.
+    virtual void ChainSilent() = 0;
     virtual void SaveFinished(const SaveResult& result) = 0;
 
   protected:
@@ -46,7 +49,10 @@ class CaptureEngine : private ui::Window {
     CaptureEngine(CaptureListener& listener, int previewWidth, int previewHeight);
     ~CaptureEngine() override;
 
-    // A clipboard change notice: reads the change unless it was read before.
+    // A clipboard change notice from a viewer: reads the change unless it was
+    // read before.
+    void OnClipboardNotice();
+    // Reads the clipboard's current change unless it was read before.
     void CatchUp();
     // The bitmap of the clipboard's current change, which the viewer shows:
     // read first when the change is new, and caught once also when the user
@@ -68,11 +74,16 @@ class CaptureEngine : private ui::Window {
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Take(ClipboardChange change);
     void ReportResults();
+    // Once a second: a change that nobody announced, or that could not be read yet.
+    void Watch();
 
     CaptureListener& listener_;
     int previewWidth_, previewHeight_;
     HWND window_ = nullptr;
-    std::optional<unsigned long> lastSequence_;
+    std::optional<unsigned long> lastSequence_;   // the change read last
+    std::optional<unsigned long> noticeSequence_; // the change of the last notice
+    std::optional<unsigned long> unannounced_;    // a change seen at the last watch without a notice
+    std::optional<unsigned long> missedSequence_; // the change last reported as missed
     bool bitmapChosen_ = false; // the current change was also read for a chosen bitmap
     ClipboardChange lastChange_;
     std::optional<std::uint64_t> lastFingerprint_;

@@ -4,6 +4,7 @@
 #include "app/LocaleNumber.h"
 #include "app/MainForm.h"
 #include "capture/PictureNames.h"
+#include "clipboard/ClipViewerForm.h"
 #include "i18n/AddedEntries.h"
 #include "notify/NotificationLayout.h"
 #include "notify/NotificationForm.h"
@@ -45,6 +46,11 @@ void CapturePipeline::PictureMissed(const ClipboardChange& change) {
 
 // A picture caught while a box or the prompt is open waits until it closes.
 bool CapturePipeline::ReadyForPicture() { return !ui::ModalDialogOpen(); }
+
+void CapturePipeline::ChainSilent() {
+    app::App::Current().Viewer().RejoinChain();
+    main_.AppendLog(main_.Catalogue(i18n::kChainRepairedEntry));
+}
 
 void CapturePipeline::SaveFinished(const SaveResult& result) { main_.saver.SaveFinished(result); }
 

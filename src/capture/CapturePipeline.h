@@ -45,6 +45,7 @@ class CapturePipeline : public CaptureListener {
     void PictureCaught(const CaughtPicture& caught) override;
     void PictureMissed(const ClipboardChange& change) override;
     bool ReadyForPicture() override;
+    void ChainSilent() override;
     void SaveFinished(const SaveResult& result) override;
 
     void ReportSize(int width, int height);

@@ -109,6 +109,7 @@ ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
     if (!clipboard.IsOpen()) {
         change.content = ChangeContent::Unavailable;
         change.detail = "another program holds the clipboard";
+        change.locked = true;
         return change;
     }
     change.sequence = GetClipboardSequenceNumber(); // nobody can change it while it is open

@@ -23,6 +23,7 @@ struct ClipboardChange {
     ChangeContent content = ChangeContent::NoPicture;
     ui::Picture picture;
     std::string detail; // why it was refused or unavailable (for the debugger)
+    bool locked = false; // unavailable because another program held the clipboard: worth another try
 };
 
 // Which bitmaps a read takes: only when a bitmap is the clipboard's best

@@ -111,6 +111,13 @@ void ClipViewerForm::Form_Load() {
     hWndNextViewer = SetClipboardViewer(hWnd());
 }
 
+void ClipViewerForm::RejoinChain() {
+    if (!inChain_) return;
+    LeaveChain();
+    inChain_ = true;
+    hWndNextViewer = SetClipboardViewer(hWnd());
+}
+
 void ClipViewerForm::Form_Unload() {
     LeaveChain();
     UnhookWindow(hWnd());
@@ -149,16 +156,27 @@ void ClipViewerForm::WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& l
         // The next viewer hears of the change before anything here can take
         // time, and the change is read before it is shown.
         ForwardToNextViewer(msg, wParam, lParam);
-        if (engine_) engine_->CatchUp();
-        ShowClipboardAuto();
-        BuildDisplayMenu(mnuDisplay);
-        RefreshMenus();
+        if (engine_) engine_->OnClipboardNotice();
+        ShowChange();
         break;
     case WM_CHANGECBCHAIN:
         if (reinterpret_cast<HWND>(wParam) == hWndNextViewer) hWndNextViewer = reinterpret_cast<HWND>(lParam);
         ForwardToNextViewer(msg, wParam, lParam);
         break;
     default: break;
+    }
+}
+
+void ClipViewerForm::ShowChange() {
+    // What the renderers do with bad data must not cost the viewer its place:
+    // the change was read and passed on already, and later ones must be too.
+    try {
+        ShowClipboardAuto();
+        BuildDisplayMenu(mnuDisplay);
+        RefreshMenus();
+    } catch (const std::exception& e) {
+        OutputDebugStringA(("The viewer could not show the change: " + std::string(e.what()) + "\n").c_str());
+        UpdateCaption("No Supported Format");
     }
 }
 

@@ -31,6 +31,9 @@ class ClipViewerForm : public ui::Form, public HookClient {
     // The main window's once-a-minute check: loads the viewer again (hidden)
     // when it was closed, and enables its Display menu.
     void CheckStillWatching();
+    // Leaves the clipboard-viewer chain and joins it again at its head: a
+    // program after it may have stopped passing notices on.
+    void RejoinChain();
 
     // Every message of the subclassed window: the previous procedure first,
     // then the clipboard-viewer chain messages.
@@ -81,6 +84,7 @@ class ClipViewerForm : public ui::Form, public HookClient {
     void LayOut();
     void LeaveChain();
     void ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam) const;
+    void ShowChange();
     void CheckDisplayItemsOf(long format);
     void ReportViewerReset();
 

@@ -41,7 +41,9 @@ INT_PTR CALLBACK InputProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
         SetWindowTextA(dlg, state->title.c_str());
         SetDlgItemTextA(dlg, kPromptId, state->prompt.c_str());
         SetDlgItemTextA(dlg, kEditId, state->text.c_str());
-        return TRUE;
+        // The user types the name at once, without clicking into the box first.
+        SetFocus(GetDlgItem(dlg, kEditId));
+        return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             const HWND edit = GetDlgItem(dlg, kEditId);

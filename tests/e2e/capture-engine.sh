@@ -46,6 +46,7 @@ stop_wine
 
 # --- Names by hand: a picture set while the prompt is open waits its turn -------------------
 install_english 111100011
+rm -rf "$WORK/slot1"
 set_slot 1
 start_program program
 wait_until_ready
@@ -64,7 +65,7 @@ set_pictures 1 800 600 0 11
 sleep 1
 answer_prompt first
 answer_prompt second
-wait_for 20 has_jpegs "$WORK/slot1" 2 || fail "the two named pictures did not land"
-[ "$(key_of "$WORK/slot1/first.jpg")" = 10 ] || fail "first.jpg is not the picture shown when it was named"
+wait_for 20 test -f "$WORK/slot1/second.jpg" || fail "the two named pictures did not land: $(ls "$WORK/slot1")"
+[ "$(key_of "$WORK/slot1/first.jpg")" = 10 ] || fail "first.jpg is not the picture shown when it was named: $(ls "$WORK/slot1")"
 [ "$(key_of "$WORK/slot1/second.jpg")" = 11 ] || fail "second.jpg is not the picture set while the prompt was open"
 echo "capture engine: passed"

@@ -1,0 +1,223 @@
+// The capture engine with the real viewer in the real clipboard-viewer chain:
+// what any program may put on the clipboard, and what may go wrong around
+// it, never stops the catching of the next picture.
+#include "clipboard/ClipViewerForm.h"
+#include "i18n/AddedEntries.h"
+
+#include "CaptureTestSupport.h"
+#include "TestPictures.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+using namespace capture_testing;
+using testing_support::PumpMessages;
+using testing_support::PumpUntil;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Sets formats with raw data, as any program may.
+void PutRawOnClipboard(const std::vector<std::pair<UINT, Bytes>>& items) {
+    ui::ClipboardSession clipboard;
+    ASSERT_TRUE(clipboard.IsOpen());
+    EmptyClipboard();
+    for (const auto& [format, bytes] : items) {
+        ui::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, std::max<size_t>(bytes.size(), 1)));
+        {
+            ui::GlobalLockGuard<std::uint8_t> lock(block.get());
+            std::memcpy(lock.get(), bytes.data(), bytes.size());
+        }
+        if (SetClipboardData(format, block.get())) (void)block.release();
+    }
+}
+
+Bytes V5Header(int width, int height, std::uint32_t alphaMask) {
+    BITMAPV5HEADER header{};
+    header.bV5Size = sizeof header;
+    header.bV5Width = width;
+    header.bV5Height = -height;
+    header.bV5Planes = 1;
+    header.bV5BitCount = 32;
+    header.bV5Compression = BI_BITFIELDS;
+    header.bV5RedMask = 0xFF0000;
+    header.bV5GreenMask = 0xFF00;
+    header.bV5BlueMask = 0xFF;
+    header.bV5AlphaMask = alphaMask;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&header);
+    return Bytes(bytes, bytes + sizeof header);
+}
+
+Bytes InfoHeader(std::uint32_t size, int width, int height) {
+    BITMAPINFOHEADER header{};
+    header.biSize = size;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&header);
+    return Bytes(bytes, bytes + sizeof header);
+}
+
+int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
+
+class Engine : public CaptureTest {
+  protected:
+    void SetUp() override {
+        CaptureTest::SetUp();
+        EmptyTheClipboard();
+        viewer.Load();
+        PumpMessages(50);
+    }
+    static void EmptyTheClipboard() {
+        ui::ClipboardSession clipboard;
+        ASSERT_TRUE(clipboard.IsOpen());
+        EmptyClipboard();
+    }
+    // Lets the viewer hear of the change and the worker save what it caught.
+    void Settle(int milliseconds = 150) {
+        PumpMessages(milliseconds);
+        main.capture.engine.FinishSaves();
+    }
+    int LogsOf(int entry) {
+        const std::string text = Entry(entry);
+        int count = 0;
+        for (int i = 0; i < main.lst_Log.ListCount(); ++i) count += LogMessage(i).rfind(text, 0) == 0;
+        return count;
+    }
+    // Finished pictures only: an unfinished one is a temporary file.
+    bool HasJpeg() const {
+        const std::vector<std::string> files = SavedIn(1);
+        return std::any_of(files.begin(), files.end(), [](const std::string& f) { return f.ends_with(".jpg"); });
+    }
+    clipboard::ClipViewerForm& viewer = program.Viewer();
+};
+
+TEST_F(Engine, DamagedBitmapsAreRefusedWithoutLeaksAndTheNextPictureIsCaught) {
+    Bytes lyingSize = InfoHeader(0xFFFFFFFF, 4, 4);
+    lyingSize.resize(lyingSize.size() + 64);
+    Bytes morePixelsThanData = InfoHeader(sizeof(BITMAPINFOHEADER), 1000, 1000);
+    morePixelsThanData.resize(morePixelsThanData.size() + 300);
+    Bytes hugeV5 = V5Header(60000, 60000, 0xFF000000);
+    hugeV5.resize(hugeV5.size() + 64);
+    const int gdiBefore = GdiObjects();
+    PutRawOnClipboard({{CF_DIB, lyingSize}});
+    Settle();
+    PutRawOnClipboard({{CF_DIB, morePixelsThanData}});
+    Settle();
+    PutRawOnClipboard({{CF_DIBV5, hugeV5}});
+    Settle();
+    EXPECT_EQ(LogsOf(i18n::kPictureRefusedEntry), 3);
+    EXPECT_TRUE(SavedIn(1).empty());
+    EXPECT_LE(GdiObjects(), gdiBefore) << "a refused bitmap makes no GDI object";
+
+    PutBitmapOnClipboard(TestPicture(800, 600));
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 1u) << "the next picture is caught as usual";
+    EXPECT_EQ(DecodeFile(SlotFolder(1) / SavedIn(1)[0]).width, 800);
+}
+
+TEST_F(Engine, ChangesMarkedPrivateAreNeitherCaughtNorLogged) {
+    const UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+    const UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+    const ui::Picture picture = TestPicture(700, 500);
+    const Bytes dib = [&] {
+        ui::UniqueGlobal packed = PackedDib(picture);
+        ui::GlobalLockGuard<const std::uint8_t> lock(packed.get());
+        return Bytes(lock.get(), lock.get() + lock.size());
+    }();
+    const int logLines = main.lst_Log.ListCount();
+    PutRawOnClipboard({{CF_DIB, dib}, {exclude, Bytes{0}}});
+    Settle();
+    PutRawOnClipboard({{CF_DIB, dib}, {history, Bytes{0, 0, 0, 0}}});
+    Settle();
+    EXPECT_TRUE(SavedIn(1).empty());
+    EXPECT_EQ(main.lst_Log.ListCount(), logLines) << "nothing of a private change reaches the log";
+    EXPECT_NE(main.memory.lbl_Resolution.Caption(), "700 x 500 px");
+
+    PutRawOnClipboard({{CF_DIB, dib}, {history, Bytes{1, 0, 0, 0}}});
+    Settle();
+    EXPECT_EQ(SavedIn(1).size(), 1u) << "a change that may go into the history is caught";
+}
+
+TEST_F(Engine, TransparentPictureIsSavedAsItLooksOnWhite) {
+    // Left half transparent (as browsers offer it: colour 0, alpha 0), right half opaque red.
+    constexpr int kWidth = 640, kHeight = 480;
+    Bytes dib = V5Header(kWidth, kHeight, 0xFF000000);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const bool opaque = x >= kWidth / 2;
+            dib.insert(dib.end(), {0, 0, static_cast<std::uint8_t>(opaque ? 255 : 0), static_cast<std::uint8_t>(opaque ? 255 : 0)});
+        }
+    PutRawOnClipboard({{CF_DIBV5, dib}});
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 1u);
+    const DecodedPicture saved = DecodeFile(SlotFolder(1) / SavedIn(1)[0]);
+    ASSERT_EQ(saved.width, kWidth);
+    // JPEG keeps colours within a step or two.
+    const auto looks = [&](int x, int y, std::array<int, 3> colour) {
+        const std::uint8_t* rgb = &saved.rgb[(static_cast<size_t>(y) * kWidth + x) * 3];
+        for (int c = 0; c < 3; ++c)
+            if (std::abs(rgb[c] - colour[c]) > 2) return false;
+        return true;
+    };
+    EXPECT_TRUE(looks(10, 10, {255, 255, 255})) << "white where the picture is transparent";
+    EXPECT_TRUE(looks(600, 400, {255, 0, 0}));
+}
+
+// A program that joins the chain after this one and passes nothing on.
+LRESULT CALLBACK SwallowingViewer(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DRAWCLIPBOARD || msg == WM_CHANGECBCHAIN) return 0;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndThePictureStillCaught) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = SwallowingViewer;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "SwallowingViewer";
+    RegisterClassA(&windowClass);
+    ui::UniqueWindow swallower(CreateWindowA("SwallowingViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                             GetModuleHandleA(nullptr), nullptr));
+    const HWND next = SetClipboardViewer(swallower.get());
+    PumpMessages(50);
+
+    PutBitmapOnClipboard(TestPicture(900, 600));
+    EXPECT_TRUE(PumpUntil([&] { return LogsOf(i18n::kChainRepairedEntry) == 1; }, 4000));
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 1u) << "the picture copied behind the silent viewer is caught";
+    EXPECT_EQ(GetClipboardViewer(), viewer.hWnd()) << "the program heads the chain again";
+    ChangeClipboardChain(swallower.get(), next);
+}
+
+TEST_F(Engine, TheWindowAnswersWhileAHugePictureIsEncodedAndWritten) {
+    main.options.Check3.SetValue(0);
+    Capture(TestPicture(8000, 6000));
+    main.saver.Save_Picture(1);
+    // Another thread asks a window of the program again and again while the save runs.
+    std::atomic<bool> done = false;
+    std::atomic<int> unanswered = 0, asked = 0;
+    std::thread asker([&] {
+        while (!done) {
+            DWORD_PTR ignored = 0;
+            if (!SendMessageTimeoutA(viewer.hWnd(), WM_NULL, 0, 0, SMTO_NORMAL, 200, &ignored)) ++unanswered;
+            ++asked;
+            Sleep(20);
+        }
+    });
+    const bool finished = PumpUntil([&] { return HasJpeg(); }, 60000);
+    done = true;
+    asker.join();
+    main.capture.engine.FinishSaves();
+    ASSERT_TRUE(finished);
+    EXPECT_GT(asked.load(), 0);
+    EXPECT_EQ(unanswered.load(), 0) << "every message was answered within 200 ms while the picture was saved";
+    EXPECT_EQ(DecodeFile(SlotFolder(1) / SavedIn(1)[0]).width, 8000);
+}
+
+} // namespace
