@@ -159,13 +159,24 @@ void Image::FitToPicture() {
 void Image::SetPicture(Picture picture) {
     picture_ = std::move(picture);
     FitToPicture();
-    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+    Repaint();
+}
+
+// The image is transparent: what lies under it is drawn by its parent, which
+// must draw that area again when the picture changes (or goes).
+void Image::Repaint() {
+    if (!hWnd()) return;
+    RECT area{};
+    GetWindowRect(hWnd(), &area);
+    MapWindowPoints(nullptr, GetParent(hWnd()), reinterpret_cast<POINT*>(&area), 2);
+    InvalidateRect(GetParent(hWnd()), &area, TRUE);
+    InvalidateRect(hWnd(), nullptr, TRUE);
 }
 
 void Image::SetStretch(bool stretch) {
     stretch_ = stretch;
     FitToPicture();
-    if (hWnd()) InvalidateRect(hWnd(), nullptr, TRUE);
+    Repaint();
 }
 
 LRESULT Image::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -65,6 +65,7 @@ protected:
 
 private:
     void FitToPicture();
+    void Repaint();
     Picture picture_;
     bool stretch_ = false;
 };

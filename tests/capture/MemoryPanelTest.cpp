@@ -5,6 +5,8 @@
 #include "clipboard/ClipViewerForm.h"
 #include "notify/NotificationForm.h"
 
+#include <algorithm>
+
 using namespace capture_testing;
 
 namespace {
@@ -118,6 +120,26 @@ TEST_F(MemoryPanel, SavingAfterClearFromTheReopenedPanelFailsWithMessage99) {
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
     EXPECT_EQ(LastLog(), LogLine(Entry(94)));
     EXPECT_TRUE(SavedIn(1).empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MemoryPanel, ClearTakesThePictureOffTheScreen) {
+    main.SetWindowState(ui::WindowState::Normal);
+    main.Show();
+    OpenPanel();
+    testing_support::PumpMessages(100);
+    RECT preview{};
+    GetWindowRect(panel.Image3.hWnd(), &preview);
+    const auto uniform = [](const std::vector<COLORREF>& pixels) {
+        return std::all_of(pixels.begin(), pixels.end(), [&](COLORREF c) { return c == pixels.front(); });
+    };
+    ASSERT_FALSE(uniform(testing_support::ScreenPixels(preview))) << "the caught picture is on screen";
+    Click(panel.Command15);
+    testing_support::PumpMessages(100);
+    EXPECT_TRUE(uniform(testing_support::ScreenPixels(preview))) << "nothing of the picture is left";
 }
 
 } // namespace
