@@ -15,4 +15,5 @@ out=$build/performance.txt
     trap '"$root/tools/xvfb-session" stop "$build/xvfb.state" >/dev/null' EXIT
     "$root/tools/prepare-wine-prefix" "$build/wine-run" >/dev/null 2>&1
     "$root/bench/measure-program.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
+    "$root/bench/measure-huge-capture.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
 } | tee "$out"

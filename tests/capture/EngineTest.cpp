@@ -195,6 +195,33 @@ TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndThePictureStillCaught) {
     ChangeClipboardChain(swallower.get(), next);
 }
 
+TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPictureCaught) {
+    // Another program offers a bitmap to be rendered on request, then hangs.
+    ui::UniqueHandle offered(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    ui::UniqueHandle release(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    std::thread owner([&] {
+        ui::UniqueWindow window(CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+        if (OpenClipboard(window.get())) {
+            EmptyClipboard();
+            SetClipboardData(CF_DIB, nullptr);
+            CloseClipboard();
+        }
+        SetEvent(offered.get());
+        WaitForSingleObject(release.get(), 30000); // hung: it answers no message
+        ui::ClipboardSession clipboard(window.get());
+        EmptyClipboard();
+    });
+    WaitForSingleObject(offered.get(), 5000);
+    const bool givenUp = PumpUntil([&] { return LogsOf(i18n::kChangeSkippedEntry) == 1; }, 10000);
+    SetEvent(release.get());
+    owner.join();
+    EXPECT_TRUE(givenUp) << "the change is given up and logged";
+
+    PutBitmapOnClipboard(TestPicture(800, 600));
+    Settle();
+    EXPECT_EQ(SavedIn(1).size(), 1u) << "the next change is caught";
+}
+
 TEST_F(Engine, TheWindowAnswersWhileAHugePictureIsEncodedAndWritten) {
     main.options.Check3.SetValue(0);
     Capture(TestPicture(8000, 6000));
