@@ -116,18 +116,16 @@ void CaptureEngine::Take(ClipboardChange change) {
 void CaptureEngine::DeliverWaitingPictures() {
     // One at a time: a listener that saves or shows a box may come back here.
     if (delivering_) return;
-    delivering_ = true;
+    struct Delivering {
+        bool& flag;
+        explicit Delivering(bool& f) : flag(f) { flag = true; }
+        ~Delivering() { flag = false; }
+    } delivering(delivering_);
     while (!waiting_.empty() && listener_.ReadyForPicture()) {
         CaughtPicture caught = std::move(waiting_.front());
         waiting_.pop_front();
-        try {
-            listener_.PictureCaught(caught);
-        } catch (...) {
-            delivering_ = false;
-            throw;
-        }
+        listener_.PictureCaught(caught);
     }
-    delivering_ = false;
     if (!waiting_.empty()) SetTimer(window_, kRetryTimer, kRetryMs, nullptr);
 }
 

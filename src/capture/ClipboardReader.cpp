@@ -97,6 +97,26 @@ void ReadBitmap(ClipboardChange& change) {
 
 } // namespace
 
+namespace {
+
+// Reads what the open clipboard holds into the change.
+void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change) {
+    if (IsPrivateChange(ReadPrivacyMarkers())) {
+        change.content = ChangeContent::Private;
+        return;
+    }
+    if (choice == BitmapChoice::WhenBest ? !BestFormatIsBitmap() : !IsClipboardFormatAvailable(CF_BITMAP))
+        return;
+    const UINT offered = OfferedPictureFormat();
+    if (offered == CF_DIB || offered == CF_DIBV5) {
+        ReadDib(offered, change);
+    } else {
+        ReadBitmap(change);
+    }
+}
+
+} // namespace
+
 ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
@@ -112,19 +132,10 @@ ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
         change.locked = true;
         return change;
     }
-    change.sequence = GetClipboardSequenceNumber(); // nobody can change it while it is open
-    if (IsPrivateChange(ReadPrivacyMarkers())) {
-        change.content = ChangeContent::Private;
-        return change;
-    }
-    if (choice == BitmapChoice::WhenBest ? !BestFormatIsBitmap() : !IsClipboardFormatAvailable(CF_BITMAP))
-        return change;
-    const UINT offered = OfferedPictureFormat();
-    if (offered == CF_DIB || offered == CF_DIBV5) {
-        ReadDib(offered, change);
-    } else {
-        ReadBitmap(change);
-    }
+    ReadOpenClipboard(choice, change);
+    // Taken while the clipboard is still open: nobody else can change it now,
+    // and formats its owner rendered for this read count as part of it.
+    change.sequence = GetClipboardSequenceNumber();
     return change;
 }
 
