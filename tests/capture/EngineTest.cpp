@@ -222,6 +222,34 @@ TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPicture
     EXPECT_EQ(SavedIn(1).size(), 1u) << "the next change is caught";
 }
 
+TEST_F(Engine, AMetafilePictureOfEndlessExtentsNeitherStallsTheViewerNorTheNextCatch) {
+    // One rectangle, in a picture that claims extents of 0x7FFFFFFF.
+    HDC recorder = CreateMetaFileA(nullptr);
+    Rectangle(recorder, 0, 0, 100, 100);
+    HMETAFILE metafile = CloseMetaFile(recorder);
+    ASSERT_NE(metafile, nullptr);
+    {
+        ui::ClipboardSession clipboard;
+        ASSERT_TRUE(clipboard.IsOpen());
+        EmptyClipboard();
+        ui::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, sizeof(METAFILEPICT)));
+        {
+            ui::GlobalLockGuard<METAFILEPICT> picture(block.get());
+            *picture.get() = METAFILEPICT{MM_ANISOTROPIC, 0x7FFFFFFF, 0x7FFFFFFF, metafile};
+        }
+        if (SetClipboardData(CF_METAFILEPICT, block.get())) (void)block.release();
+    }
+    const ULONGLONG shown = GetTickCount64();
+    PumpMessages(200);
+    viewer.Show(); // drawn where it can be seen, too
+    PumpMessages(200);
+    EXPECT_LT(GetTickCount64() - shown, 5000u) << "the viewer shows it within its budget";
+
+    PutBitmapOnClipboard(TestPicture(800, 600));
+    Settle();
+    EXPECT_EQ(SavedIn(1).size(), 1u) << "the next picture is caught";
+}
+
 TEST_F(Engine, TheWindowAnswersWhileAHugePictureIsEncodedAndWritten) {
     main.options.Check3.SetValue(0);
     Capture(TestPicture(8000, 6000));

@@ -54,11 +54,14 @@ wait_until_ready
 prompt_open() { has_window "^File name$"; }
 answer_prompt() {
     wait_for 20 prompt_open || fail "no prompt for a name"
-    xdotool windowactivate --sync "$(window_id "^File name$")" 2>/dev/null || true
-    xdotool type --delay 20 "$1"
-    xdotool key Return
-    wait_for 10 bash -c "! xdotool search --onlyvisible --name '^File name\$' >/dev/null"
+    local id
+    id=$(window_id "^File name$")
+    xdotool type --delay 20 "$1" || fail "could not type $1"
+    xdotool key Return || fail "could not press Return"
+    # The next picture's prompt may open at once under the same title: wait for this one to go.
+    wait_for 10 window_gone "$id" || fail "the prompt for $1 did not close"
 }
+window_gone() { ! xdotool search --onlyvisible --name "^File name$" 2>/dev/null | grep -qx "$1"; }
 set_pictures 1 800 600 0 10
 wait_for 20 prompt_open || fail "no prompt for the first picture"
 set_pictures 1 800 600 0 11
