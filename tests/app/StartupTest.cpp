@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "app/StartForm.h"
 #include "clipboard/ClipViewerForm.h"
+#include "i18n/DriverLines.h"
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/AppTitle.h"
@@ -77,7 +78,8 @@ TEST_F(Startup, HugeDriverAndTargetFilesAreReadOnlyAsFarAsTheyAreUsed) {
     program.Main().options.Check2.SetValue(0);
     program.Start().Load();
     app::MainForm& main = program.Main();
-    EXPECT_EQ(main.lst_Language.ListCount(), 200) << "the catalogue is the first 200 lines";
+    EXPECT_EQ(main.lst_Language.ListCount(), static_cast<int>(i18n::kCatalogueLines))
+        << "the catalogue is the lines up to the last entry read";
     EXPECT_EQ(main.Catalogue(193), "E193");
     EXPECT_EQ(main.targets.FolderText(4).Text(), "C:\\Last") << "the last line counts";
     EXPECT_EQ(main.targets.FolderText(5).Text(), "") << "a line longer than any path is no folder";
