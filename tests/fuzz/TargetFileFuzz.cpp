@@ -5,25 +5,21 @@
 
 namespace {
 
-// A code page that holds ASCII only; its other bytes read as Latin-1.
-const app::AnsiCodePage kAsciiOnly{[](std::string_view utf8) -> std::optional<std::string> {
-                                       for (const char c : utf8)
-                                           if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
-                                       return std::string(utf8);
-                                   },
-                                   [](std::string_view ansi) {
-                                       std::string utf8;
-                                       for (const char c : ansi) {
-                                           const auto byte = static_cast<unsigned char>(c);
-                                           if (byte < 0x80) {
-                                               utf8 += c;
-                                               continue;
-                                           }
-                                           utf8 += static_cast<char>(0xC0 | (byte >> 6));
-                                           utf8 += static_cast<char>(0x80 | (byte & 0x3F));
-                                       }
-                                       return utf8;
-                                   }};
+// A code page that holds ASCII only; its other bytes read as "?".
+std::optional<std::string> AsciiFromUtf8(std::string_view utf8) {
+    for (const char c : utf8)
+        if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+    return std::string(utf8);
+}
+
+std::string AsciiToUtf8(std::string_view ansi) {
+    std::string utf8(ansi);
+    for (char& c : utf8)
+        if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+    return utf8;
+}
+
+const app::AnsiCodePage kAsciiOnly{&AsciiFromUtf8, &AsciiToUtf8};
 
 } // namespace
 
