@@ -7,6 +7,7 @@
 #include "ui/Dialogs.h"
 #include "ui/IndependentStep.h"
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
 
 #include <shellapi.h>
 
@@ -23,19 +24,19 @@ constexpr const char* kMakerTexts[] = {"Vellicor Software", "The Vellicor Rizezu
 } // namespace
 
 std::string CopyrightFromVersionInfo() {
-    const std::string path = ui::ProgramPath();
+    const std::wstring path = ui::Wide(ui::ProgramPath());
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0) return {};
     std::vector<char> info(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, info.data())) return {};
-    char* text = nullptr;
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data())) return {};
+    wchar_t* text = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(info.data(), "\\StringFileInfo\\040904b0\\LegalCopyright", reinterpret_cast<void**>(&text),
+    if (!VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\LegalCopyright", reinterpret_cast<void**>(&text),
                         &length) ||
         !text)
         return {};
-    return std::string(text, length > 0 ? length - 1 : 0);
+    return ui::Utf8(std::wstring_view(text, length > 0 ? length - 1 : 0));
 }
 
 AboutForm::AboutForm()
@@ -109,7 +110,8 @@ void AboutForm::Command3_Click() {
     // the search path. A missing updater must not stop the program.
     const std::string updater = UpdaterPath();
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(hWnd(), "open", updater.c_str(), nullptr, ui::ProgramFolder().c_str(), SW_SHOWNORMAL));
+        ShellExecuteW(hWnd(), L"open", ui::Wide(updater).c_str(), nullptr, ui::Wide(ui::ProgramFolder()).c_str(),
+                      SW_SHOWNORMAL));
     if (result <= 32) ui::MsgBox(updater + " could not be started.", ui::MsgIcon::Exclamation);
 }
 

@@ -40,12 +40,12 @@ int App::Run() {
     running_ = true;
     start_->Load();
     MSG msg{};
-    while (!ended_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (!ended_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         // Tab, arrow keys and access keys move between the controls of a form.
         HWND form = GetAncestor(msg.hwnd, GA_ROOT);
-        if (form && IsDialogMessageA(form, &msg)) continue;
+        if (form && IsDialogMessageW(form, &msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return 0;
 }

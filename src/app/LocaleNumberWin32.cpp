@@ -1,5 +1,6 @@
 // The user locale's side of LocaleNumber.
 #include "app/LocaleNumber.h"
+#include "ui/WideText.h"
 
 #include <windows.h>
 
@@ -16,7 +17,9 @@ std::string UserLocaleText(LCTYPE type) {
 } // namespace
 
 std::optional<double> LocaleNumber(const std::string& text) {
-    return ParseLocaleNumber(text, UserLocaleText(LOCALE_SDECIMAL), UserLocaleText(LOCALE_STHOUSAND));
+    // The separators are in the ANSI code page; a text that does not fit it is no number anyway.
+    return ParseLocaleNumber(ui::Utf8ToAnsi(text).value_or(text), UserLocaleText(LOCALE_SDECIMAL),
+                             UserLocaleText(LOCALE_STHOUSAND));
 }
 
 } // namespace app

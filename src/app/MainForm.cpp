@@ -17,6 +17,7 @@
 #include "ui/ProgramFolder.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
+#include "ui/WideText.h"
 
 namespace app {
 namespace {
@@ -153,7 +154,8 @@ void MainForm::Set_Language() {
     const std::optional<std::string> content =
         ReadSettingsHead(ui::ProgramFile(kLanguageDriverFile), i18n::kCatalogueLines);
     if (!content) return; // a missing driver leaves the catalogue empty, without a message
-    lst_Language.AddItems(i18n::SplitDriverLines(*content));
+    // The driver is in the system's ANSI code page; the program's text is UTF-8.
+    lst_Language.AddItems(i18n::SplitDriverLines(ui::AnsiToUtf8(*content)));
 }
 
 std::string MainForm::Catalogue(int entry) {

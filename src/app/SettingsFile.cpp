@@ -1,10 +1,19 @@
 #include "app/SettingsFile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace app {
+namespace {
+
+// Paths are UTF-8; on Windows a narrow path would be taken as ANSI.
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::u8string(utf8.begin(), utf8.end());
+}
+
+} // namespace
 
 std::vector<std::string> SplitSettingsLines(std::string_view content) {
     std::vector<std::string> lines;
@@ -19,7 +28,7 @@ std::vector<std::string> SplitSettingsLines(std::string_view content) {
 }
 
 std::optional<std::string> ReadSettingsFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(PathOf(path), std::ios::binary);
     if (!file) return std::nullopt;
     std::string content{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad()) return std::nullopt;
@@ -27,7 +36,7 @@ std::optional<std::string> ReadSettingsFile(const std::string& path) {
 }
 
 std::optional<std::string> ReadSettingsHead(const std::string& path, size_t maxLines) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(PathOf(path), std::ios::binary);
     if (!file) return std::nullopt;
     std::string head;
     size_t lines = 0;
@@ -43,7 +52,7 @@ std::optional<std::string> ReadSettingsHead(const std::string& path, size_t maxL
 }
 
 std::optional<std::string> ReadSettingsTail(const std::string& path, size_t maxBytes) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    std::ifstream file(PathOf(path), std::ios::binary | std::ios::ate);
     if (!file) return std::nullopt;
     const auto size = static_cast<size_t>(file.tellg());
     // One byte more than the stretch shows whether its first line is whole.

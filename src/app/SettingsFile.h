@@ -1,4 +1,4 @@
-// The program's settings files: small ANSI text files in the program's
+// The program's settings files: small text files in the program's
 // folder, read line by line and rewritten whole.
 #pragma once
 

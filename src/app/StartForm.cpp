@@ -9,11 +9,12 @@
 #include "ui/AppTitle.h"
 #include "ui/Dialogs.h"
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
 
 namespace app {
 
 bool FirstRunMarkerExists() {
-    return GetFileAttributesA(ui::ProgramFile(kFirstRunMarker).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(ui::Wide(ui::ProgramFile(kFirstRunMarker)).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 StartForm::StartForm() : ui::Form("Vellicor Rizezuza", 1200, 600, ui::FormStyle::ToolPopup) {

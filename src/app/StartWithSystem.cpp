@@ -1,6 +1,7 @@
 #include "app/StartWithSystem.h"
 
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 #include <stdexcept>
@@ -24,10 +25,10 @@ void SetStartWithSystem(bool start) {
     const ui::UniqueKey key(opened);
     if (start) {
         // Quoted: the path may hold blanks.
-        const std::string command = "\"" + ui::ProgramPath() + "\"";
+        const std::wstring command = ui::Wide("\"" + ui::ProgramPath() + "\"");
         const auto* bytes = reinterpret_cast<const BYTE*>(command.c_str());
-        const auto size = static_cast<DWORD>(command.size() + 1);
-        Check(RegSetValueExA(key.get(), kRunValueName, 0, REG_SZ, bytes, size),
+        const auto size = static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t));
+        Check(RegSetValueExW(key.get(), ui::Wide(kRunValueName).c_str(), 0, REG_SZ, bytes, size),
               "the Run value could not be written");
         return;
     }

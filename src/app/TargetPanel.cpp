@@ -5,26 +5,38 @@
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
 
 namespace app {
 namespace {
 
-void Trace(const std::string& text) { OutputDebugStringA((text + "\n").c_str()); }
+void Trace(const std::string& text) {
+    OutputDebugStringA((text + "\n").c_str());
+}
 
 // Catalogue entries of this panel.
 constexpr int kChooseFolder = 51;
 constexpr int kBrowserFailed = 105;
 constexpr int kFolderSaved = 107;
 
-bool IsMissingFileError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+// Target files are converted by the system's own ANSI code page.
+const AnsiCodePage& SystemCodePage() {
+    static const AnsiCodePage codePage{&ui::Utf8ToAnsi, &ui::AnsiToUtf8};
+    return codePage;
+}
+
+bool IsMissingFileError(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
 
 bool FileMissing(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && IsMissingFileError(GetLastError());
+    return GetFileAttributesW(ui::Wide(path).c_str()) == INVALID_FILE_ATTRIBUTES &&
+           IsMissingFileError(GetLastError());
 }
 
 // A missing file is no error; a file that cannot be deleted is skipped.
 void DeleteSettingsFile(const std::string& path) {
-    if (DeleteFileA(path.c_str())) return;
+    if (DeleteFileW(ui::Wide(path).c_str())) return;
     const DWORD error = GetLastError();
     if (!IsMissingFileError(error)) Trace("Cannot delete " + path + " (error " + std::to_string(error) + ")");
 }
@@ -32,24 +44,27 @@ void DeleteSettingsFile(const std::string& path) {
 } // namespace
 
 TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame)
-    : lbl_TargetTitle(main), lbl_Target(main), lbl_TargetDescription(main),
-      lbl_Slot{ui::Label(main, "#1:"), ui::Label(main, "#2:"), ui::Label(main, "#3:"), ui::Label(main, "#4:"),
-               ui::Label(main, "#5:")},
+    : lbl_TargetTitle(main), lbl_Target(main),
+      lbl_TargetDescription(main), lbl_Slot{ui::Label(main, "#1:"), ui::Label(main, "#2:"),
+                                            ui::Label(main, "#3:"), ui::Label(main, "#4:"),
+                                            ui::Label(main, "#5:")},
       txt_TargetPath(main), txt_TargetPath2(main), txt_TargetPath3(main), txt_TargetPath4(main),
       txt_TargetPath5(main), Check_Folder_1(main), Check_Folder_2(main), Check_Folder_3(main),
-      Check_Folder_4(main), Check_Folder_5(main), Command6(main), Command7(main), Command8(main), Command9(main),
-      Command10(main), Command5(main), main_(main),
-      folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3, &txt_TargetPath4, &txt_TargetPath5},
+      Check_Folder_4(main), Check_Folder_5(main), Command6(main), Command7(main), Command8(main),
+      Command9(main), Command10(main), Command5(main),
+      main_(main), folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3, &txt_TargetPath4,
+                                &txt_TargetPath5},
       inUse_{&Check_Folder_1, &Check_Folder_2, &Check_Folder_3, &Check_Folder_4, &Check_Folder_5},
       browse_{&Command6, &Command7, &Command8, &Command9, &Command10} {
     LayOut(frame);
-    for (int slot = 1; slot <= kSlotCount; ++slot) BrowseButton(slot).OnClick = [this, slot] { Browse_Click(slot); };
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        BrowseButton(slot).OnClick = [this, slot] { Browse_Click(slot); };
     Command5.OnClick = [this] { Command5_Click(); };
 }
 
 void TargetPanel::LayOut(ui::Frame& frame) {
     for (ui::Control* control : std::initializer_list<ui::Control*>{&lbl_TargetTitle, &lbl_Target,
-                                                                     &lbl_TargetDescription, &Command5})
+                                                                    &lbl_TargetDescription, &Command5})
         control->SetContainer(frame);
     lbl_TargetTitle.SetBold(true);
     lbl_TargetTitle.Move(120, 60, 7200, 300);
@@ -83,7 +98,7 @@ void TargetPanel::TargetPath_Load(int slot) {
     }
     // Each line read sets the folder and ticks the slot, so the last line
     // counts and a file without lines changes nothing.
-    if (const std::optional<std::string> folder = TargetFolderOf(*content)) {
+    if (const std::optional<std::string> folder = TargetFolderOf(*content, SystemCodePage())) {
         FolderText(slot).SetText(*folder);
         InUse(slot).SetValue(1);
     }
@@ -92,7 +107,8 @@ void TargetPanel::TargetPath_Load(int slot) {
 void TargetPanel::TargetPath_Save(int slot) {
     const std::string folder = FolderText(slot).Text();
     if (folder.empty()) return; // the file keeps its previous folder
-    ui::WriteFileAtomically(ui::ProgramFile(TargetFileName(slot)), FormatTargetFile(folder));
+    ui::WriteFileAtomically(ui::ProgramFile(TargetFileName(slot)),
+                            FormatTargetFile(folder, SystemCodePage()));
     main_.lbl_Status.SetCaption(main_.Catalogue(kFolderSaved));
 }
 

@@ -2,6 +2,7 @@
 
 #include "capture/PictureNames.h"
 #include "ui/AtomicFile.h"
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 #include <algorithm>
@@ -22,12 +23,12 @@ std::string FolderOf(const std::string& base) {
 }
 
 bool PathTaken(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(ui::Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void WriteWholeFile(const std::string& path, const FileContent& content) {
-    ui::UniqueHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ui::UniqueHandle file(CreateFileW(ui::Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE || !file) throw Failure("cannot open", path);
     content([&](const std::uint8_t* data, std::size_t size) {
         for (std::size_t at = 0; at < size;) {
@@ -47,7 +48,8 @@ std::string MoveToFreeName(const std::string& temp, const std::string& base) {
     constexpr int kTries = 100;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const std::string target = NextFreePictureName(base, PathTaken);
-        if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return target;
+        if (MoveFileExW(ui::Wide(temp).c_str(), ui::Wide(target).c_str(), MOVEFILE_WRITE_THROUGH))
+            return target;
         const DWORD error = GetLastError();
         if (error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS)
             throw Failure("cannot create", target);
@@ -64,7 +66,7 @@ std::string WriteNewPictureFile(const std::string& base, const FileContent& cont
         WriteWholeFile(temp, content);
         return MoveToFreeName(temp, base);
     } catch (...) {
-        DeleteFileA(temp.c_str());
+        DeleteFileW(ui::Wide(temp).c_str());
         throw;
     }
 }

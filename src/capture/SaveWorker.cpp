@@ -5,6 +5,7 @@
 #include "capture/PictureFile.h"
 #include "capture/PictureRows.h"
 #include "ui/AtomicFile.h"
+#include "ui/WideText.h"
 
 #include <exception>
 
@@ -22,7 +23,8 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
     for (const std::string& path : plan.paths) {
         try {
             // The fallback folder is made when it is needed, and only then.
-            if (&path != &plan.paths.front()) CreateDirectoryA(path.substr(0, path.find_last_of('\\')).c_str(), nullptr);
+            if (&path != &plan.paths.front())
+                CreateDirectoryW(ui::Wide(path.substr(0, path.find_last_of('\\'))).c_str(), nullptr);
             ui::WriteFileAtomically(path, file);
         } catch (const std::exception& e) {
             OutputDebugStringA(("The wallpaper was not written: " + std::string(e.what()) + "\n").c_str());
@@ -96,10 +98,10 @@ SaveResult SaveWorker::Save(const SaveJob& job) {
     SaveResult result;
     result.id = job.id;
     try {
-        if (!job.picture.IsBitmap() || !job.picture.Bits()) throw std::runtime_error("there is no picture to save");
-        result.path = WriteNewPictureFile(job.base, [&](const FileWriter& write) {
-            EncodeJpeg(RowsOf(job.picture), kJpegQuality, write);
-        });
+        if (!job.picture.IsBitmap() || !job.picture.Bits())
+            throw std::runtime_error("there is no picture to save");
+        result.path = WriteNewPictureFile(
+            job.base, [&](const FileWriter& write) { EncodeJpeg(RowsOf(job.picture), kJpegQuality, write); });
         result.saved = true;
         if (job.wallpaper) WriteWallpaper(job.picture, *job.wallpaper, result);
     } catch (const std::exception& e) {

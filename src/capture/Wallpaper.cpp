@@ -2,6 +2,7 @@
 
 #include "app/MainForm.h"
 #include "i18n/AddedEntries.h"
+#include "ui/WideText.h"
 
 #include <shlobj.h>
 
@@ -11,20 +12,21 @@ namespace {
 constexpr int kWallpaperSetEntry = 101;
 
 std::string WindowsDirectory() {
-    const UINT needed = GetWindowsDirectoryA(nullptr, 0);
+    const UINT needed = GetWindowsDirectoryW(nullptr, 0);
     if (needed == 0) return {};
-    std::string path(needed, '\0');
-    const UINT length = GetWindowsDirectoryA(path.data(), needed);
+    std::wstring path(needed, L'\0');
+    const UINT length = GetWindowsDirectoryW(path.data(), needed);
     if (length == 0 || length >= needed) return {};
     path.resize(length);
-    return path;
+    return ui::Utf8(path);
 }
 
 std::string LocalApplicationData() {
-    char path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                path)))
         return {};
-    return path;
+    return ui::Utf8(path);
 }
 
 } // namespace
@@ -55,9 +57,10 @@ WallpaperPlan Wallpaper::Plan() {
 }
 
 void Wallpaper::Put_Wallpaper(const SaveResult& result) {
-    std::string path = result.wallpaperPath;
+    std::wstring path = ui::Wide(result.wallpaperPath);
     if (result.wallpaper == WallpaperOutcome::Written &&
-        SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
+        SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(),
+                              SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
         main_.lbl_Status.SetCaption(main_.Catalogue(kWallpaperSetEntry));
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "clipboard/FormatCatalogue.h"
 #include "ui/Menus.h"
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 namespace clipboard {
@@ -29,10 +30,11 @@ std::vector<UINT> EnumerateFormats() {
 
 std::string ClipboardFormatName(UINT id) {
     if (std::optional<std::string> name = PredefinedFormatName(static_cast<long>(id))) return *name;
-    char buffer[kNameBufferSize] = {};
-    const int length = GetClipboardFormatNameA(id, buffer, kNameBufferSize);
+    wchar_t buffer[kNameBufferSize] = {};
+    const int length = GetClipboardFormatNameW(id, buffer, kNameBufferSize);
     if (length > 0)
-        return NamedFormatText(std::string(buffer, static_cast<size_t>(length)), static_cast<long>(id));
+        return NamedFormatText(ui::Utf8(std::wstring_view(buffer, static_cast<size_t>(length))),
+                               static_cast<long>(id));
     return UnknownFormatText(static_cast<long>(id));
 }
 

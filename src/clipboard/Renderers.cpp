@@ -12,6 +12,7 @@
 #include "clipboard/StockFont.h"
 #include "i18n/AddedEntries.h"
 #include "notify/NotificationForm.h"
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 #include <cstdlib>
@@ -82,20 +83,15 @@ std::optional<std::string> ReadClipboardText() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return std::nullopt;
     HANDLE data = GetClipboardData(CF_TEXT);
-    return data ? ShownTextOfBlock(data) : std::string();
+    return data ? ui::AnsiToUtf8(ShownTextOfBlock(data)) : std::string();
 }
 
-// A name of a dropped-file list in the program's code page.
+// A name of a dropped-file list as UTF-8, the program's text.
 std::string NarrowFileName(std::string_view bytes, bool wide) {
-    if (!wide) return std::string(bytes);
+    if (!wide) return ui::AnsiToUtf8(bytes);
     std::wstring name(bytes.size() / sizeof(wchar_t), L'\0');
     std::memcpy(name.data(), bytes.data(), name.size() * sizeof(wchar_t));
-    const int length = static_cast<int>(name.size());
-    std::string narrow(WideCharToMultiByte(CP_ACP, 0, name.data(), length, nullptr, 0, nullptr, nullptr),
-                       '\0');
-    WideCharToMultiByte(CP_ACP, 0, name.data(), length, narrow.data(), static_cast<int>(narrow.size()),
-                        nullptr, nullptr);
-    return narrow;
+    return ui::Utf8(name);
 }
 
 // One line per dropped file, up to the viewer's limits, and a line that

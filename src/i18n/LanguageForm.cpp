@@ -9,6 +9,7 @@
 #include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
 
 #include <stdexcept>
 
@@ -18,19 +19,24 @@ namespace {
 constexpr char kSteps[] = "Language chooser";
 constexpr char kNoDriverText[] = "This folder holds no language driver.";
 
-app::MainForm& Main() { return app::App::Current().Main(); }
+app::MainForm& Main() {
+    return app::App::Current().Main();
+}
 
 // The program's folder (txt_InitDir): the languages are below it, the chosen
 // driver goes into it, and the chooser returns to it.
-std::string InitDir() { return Main().txt_InitDir.Text(); }
+std::string InitDir() {
+    return Main().txt_InitDir.Text();
+}
 
 } // namespace
 
 LanguageForm::LanguageForm()
-    : ui::Form("Language Changer", 5400, 3900, ui::FormStyle::Fixed), lbl_Lingua(*this, "Choose your language!"),
-      lbl_Seleziona(*this, "Languages"), Dir1(*this), File1(*this, "vlcr*.drv"), File2(*this, "*.jpg"),
-      Picture1(*this), img_Flag(*this), Command1(*this, "&OK"), Command2(*this, "&Cancel"),
-      Command3(*this, "&Cancel"), cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText) {
+    : ui::Form("Language Changer", 5400, 3900, ui::FormStyle::Fixed),
+      lbl_Lingua(*this, "Choose your language!"), lbl_Seleziona(*this, "Languages"), Dir1(*this),
+      File1(*this, "vlcr*.drv"), File2(*this, "*.jpg"), Picture1(*this), img_Flag(*this),
+      Command1(*this, "&OK"), Command2(*this, "&Cancel"), Command3(*this, "&Cancel"),
+      cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText) {
     SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     lbl_Lingua.SetBold(true);
     lbl_Lingua.Move(1200, 120, 4080, 300);
@@ -146,8 +152,8 @@ void LanguageForm::Change_Language() {
         // Copied beside the old driver first, then renamed over it: a failed
         // copy never leaves a broken driver file.
         const std::string temp = ui::TempNameBeside(target);
-        if (!CopyFileA(chosen.c_str(), temp.c_str(), FALSE)) {
-            DeleteFileA(temp.c_str());
+        if (!CopyFileW(ui::Wide(chosen).c_str(), ui::Wide(temp).c_str(), FALSE)) {
+            DeleteFileW(ui::Wide(temp).c_str());
             throw std::runtime_error("the language driver file could not be copied");
         }
         ui::MoveIntoPlace(temp, target);
@@ -171,7 +177,7 @@ void LanguageForm::CompleteLanguageChange() {
     }
     main.ShowTrayIcon();
     main.FinishFirstRun();
-    if (!DeleteFileA(ui::ProgramFile(app::kFirstRunMarker).c_str()))
+    if (!DeleteFileW(ui::Wide(ui::ProgramFile(app::kFirstRunMarker)).c_str()))
         throw std::runtime_error("the first-run marker could not be deleted");
     Unload();
 }
@@ -191,9 +197,13 @@ void LanguageForm::Form_CloseBox() {
         Command2_Click();
 }
 
-void LanguageForm::Command3_Click() { app::App::Current().End(); }
+void LanguageForm::Command3_Click() {
+    app::App::Current().End();
+}
 
-void LanguageForm::cmd_Refresh_Click() { Dir1.Refresh(); }
+void LanguageForm::cmd_Refresh_Click() {
+    Dir1.Refresh();
+}
 
 int LanguageForm::FirstDriver() const {
     for (int i = 0; i < File1.ListCount(); ++i) {
@@ -205,7 +215,8 @@ int LanguageForm::FirstDriver() const {
 }
 
 void LanguageForm::SetFolder(const std::string& folder) {
-    if (!SetCurrentDirectoryA(folder.c_str())) throw std::runtime_error("cannot change to the folder " + folder);
+    if (!SetCurrentDirectoryW(ui::Wide(folder).c_str()))
+        throw std::runtime_error("cannot change to the folder " + folder);
 }
 
 } // namespace i18n

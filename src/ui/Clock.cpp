@@ -1,4 +1,5 @@
 #include "ui/Clock.h"
+#include "ui/WideText.h"
 
 #include <windows.h>
 
@@ -34,16 +35,16 @@ void SetClock(std::function<DateTime()> clock) { InstalledClock() = std::move(cl
 
 std::string ShortDateText(const DateTime& when) {
     const SYSTEMTIME st = ToSystemTime(when);
-    char buffer[128] = {};
-    if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, sizeof buffer) == 0) return {};
-    return buffer;
+    wchar_t buffer[128] = {};
+    if (GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, 128) == 0) return {};
+    return Utf8(buffer);
 }
 
 std::string TimeText(const DateTime& when) {
     const SYSTEMTIME st = ToSystemTime(when);
-    char buffer[128] = {};
-    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, sizeof buffer) == 0) return {};
-    return buffer;
+    wchar_t buffer[128] = {};
+    if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 128) == 0) return {};
+    return Utf8(buffer);
 }
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "ui/Form.h"
 #include "ui/Twips.h"
+#include "ui/WideText.h"
 
 namespace ui {
 
@@ -67,10 +68,10 @@ void Control::WindowDestroyed() { hwnd_ = nullptr; }
 HWND Control::ParentWindow() const { return container_ ? container_->hWnd() : form_.hWnd(); }
 
 std::string Control::WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), length + 1)));
-    return text;
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return Utf8(text);
 }
 
 } // namespace ui

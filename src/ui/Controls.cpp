@@ -2,6 +2,7 @@
 
 #include "ui/Form.h"
 #include "ui/Twips.h"
+#include "ui/WideText.h"
 
 #include <commctrl.h>
 
@@ -10,10 +11,10 @@
 namespace ui {
 namespace {
 
-HWND CreateChild(const char* className, const std::string& text, DWORD style, int x, int y, int width, int height,
-                 HWND parent, DWORD exStyle = 0) {
-    return CreateWindowExA(exStyle, className, text.c_str(), style | WS_CHILD, x, y, width, height, parent, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
+HWND CreateChild(const char* className, const std::string& text, DWORD style, int x, int y, int width,
+                 int height, HWND parent, DWORD exStyle = 0) {
+    return CreateWindowExW(exStyle, Wide(className).c_str(), Wide(text).c_str(), style | WS_CHILD, x, y,
+                           width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // Redraws the part of the parent behind a see-through control.
@@ -24,6 +25,10 @@ void RepaintBehind(HWND hwnd) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
     InvalidateRect(parent, &rect, TRUE);
     InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void AddListString(HWND list, const std::string& item) {
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
 }
 
 HBRUSH SeeThrough(HDC dc) {
@@ -40,7 +45,7 @@ Label::Label(Form& form, std::string caption) : Control(form), caption_(std::mov
 void Label::SetCaption(const std::string& caption) {
     caption_ = caption;
     if (!hWnd()) return;
-    SetWindowTextA(hWnd(), caption_.c_str());
+    SetWindowTextW(hWnd(), Wide(caption_).c_str());
     if (transparent_) RepaintBehind(hWnd());
 }
 
@@ -48,10 +53,14 @@ void Label::OnCommand(WORD code) {
     if (code == STN_CLICKED && OnClick) OnClick();
 }
 
-HBRUSH Label::OnColor(HDC dc) { return transparent_ ? SeeThrough(dc) : nullptr; }
+HBRUSH Label::OnColor(HDC dc) {
+    return transparent_ ? SeeThrough(dc) : nullptr;
+}
 
 HWND Label::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    const DWORD align = alignment_ == Alignment::Center ? SS_CENTER : alignment_ == Alignment::Right ? SS_RIGHT : SS_LEFT;
+    const DWORD align = alignment_ == Alignment::Center  ? SS_CENTER
+                        : alignment_ == Alignment::Right ? SS_RIGHT
+                                                         : SS_LEFT;
     return CreateChild("STATIC", caption_, align | SS_NOTIFY, x, y, width, height, parent);
 }
 
@@ -64,7 +73,7 @@ void TextBox::SetText(const std::string& text) {
     text_ = text;
     if (hWnd()) {
         settingText_ = true;
-        SetWindowTextA(hWnd(), text_.c_str());
+        SetWindowTextW(hWnd(), Wide(text_).c_str());
         settingText_ = false;
     }
     if (changed && OnChange) OnChange();
@@ -118,7 +127,7 @@ CheckBox::CheckBox(Form& form, std::string caption) : Control(form), caption_(st
 
 void CheckBox::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (hWnd()) SetWindowTextA(hWnd(), caption_.c_str());
+    if (hWnd()) SetWindowTextW(hWnd(), Wide(caption_).c_str());
 }
 
 void CheckBox::SetValue(int value) {
@@ -134,7 +143,9 @@ void CheckBox::OnCommand(WORD code) {
     if (OnClick) OnClick();
 }
 
-HBRUSH CheckBox::OnColor(HDC dc) { return transparent_ ? SeeThrough(dc) : nullptr; }
+HBRUSH CheckBox::OnColor(HDC dc) {
+    return transparent_ ? SeeThrough(dc) : nullptr;
+}
 
 HWND CheckBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
     HWND hwnd = CreateChild("BUTTON", caption_, BS_3STATE | WS_TABSTOP, x, y, width, height, parent);
@@ -148,7 +159,7 @@ OptionButton::OptionButton(Form& form, std::string caption) : Control(form), cap
 
 void OptionButton::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (hWnd()) SetWindowTextA(hWnd(), caption_.c_str());
+    if (hWnd()) SetWindowTextW(hWnd(), Wide(caption_).c_str());
 }
 
 void OptionButton::SetSelectedQuietly(bool selected) {
@@ -176,10 +187,13 @@ void OptionButton::OnCommand(WORD code) {
 }
 
 HWND OptionButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    return CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height, parent);
+    return CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height,
+                       parent);
 }
 
-void OptionButton::AfterCreate() { SendMessageA(hWnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0); }
+void OptionButton::AfterCreate() {
+    SendMessageA(hWnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 // --- CommandButton -------------------------------------------------------
 
@@ -187,7 +201,7 @@ CommandButton::CommandButton(Form& form, std::string caption) : Control(form), c
 
 void CommandButton::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (hWnd()) SetWindowTextA(hWnd(), caption_.c_str());
+    if (hWnd()) SetWindowTextW(hWnd(), Wide(caption_).c_str());
 }
 
 void CommandButton::OnCommand(WORD code) {
@@ -205,14 +219,14 @@ ListBox::ListBox(Form& form) : Control(form) {}
 
 void ListBox::AddItem(const std::string& item) {
     items_.push_back(item);
-    if (hWnd()) SendMessageA(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (hWnd()) AddListString(hWnd(), item);
 }
 
 void ListBox::AddItems(const std::vector<std::string>& items) {
     items_.insert(items_.end(), items.begin(), items.end());
     if (!hWnd()) return;
     SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
-    for (const std::string& item : items) SendMessageA(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const std::string& item : items) AddListString(hWnd(), item);
     SendMessageA(hWnd(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hWnd(), nullptr, TRUE);
 }
@@ -248,19 +262,21 @@ void ListBox::OnCommand(WORD code) {
 }
 
 HWND ListBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    return CreateChild("LISTBOX", {}, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, x, y,
-                       width, height, parent, WS_EX_CLIENTEDGE);
+    return CreateChild("LISTBOX", {},
+                       LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP, x, y, width,
+                       height, parent, WS_EX_CLIENTEDGE);
 }
 
 void ListBox::AfterCreate() {
     SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
-    for (const std::string& item : items_) SendMessageA(hWnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const std::string& item : items_) AddListString(hWnd(), item);
     SendMessageA(hWnd(), WM_SETREDRAW, TRUE, 0);
     if (listIndex_ >= 0) SendMessageA(hWnd(), LB_SETCURSEL, static_cast<WPARAM>(listIndex_), 0);
     SetWindowSubclass(hWnd(), &ListBox::MouseProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK ListBox::MouseProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK ListBox::MouseProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
     if (msg == WM_MOUSEMOVE) {
         auto* list = reinterpret_cast<ListBox*>(self);
         if (list->OnMouseMove)
@@ -276,8 +292,8 @@ Frame::Frame(Form& form) : Control(form) {}
 
 HWND Frame::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
     RegisterClassOnce("VellicorFrame", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    return CreateBound(WS_EX_CONTROLPARENT, "VellicorFrame", "", WS_CHILD | WS_CLIPSIBLINGS, x, y, width, height,
-                       parent);
+    return CreateBound(WS_EX_CONTROLPARENT, "VellicorFrame", "", WS_CHILD | WS_CLIPSIBLINGS, x, y, width,
+                       height, parent);
 }
 
 // A frame passes its children's notifications on to the form.

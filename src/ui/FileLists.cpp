@@ -1,5 +1,6 @@
 #include "ui/FileLists.h"
 
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 #include <commctrl.h>
@@ -10,15 +11,15 @@ namespace ui {
 namespace {
 
 bool IsFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string FullPath(const std::string& path) {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-    if (length == 0 || length >= sizeof buffer) return path;
-    std::string full(buffer, length);
+    wchar_t buffer[MAX_PATH * 4] = {};
+    const DWORD length = GetFullPathNameW(Wide(path).c_str(), MAX_PATH * 4, buffer, nullptr);
+    if (length == 0 || length >= MAX_PATH * 4) return path;
+    std::string full = Utf8(std::wstring_view(buffer, length));
     while (full.size() > 3 && (full.back() == '\\' || full.back() == '/')) full.pop_back();
     return full;
 }
@@ -27,17 +28,20 @@ std::string Join(const std::string& folder, const std::string& name) {
     return folder.empty() || folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
 
-bool LessNoCase(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; }
+bool LessNoCase(const std::string& a, const std::string& b) {
+    return lstrcmpiW(Wide(a).c_str(), Wide(b).c_str()) < 0;
+}
 
 std::vector<std::string> Subfolders(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    UniqueFind find(FindFirstFileA(Join(folder, "*").c_str(), &found));
+    WIN32_FIND_DATAW found{};
+    UniqueFind find(FindFirstFileW(Wide(Join(folder, "*")).c_str(), &found));
     if (find.get() == INVALID_HANDLE_VALUE) return names;
     do {
-        const std::string name = found.cFileName;
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find.get(), &found));
+        const std::string name = Utf8(found.cFileName);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileW(find.get(), &found));
     std::sort(names.begin(), names.end(), LessNoCase);
     return names;
 }
@@ -46,12 +50,12 @@ std::vector<std::string> Subfolders(const std::string& folder) {
 
 std::vector<std::string> MatchingFiles(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    UniqueFind find(FindFirstFileA(Join(folder, pattern).c_str(), &found));
+    WIN32_FIND_DATAW found{};
+    UniqueFind find(FindFirstFileW(Wide(Join(folder, pattern)).c_str(), &found));
     if (find.get() == INVALID_HANDLE_VALUE) return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileA(find.get(), &found));
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(Utf8(found.cFileName));
+    } while (FindNextFileW(find.get(), &found));
     std::sort(names.begin(), names.end(), LessNoCase);
     return names;
 }
@@ -72,7 +76,8 @@ void DirList::AfterCreate() {
     SetWindowSubclass(hWnd(), &DirList::KeyProc, 2, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK DirList::KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK DirList::KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR self) {
     if (msg == WM_GETDLGCODE && wParam == VK_RETURN) return DLGC_WANTALLKEYS;
     if (msg == WM_KEYDOWN && wParam == VK_RETURN) {
         reinterpret_cast<DirList*>(self)->OpenSelected();
@@ -84,14 +89,16 @@ LRESULT CALLBACK DirList::KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 bool DirList::SetPath(const std::string& path) {
     const std::string full = FullPath(path);
     if (!IsFolder(full)) return false;
-    const bool changed = lstrcmpiA(full.c_str(), path_.c_str()) != 0;
+    const bool changed = lstrcmpiW(Wide(full).c_str(), Wide(path_).c_str()) != 0;
     path_ = full;
     Fill();
     if (changed && OnChange) OnChange();
     return true;
 }
 
-void DirList::Refresh() { Fill(); }
+void DirList::Refresh() {
+    Fill();
+}
 
 void DirList::Fill() {
     Clear();

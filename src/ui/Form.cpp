@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
+#include "ui/WideText.h"
 
 #include <commctrl.h>
 
@@ -58,10 +59,18 @@ Form::~Form() {
     timers_.clear();
 }
 
-void Form::Register(Control& control) { controls_.push_back(&control); }
-void Form::Unregister(Control& control) { std::erase(controls_, &control); }
-void Form::Register(Timer& timer) { timers_.push_back(&timer); }
-void Form::Unregister(Timer& timer) { std::erase(timers_, &timer); }
+void Form::Register(Control& control) {
+    controls_.push_back(&control);
+}
+void Form::Unregister(Control& control) {
+    std::erase(controls_, &control);
+}
+void Form::Register(Timer& timer) {
+    timers_.push_back(&timer);
+}
+void Form::Unregister(Timer& timer) {
+    std::erase(timers_, &timer);
+}
 
 RECT Form::OuterPixels() const {
     RECT rect{0, 0, TwipsToPixelsX(clientWidth_), TwipsToPixelsY(clientHeight_)};
@@ -97,10 +106,10 @@ void Form::Load() {
                             start.y, outer.right - outer.left, outer.bottom - outer.top, nullptr);
     if (!hwnd) throw std::runtime_error("a window could not be created");
     hwnd_.reset(hwnd);
-    toolTip_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr));
-    if (toolTip_) SendMessageA(toolTip_.get(), TTM_SETMAXTIPWIDTH, 0, 600);
+    toolTip_.reset(CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (toolTip_) SendMessageW(toolTip_.get(), TTM_SETMAXTIPWIDTH, 0, 600);
     // Copy the list: creating a control may register more (none do today).
     const std::vector<Control*> controls = controls_;
     for (Control* control : controls) control->Create();
@@ -151,16 +160,19 @@ void Form::Hide() {
     if (hwnd_) ShowWindow(hwnd_.get(), SW_HIDE);
 }
 
-bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_.get()); }
+bool Form::Visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_.get());
+}
 
 void Form::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (hwnd_) SetWindowTextA(hwnd_.get(), caption_.c_str());
+    if (hwnd_) SetWindowTextW(hwnd_.get(), Wide(caption_).c_str());
 }
 
 int Form::Left() const {
     RECT rect{};
-    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect)) return PixelsToTwipsX(rect.left);
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
+        return PixelsToTwipsX(rect.left);
     return left_;
 }
 
@@ -221,14 +233,15 @@ void Form::SetBackgroundPicture(Picture picture) {
 
 void Form::SetToolTip(HWND tool, const std::string& text) {
     if (!toolTip_ || !tool) return;
-    TOOLINFOA info{};
+    std::wstring wideText = Wide(text);
+    TOOLINFOW info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = hwnd_.get();
     info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(toolTip_.get(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-    if (!text.empty()) SendMessageA(toolTip_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    info.lpszText = wideText.data();
+    SendMessageW(toolTip_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    if (!text.empty()) SendMessageW(toolTip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 Control* Form::ControlOf(HWND hwnd) const {
@@ -297,13 +310,13 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: Form_CloseBox(); return 0;
     case WM_ACTIVATE: {
         // The default gives the focus to the form; a form may then pass it on.
-        const LRESULT defaultResult = DefWindowProcA(hwnd, msg, wParam, lParam);
+        const LRESULT defaultResult = DefWindowProcW(hwnd, msg, wParam, lParam);
         if (LOWORD(wParam) != WA_INACTIVE) Form_Activate();
         return defaultResult;
     }
     default: break;
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/Hyperlink.h"
 
 #include "ui/Form.h"
+#include "ui/WideText.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -16,7 +17,7 @@ Hyperlink::Hyperlink(Form& form, std::string caption, std::string address)
 
 bool Hyperlink::Open() const {
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", address_.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        ShellExecuteW(nullptr, L"open", Wide(address_).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 

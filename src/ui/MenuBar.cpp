@@ -1,4 +1,5 @@
 #include "ui/MenuBar.h"
+#include "ui/WideText.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -69,8 +70,8 @@ void MenuBar::Attach(HWND window) {
         HMENU popup = CreatePopupMenu();
         if (!popup) throw std::runtime_error("a menu could not be created");
         // From here the bar owns the popup.
-        AppendMenuA(bar.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
-                    menus_[i].title->caption.c_str());
+        AppendMenuW(bar.get(), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
+                    Wide(menus_[i].title->caption).c_str());
         menus_[i].popup = popup;
     }
     if (!SetMenu(window, bar.get())) throw std::runtime_error("a menu bar could not be attached");
@@ -104,9 +105,9 @@ void MenuBar::FillPopup(size_t index) {
         const MenuItem& item = *items[i];
         if (!item.visible) continue;
         if (item.separator)
-            AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
         else
-            AppendMenuA(popup, MF_STRING | StateFlags(item), CommandId(index, i), item.caption.c_str());
+            AppendMenuW(popup, MF_STRING | StateFlags(item), CommandId(index, i), Wide(item.caption).c_str());
     }
 }
 
@@ -114,9 +115,9 @@ void MenuBar::Update() {
     if (!bar_) return;
     for (size_t i = 0; i < menus_.size(); ++i) {
         const MenuItem& title = *menus_[i].title;
-        ModifyMenuA(bar_.get(), static_cast<UINT>(i),
+        ModifyMenuW(bar_.get(), static_cast<UINT>(i),
                     MF_BYPOSITION | MF_POPUP | MF_STRING | StateFlags(title),
-                    reinterpret_cast<UINT_PTR>(menus_[i].popup), title.caption.c_str());
+                    reinterpret_cast<UINT_PTR>(menus_[i].popup), Wide(title.caption).c_str());
         FillPopup(i);
     }
     if (window_) DrawMenuBar(window_);

@@ -1,4 +1,5 @@
 #include "ui/Menus.h"
+#include "ui/WideText.h"
 
 #include "ui/WinHandles.h"
 
@@ -22,11 +23,11 @@ MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& item
         if (!item.visible) continue;
         const UINT id = static_cast<UINT>(i + 1);
         if (item.separator) {
-            AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
             continue;
         }
         UINT flags = MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED) | (item.checked ? MF_CHECKED : 0);
-        AppendMenuA(menu.get(), flags, id, item.caption.c_str());
+        AppendMenuW(menu.get(), flags, id, Wide(item.caption).c_str());
         if (&item == defaultItem) SetMenuDefaultItem(menu.get(), id, FALSE);
     }
     // The owner must be in the foreground, or the menu stays open when the

@@ -33,8 +33,8 @@ bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 HWND PictureButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    return CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, x, y, width, height, parent,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, x, y, width, height,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 } // namespace ui

@@ -1,4 +1,5 @@
 #include "ui/ProgramFolder.h"
+#include "ui/WideText.h"
 
 #include <windows.h>
 
@@ -9,12 +10,12 @@ namespace ui {
 std::string ProgramPath() {
     // The buffer grows until the whole path fits (paths may exceed MAX_PATH).
     for (DWORD size = MAX_PATH;; size *= 2) {
-        std::string path(size, '\0');
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
+        std::wstring path(size, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
         if (length == 0) throw std::runtime_error("the program's own path is not known");
         if (length < size) {
             path.resize(length);
-            return path;
+            return Utf8(path);
         }
     }
 }

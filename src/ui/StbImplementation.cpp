@@ -12,6 +12,8 @@
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_BMP
 #define STBI_ONLY_PNG
+// File names are UTF-8, as every path in the program.
+#define STBI_WINDOWS_UTF8
 #include <stb_image.h>
 #if defined(__GNUC__)
 #pragma GCC diagnostic pop

@@ -1,5 +1,6 @@
 #include "ui/SystemDialogs.h"
 
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 #include <shlobj.h>
@@ -33,23 +34,24 @@ struct InputState {
 };
 
 INT_PTR CALLBACK InputProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* state = reinterpret_cast<InputState*>(GetWindowLongPtrA(dlg, DWLP_USER));
+    auto* state = reinterpret_cast<InputState*>(GetWindowLongPtrW(dlg, DWLP_USER));
     switch (msg) {
     case WM_INITDIALOG:
         state = reinterpret_cast<InputState*>(lParam);
-        SetWindowLongPtrA(dlg, DWLP_USER, lParam);
-        SetWindowTextA(dlg, state->title.c_str());
-        SetDlgItemTextA(dlg, kPromptId, state->prompt.c_str());
-        SetDlgItemTextA(dlg, kEditId, state->text.c_str());
+        SetWindowLongPtrW(dlg, DWLP_USER, lParam);
+        SetWindowTextW(dlg, Wide(state->title).c_str());
+        SetDlgItemTextW(dlg, kPromptId, Wide(state->prompt).c_str());
+        SetDlgItemTextW(dlg, kEditId, Wide(state->text).c_str());
         // The user types the name at once, without clicking into the box first.
         SetFocus(GetDlgItem(dlg, kEditId));
         return FALSE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             const HWND edit = GetDlgItem(dlg, kEditId);
-            std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-            text.resize(static_cast<size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-            state->text = text;
+            std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+            text.resize(
+                static_cast<size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+            state->text = Utf8(text);
             EndDialog(dlg, IDOK);
             return TRUE;
         }
@@ -108,7 +110,7 @@ std::vector<WORD> InputTemplate() {
 MsgAnswer SystemDialogs::ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
                                      MsgIcon icon) {
     const UINT type = (buttons == MsgButtons::YesNo ? MB_YESNO : MB_OK) | IconFlag(icon) | MB_SETFOREGROUND;
-    const int answer = MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), type);
+    const int answer = MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(title).c_str(), type);
     if (answer == IDYES) return MsgAnswer::Yes;
     if (answer == IDNO) return MsgAnswer::No;
     return MsgAnswer::Ok;
@@ -118,23 +120,24 @@ std::string SystemDialogs::InputBox(const std::string& prompt, const std::string
                                     const std::string& defaultText) {
     InputState state{prompt, title, defaultText};
     const std::vector<WORD> dialogTemplate = InputTemplate();
-    const INT_PTR result =
-        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
-                                GetActiveWindow(), InputProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+        GetActiveWindow(), InputProc, reinterpret_cast<LPARAM>(&state));
     return result == IDOK ? state.text : std::string();
 }
 
 std::string SystemDialogs::BrowseForFolder(const std::string& prompt) {
-    BROWSEINFOA info{};
+    const std::wstring wantedPrompt = Wide(prompt);
+    BROWSEINFOW info{};
     info.hwndOwner = GetActiveWindow();
-    info.lpszTitle = prompt.c_str();
+    info.lpszTitle = wantedPrompt.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
     if (!chosen) return {};
     std::unique_ptr<ITEMIDLIST_ABSOLUTE, decltype(&CoTaskMemFree)> owned(chosen, &CoTaskMemFree);
-    char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(owned.get(), path)) throw std::runtime_error("the chosen folder has no path");
-    return path;
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(owned.get(), path)) throw std::runtime_error("the chosen folder has no path");
+    return Utf8(path);
 }
 
 } // namespace ui

@@ -1,8 +1,10 @@
 #include "ui/TrayIcon.h"
+#include "ui/WideText.h"
 
 #include <shellapi.h>
 
-#include <cstring>
+#include <cwchar>
+#include <iterator>
 
 namespace ui {
 
@@ -11,15 +13,15 @@ TrayIcon::TrayIcon(std::string toolTip, HICON icon) : toolTip_(std::move(toolTip
 TrayIcon::~TrayIcon() { RemoveIcon(); }
 
 bool TrayIcon::Notify(DWORD action) {
-    NOTIFYICONDATAA data{};
+    NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = owner_;
     data.uID = 1;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon_;
-    std::strncpy(data.szTip, toolTip_.c_str(), sizeof data.szTip - 1);
-    return Shell_NotifyIconA(action, &data) != FALSE;
+    std::wcsncpy(data.szTip, Wide(toolTip_).c_str(), std::size(data.szTip) - 1);
+    return Shell_NotifyIconW(action, &data) != FALSE;
 }
 
 void TrayIcon::ShowIcon(HWND owner) {

@@ -1,57 +1,61 @@
 #include "ui/Window.h"
 
+#include "ui/WideText.h"
+
 #include <exception>
 #include <string>
 
 namespace ui {
 
 void Window::RegisterClassOnce(const char* className, UINT style, HBRUSH background, HCURSOR cursor) {
-    WNDCLASSEXA existing{};
+    const std::wstring name = Wide(className);
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &existing)) return;
-    WNDCLASSEXA wc{};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &existing)) return;
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = &Window::StaticProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = cursor ? cursor : LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = background;
-    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
-    wc.lpszClassName = className;
-    RegisterClassExA(&wc);
+    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    wc.lpszClassName = name.c_str();
+    RegisterClassExW(&wc);
 }
 
 HWND Window::CreateBound(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
                          int w, int h, HWND parent) {
-    return CreateWindowExA(exStyle, className, text, style, x, y, w, h, parent, nullptr, GetModuleHandleA(nullptr),
-                           this);
+    return CreateWindowExW(exStyle, Wide(className).c_str(), Wide(text).c_str(), style, x, y, w, h, parent,
+                           nullptr, GetModuleHandleW(nullptr), this);
 }
 
 LRESULT Window::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        const LRESULT result = DefWindowProcW(hwnd, msg, wParam, lParam);
         self->WindowGone();
         return result;
     }
     try {
         return self->HandleMessage(hwnd, msg, wParam, lParam);
     } catch (const std::exception& e) {
-        OutputDebugStringA(("Unhandled error in a window procedure: " + std::string(e.what()) + "\n").c_str());
+        OutputDebugStringA(
+            ("Unhandled error in a window procedure: " + std::string(e.what()) + "\n").c_str());
     } catch (...) {
         OutputDebugStringA("Unhandled error in a window procedure\n");
     }
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 } // namespace ui

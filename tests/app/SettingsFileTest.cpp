@@ -1,5 +1,5 @@
-#include "app/OptionsFile.h"
 #include "app/SettingsFile.h"
+#include "app/OptionsFile.h"
 #include "app/TargetFile.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,10 @@
 using Lines = std::vector<std::string>;
 
 // Names a table row after the rule it checks.
-template <typename Case>
-std::string RuleName(const ::testing::TestParamInfo<Case>& info) {
+template <typename Case> std::string RuleName(const ::testing::TestParamInfo<Case>& info) {
     std::string name;
-    for (const char* c = info.param.rule; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    for (const char* c = info.param.rule; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
     return name;
 }
 
@@ -25,7 +25,9 @@ struct LinesCase {
     std::string content;
     Lines lines;
 };
-void PrintTo(const LinesCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const LinesCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class SettingsLines : public ::testing::TestWithParam<LinesCase> {};
 
@@ -35,17 +37,17 @@ TEST_P(SettingsLines, SplitAtCrCrLfAndLf) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SettingsLines,
-    ::testing::Values(LinesCase{"an empty file has no lines", "", {}},
-                      LinesCase{"CR LF ends a line", "a\r\nb\r\n", {"a", "b"}},
-                      LinesCase{"a lone CR ends a line", "a\rb\rc\r\n", {"a", "b", "c"}},
-                      LinesCase{"a lone LF ends a line", "a\nb\n", {"a", "b"}},
-                      LinesCase{"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
-                      LinesCase{"a last line without a line end counts", "a\r\nb", {"a", "b"}},
-                      LinesCase{"empty lines stay empty", "\r\n\r\nx\r\n", {"", "", "x"}},
-                      LinesCase{"a file of one line end holds one empty line", "\r\n", {""}},
-                      LinesCase{"a CR at the very end ends the line", "a\r", {"a"}},
-                      LinesCase{"NUL bytes are ordinary characters", std::string("a\0b\r\n", 5),
-                                {std::string("a\0b", 3)}}),
+    ::testing::Values(
+        LinesCase{"an empty file has no lines", "", {}},
+        LinesCase{"CR LF ends a line", "a\r\nb\r\n", {"a", "b"}},
+        LinesCase{"a lone CR ends a line", "a\rb\rc\r\n", {"a", "b", "c"}},
+        LinesCase{"a lone LF ends a line", "a\nb\n", {"a", "b"}},
+        LinesCase{"LF CR is two line ends", "a\n\rb", {"a", "", "b"}},
+        LinesCase{"a last line without a line end counts", "a\r\nb", {"a", "b"}},
+        LinesCase{"empty lines stay empty", "\r\n\r\nx\r\n", {"", "", "x"}},
+        LinesCase{"a file of one line end holds one empty line", "\r\n", {""}},
+        LinesCase{"a CR at the very end ends the line", "a\r", {"a"}},
+        LinesCase{"NUL bytes are ordinary characters", std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}}),
     RuleName<LinesCase>);
 
 // --- Reading only what is used: the first lines, or the end of a file ---------------
@@ -57,7 +59,9 @@ struct PartCase {
     std::string head;
     std::string tail;
 };
-void PrintTo(const PartCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const PartCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class SettingsParts : public ::testing::TestWithParam<PartCase> {};
 
@@ -113,7 +117,9 @@ struct WriteCase {
     app::OptionsValues values;
     std::string file;
 };
-void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class OptionsFileWritten : public ::testing::TestWithParam<WriteCase> {};
 
@@ -124,17 +130,18 @@ TEST_P(OptionsFileWritten, AsNineDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
 INSTANTIATE_TEST_SUITE_P(
     Table, OptionsFileWritten,
     ::testing::Values(
-        WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1}), "301001001\r\n"},
+        WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1}),
+                  "301001001\r\n"},
         WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1}), "211000001\r\n"},
         WriteCase{"custom lines follow single CRs", Options(6, {1, 1, 0, 0, 0, 0, 0, 1}, "1000", "700"),
                   "611000001\r1000\r700\r\n"},
         WriteCase{"custom texts are written as typed", Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "12a", ""),
                   "600000000\r12a\r\r\n"},
-        WriteCase{"custom texts are not written without Option6", Options(5, {0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"),
-                  "500000000\r\n"},
+        WriteCase{"custom texts are not written without Option6",
+                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "500000000\r\n"},
         WriteCase{"the greyed state is written as 2", Options(1, {2, 0, 0, 0, 0, 0, 0, 2}), "120000002\r\n"},
-        WriteCase{"ANSI bytes of the custom texts stay", Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"),
-                  "600000000\r\xC4\r1 000\r\n"}),
+        WriteCase{"ANSI bytes of the custom texts stay",
+                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "600000000\r\xC4\r1 000\r\n"}),
     RuleName<WriteCase>);
 
 TEST(OptionsFileWritten, ValuesOneDigitCannotHoldAreRefused) {
@@ -157,7 +164,9 @@ struct ReadCase {
     std::optional<std::string> width = std::nullopt;
     std::optional<std::string> height = std::nullopt;
 };
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class OptionsFileRead : public ::testing::TestWithParam<ReadCase> {};
 
@@ -174,28 +183,62 @@ INSTANTIATE_TEST_SUITE_P(
     Table, OptionsFileRead,
     ::testing::Values(
         ReadCase{"a full line sets everything", "301001001\r\n", 3, {0, 1, 0, 0, 1, 0, 0, 1}},
-        ReadCase{"custom lines after CRs fill both boxes", "611000001\r1000\r700\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1},
-                 "1000", "700"},
-        ReadCase{"the reset line leaves Check7 and Check8", "2110000\r\n", 2, {1, 1, 0, 0, 0, 0, kKeep, kKeep}},
+        ReadCase{"custom lines after CRs fill both boxes",
+                 "611000001\r1000\r700\r\n",
+                 6,
+                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 "1000",
+                 "700"},
+        ReadCase{
+            "the reset line leaves Check7 and Check8", "2110000\r\n", 2, {1, 1, 0, 0, 0, 0, kKeep, kKeep}},
         ReadCase{"an empty file changes nothing", "", kKeep, {}},
-        ReadCase{"a short line sets only its positions", "41", 4, {1, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep}},
-        ReadCase{"an unknown first character selects no button", "911000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
+        ReadCase{"a short line sets only its positions",
+                 "41",
+                 4,
+                 {1, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep}},
+        ReadCase{
+            "an unknown first character selects no button", "911000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
         ReadCase{"a zero selects no button", "011000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
-        ReadCase{"a digit above 2 or a non-digit leaves its box", "2251x1/:2\r\n", 2,
+        ReadCase{"a digit above 2 or a non-digit leaves its box",
+                 "2251x1/:2\r\n",
+                 2,
                  {2, kKeep, 1, kKeep, 1, kKeep, kKeep, 2}},
         ReadCase{"an empty first line selects nothing", "\r\n611000001\r\n", kKeep, {}},
-        ReadCase{"custom lines are read only with the digit 6", "511000001\r1000\r700\r\n", 5,
+        ReadCase{"custom lines are read only with the digit 6",
+                 "511000001\r1000\r700\r\n",
+                 5,
                  {1, 1, 0, 0, 0, 0, 0, 1}},
-        ReadCase{"digit 6 without custom lines leaves both boxes", "611000001\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1}},
-        ReadCase{"digit 6 without line 3 leaves the height box", "611000001\r1000\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1},
+        ReadCase{
+            "digit 6 without custom lines leaves both boxes", "611000001\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1}},
+        ReadCase{"digit 6 without line 3 leaves the height box",
+                 "611000001\r1000\r\n",
+                 6,
+                 {1, 1, 0, 0, 0, 0, 0, 1},
                  "1000"},
-        ReadCase{"an empty custom line arrives as a single blank", "611000001\r\r700\r\n", 6,
-                 {1, 1, 0, 0, 0, 0, 0, 1}, " ", "700"},
-        ReadCase{"CR LF between the lines works too", "611000001\r\n1000\r\n700\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1},
-                 "1000", "700"},
-        ReadCase{"LF-only line ends work too", "611000001\n1000\n700\n", 6, {1, 1, 0, 0, 0, 0, 0, 1}, "1000", "700"},
+        ReadCase{"an empty custom line arrives as a single blank",
+                 "611000001\r\r700\r\n",
+                 6,
+                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 " ",
+                 "700"},
+        ReadCase{"CR LF between the lines works too",
+                 "611000001\r\n1000\r\n700\r\n",
+                 6,
+                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 "1000",
+                 "700"},
+        ReadCase{"LF-only line ends work too",
+                 "611000001\n1000\n700\n",
+                 6,
+                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 "1000",
+                 "700"},
         ReadCase{"characters beyond nine are ignored", "1000000002222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0}},
-        ReadCase{"binary bytes are ignored position by position", std::string("\x01\xFF\x00" "2\x80", 5), kKeep,
+        ReadCase{"binary bytes are ignored position by position",
+                 std::string("\x01\xFF\x00"
+                             "2\x80",
+                             5),
+                 kKeep,
                  {kKeep, kKeep, 2, kKeep, kKeep, kKeep, kKeep, kKeep}}),
     RuleName<ReadCase>);
 
@@ -208,7 +251,8 @@ TEST(OptionsFileRead, HiddenListTakesLinesUpToItsLimit) {
     std::string file;
     for (size_t i = 0; i < app::kOptionsListLimit; ++i) file += std::to_string(i) + "\r\n";
     EXPECT_EQ(app::ParseOptionsFile(file).lines.size(), app::kOptionsListLimit);
-    EXPECT_EQ(app::ParseOptionsFile(file + "one more\r\n").lines.back(), std::to_string(app::kOptionsListLimit - 1));
+    EXPECT_EQ(app::ParseOptionsFile(file + "one more\r\n").lines.back(),
+              std::to_string(app::kOptionsListLimit - 1));
 }
 
 TEST(OptionsFileRead, WrittenOptionsReadBackUnchanged) {
@@ -243,22 +287,88 @@ TEST(TargetFile, NamesAreTarget1To5) {
     EXPECT_EQ(app::TargetFileName(5), "TARGET5.INI");
 }
 
-TEST(TargetFile, WrittenAsTheFolderAndCrLf) {
-    EXPECT_EQ(app::FormatTargetFile("C:\\Pictures"), "C:\\Pictures\r\n");
-    EXPECT_EQ(app::FormatTargetFile(""), "\r\n");
+// Latin-1 stands in for the system's ANSI code page: U+0000..U+00FF fit.
+const app::AnsiCodePage kLatin1{
+    [](std::string_view utf8) -> std::optional<std::string> {
+        std::string ansi;
+        for (size_t i = 0; i < utf8.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(utf8[i]);
+            if (lead < 0x80) {
+                ansi += static_cast<char>(lead);
+            } else if ((lead == 0xC2 || lead == 0xC3) && i + 1 < utf8.size() &&
+                       (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
+                ansi +=
+                    static_cast<char>(((lead & 0x1F) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F));
+            } else {
+                return std::nullopt;
+            }
+        }
+        return ansi;
+    },
+    [](std::string_view ansi) {
+        std::string utf8;
+        for (const char c : ansi) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80) {
+                utf8 += c;
+            } else {
+                utf8 += static_cast<char>(0xC0 | (byte >> 6));
+                utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+            }
+        }
+        return utf8;
+    }};
+
+const std::string kBom = "\xEF\xBB\xBF";
+const std::string kPhoto = "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE"; // Cyrillic "Фото"
+const std::string kPictures = "\xE5\x86\x99\xE7\x9C\x9F";      // CJK "写真"
+const std::string kUmlautA = "\xC3\x84";                       // "Ä", in Latin-1 0xC4
+
+struct TargetWriteCase {
+    const char* rule;
+    std::string folder;
+    std::string file;
+};
+void PrintTo(const TargetWriteCase& c, std::ostream* os) {
+    *os << c.rule;
 }
+
+class TargetFileWrite : public ::testing::TestWithParam<TargetWriteCase> {};
+
+TEST_P(TargetFileWrite, AnsiWhenEveryCharacterFitsElseUtf8WithBom) {
+    EXPECT_EQ(app::FormatTargetFile(GetParam().folder, kLatin1), GetParam().file) << GetParam().rule;
+    EXPECT_EQ(app::TargetFolderOf(GetParam().file, kLatin1), GetParam().folder)
+        << "read back: " << GetParam().rule;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TargetFileWrite,
+    ::testing::Values(TargetWriteCase{"the folder and CR LF", "C:\\Pictures", "C:\\Pictures\r\n"},
+                      TargetWriteCase{"an empty folder is an empty line", "", "\r\n"},
+                      TargetWriteCase{"a letter of the code page is written in it",
+                                      "C:\\Bilder mit " + kUmlautA, "C:\\Bilder mit \xC4\r\n"},
+                      TargetWriteCase{"a Cyrillic folder is UTF-8 with a BOM", "Z:\\" + kPhoto,
+                                      kBom + "Z:\\" + kPhoto + "\r\n"},
+                      TargetWriteCase{"a CJK folder is UTF-8 with a BOM", "Z:\\" + kPictures,
+                                      kBom + "Z:\\" + kPictures + "\r\n"},
+                      TargetWriteCase{"one character outside makes the whole line UTF-8",
+                                      "C:\\" + kUmlautA + "\\" + kPhoto,
+                                      kBom + "C:\\" + kUmlautA + "\\" + kPhoto + "\r\n"}),
+    RuleName<TargetWriteCase>);
 
 struct TargetCase {
     const char* rule;
     std::string file;
     std::optional<std::string> folder;
 };
-void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const TargetCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class TargetFileRead : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(TargetFileRead, LastLineIsTheFolder) {
-    EXPECT_EQ(app::TargetFolderOf(GetParam().file), GetParam().folder) << GetParam().rule;
+    EXPECT_EQ(app::TargetFolderOf(GetParam().file, kLatin1), GetParam().folder) << GetParam().rule;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -272,18 +382,19 @@ INSTANTIATE_TEST_SUITE_P(
         TargetCase{"an only line that is empty is an empty folder", "\r\n", ""},
         TargetCase{"an empty last line counts as well", "C:\\Old\r\n\r\n", ""},
         TargetCase{"an empty file names nothing", "", std::nullopt},
-        TargetCase{"blanks and ANSI letters stay", "C:\\Bilder mit \xC4\\Urlaub\r\n", "C:\\Bilder mit \xC4\\Urlaub"},
-        TargetCase{"binary bytes stay in the line", std::string("\x01\xFF\x00x\r\n", 6), std::string("\x01\xFF\x00x", 4)}),
+        TargetCase{"blanks stay and ANSI letters become UTF-8", "C:\\Bilder mit \xC4\\Urlaub\r\n",
+                   "C:\\Bilder mit " + kUmlautA + "\\Urlaub"},
+        TargetCase{"binary bytes stay in the line", std::string("\x01\x7F\x00x\r\n", 6),
+                   std::string("\x01\x7F\x00x", 4)},
+        TargetCase{"a BOM makes the lines UTF-8", kBom + "C:\\Old\r\nZ:\\" + kPictures + "\r\n",
+                   "Z:\\" + kPictures},
+        TargetCase{"UTF-8 bytes without a BOM are ANSI", "Z:\\" + kUmlautA, "Z:\\\xC3\x83\xC2\x84"},
+        TargetCase{"a BOM alone names nothing", kBom, std::nullopt}),
     RuleName<TargetCase>);
-
-TEST(TargetFileRead, FolderRoundTripsThroughTheFile) {
-    const std::string folder = "C:\\Bilder mit \xC4\\Urlaub";
-    EXPECT_EQ(app::TargetFolderOf(app::FormatTargetFile(folder)), folder);
-}
 
 TEST(TargetFileRead, SeveralMegabytesOfLinesGiveTheLast) {
     std::string file;
     for (int i = 0; i < 400000; ++i) file += "C:\\Folder\\" + std::to_string(i) + "\r\n";
     EXPECT_GT(file.size(), 5000000u);
-    EXPECT_EQ(app::TargetFolderOf(file), "C:\\Folder\\399999");
+    EXPECT_EQ(app::TargetFolderOf(file, kLatin1), "C:\\Folder\\399999");
 }

@@ -1,6 +1,7 @@
 #include "SettingsTestSupport.h"
 
 #include "app/StartWithSystem.h"
+#include "ui/WideText.h"
 
 SettingsPanels::SettingsPanels() {
     ui::SetInstanceName("Local\\VellicorSettingsTest-" + std::to_string(GetCurrentProcessId()));
@@ -34,7 +35,7 @@ void Focus(const ui::Control& control) {
 
 void SetText(const ui::TextBox& box, const std::string& text) {
     ASSERT_NE(box.hWnd(), nullptr) << "the form is loaded";
-    SetWindowTextA(box.hWnd(), text.c_str());
+    SetWindowTextW(box.hWnd(), ui::Wide(text).c_str());
 }
 
 std::string BinaryBytes(size_t count) {

@@ -9,7 +9,9 @@ using namespace testing_support;
 namespace {
 
 // A folder with blanks and a letter of the ANSI code page (cp1252 bytes).
-const std::string kUmlautFolder = "C:\\Bilder mit \xC4\\Urlaub";
+// The program holds text as UTF-8; the file keeps the ANSI code page (1252 here).
+const std::string kUmlautFolder = "C:\\Bilder mit \xC3\x84\\Urlaub";
+const std::string kUmlautAnsi = "C:\\Bilder mit \xC4\\Urlaub";
 
 std::string CurrentDirectoryA() {
     char path[MAX_PATH] = {};
@@ -43,16 +45,16 @@ TEST_F(TargetPanel, StartupReadsEverySlotTheLastLineCountsAndTicksIt) {
     dir.Write("TARGET1.INI", "C:\\Pictures\r\n");
     dir.Write("TARGET3.INI", "C:\\Old\r\nD:\\New\r\n");
     dir.Write("TARGET4.INI", "\r\n");
-    dir.Write("TARGET5.INI", kUmlautFolder + "\r\n");
+    dir.Write("TARGET5.INI", kUmlautAnsi + "\r\n");
     LoadMain();
     EXPECT_EQ(Slot(1), "C:\\Pictures|1");
     EXPECT_EQ(Slot(2), "|0");
     EXPECT_EQ(Slot(3), "D:\\New|1") << "a file of two lines gives the second";
     EXPECT_EQ(Slot(4), "|1") << "an only line that is empty ticks the slot without folder";
     EXPECT_EQ(Slot(5), kUmlautFolder + "|1");
-    char shown[MAX_PATH] = {};
-    GetWindowTextA(targets.txt_TargetPath5.hWnd(), shown, MAX_PATH);
-    EXPECT_EQ(std::string(shown), kUmlautFolder) << "the window shows the ANSI text unchanged";
+    wchar_t shown[MAX_PATH] = {};
+    GetWindowTextW(targets.txt_TargetPath5.hWnd(), shown, MAX_PATH);
+    EXPECT_EQ(std::wstring(shown), L"C:\\Bilder mit \u00C4\\Urlaub") << "the window shows the letter of the ANSI text";
 }
 
 struct AwkwardTargetFile {
@@ -108,7 +110,7 @@ TEST_F(TargetPanel, SaveWritesTheLeadingTickedSlotsDeletesTheFirstUntickedAndLea
     SetSlot(5, "C:\\Five", 1);
     Click(targets.Command5);
     EXPECT_EQ(dir.Read("TARGET1.INI"), "C:\\One\r\n");
-    EXPECT_EQ(dir.Read("TARGET2.INI"), kUmlautFolder + "\r\n");
+    EXPECT_EQ(dir.Read("TARGET2.INI"), kUmlautAnsi + "\r\n") << "written in the ANSI code page";
     EXPECT_FALSE(dir.Exists("TARGET3.INI"));
     EXPECT_EQ(dir.Read("TARGET4.INI"), "old 4");
     EXPECT_EQ(dir.Read("TARGET5.INI"), "old 5");
