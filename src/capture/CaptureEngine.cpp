@@ -30,15 +30,15 @@ ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
 CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int previewHeight)
     : listener_(listener), previewWidth_(previewWidth), previewHeight_(previewHeight) {
     RegisterClassOnce(kEngineClass, 0, nullptr, nullptr);
-    window_ = CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE);
+    window_.reset(CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE));
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
-    worker_ = std::make_unique<SaveWorker>(window_, kResultsMessage);
-    SetTimer(window_, kWatchTimer, kWatchMs, nullptr);
+    worker_ = std::make_unique<SaveWorker>(window_.get(), kResultsMessage);
+    if (!SetTimer(window_.get(), kWatchTimer, kWatchMs, nullptr))
+        throw std::runtime_error("the capture engine's watch could not be started");
 }
 
 CaptureEngine::~CaptureEngine() {
-    worker_.reset(); // every save still in the line is finished first
-    DestroyWindow(window_);
+    worker_.reset(); // every save still in the line is finished first; the window goes after it
 }
 
 void CaptureEngine::OnClipboardNotice() {
@@ -48,6 +48,7 @@ void CaptureEngine::OnClipboardNotice() {
 }
 
 void CaptureEngine::Watch() {
+    DeliverWaitingPictures(); // also when the quicker retry could not be set
     if (!noticeSequence_) return; // no viewer has joined the chain yet
     const unsigned long sequence = GetClipboardSequenceNumber();
     if (sequence == lastSequence_) {
@@ -55,7 +56,7 @@ void CaptureEngine::Watch() {
         return;
     }
     if (sequence == noticeSequence_) {
-        CatchUp(); // announced, but the clipboard was locked when it came
+        CatchUp(); // announced, but the clipboard or its owner was busy when it came
         return;
     }
     // A notice may still be on its way; a change unannounced for a whole
@@ -71,22 +72,24 @@ void CaptureEngine::Watch() {
 
 void CaptureEngine::CatchUp() {
     if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
-    Take(ReadClipboardChange(window_));
+    Take(ReadClipboardChange(window_.get()));
 }
 
 ui::Picture CaptureEngine::ShownBitmap() {
     CatchUp();
     if (lastChange_.content == ChangeContent::NoPicture && !bitmapChosen_) {
         bitmapChosen_ = true;
-        Take(ReadClipboardChange(window_, BitmapChoice::WhenOffered));
+        Take(ReadClipboardChange(window_.get(), BitmapChoice::WhenOffered));
     }
+    // A change not read yet (its owner was busy) shows nothing of the one before.
+    if (lastSequence_ != GetClipboardSequenceNumber()) return {};
     return lastChange_.content == ChangeContent::Picture ? lastChange_.picture : ui::Picture();
 }
 
 void CaptureEngine::ForgetLastPicture() { lastFingerprint_.reset(); }
 
 void CaptureEngine::Take(ClipboardChange change) {
-    if (change.content == ChangeContent::Unavailable && change.locked) {
+    if (change.content == ChangeContent::Unavailable && change.tryAgain) {
         // Not read: the watch tries again. It is reported once.
         if (missedSequence_ != change.sequence) listener_.PictureMissed(change);
         missedSequence_ = change.sequence;
@@ -103,7 +106,7 @@ void CaptureEngine::Take(ClipboardChange change) {
                              lastFingerprint_ == fingerprint};
         lastFingerprint_ = fingerprint;
         waiting_.push_back(std::move(caught));
-        PostMessageA(window_, kDeliverMessage, 0, 0);
+        PostMessageA(window_.get(), kDeliverMessage, 0, 0);
         break;
     }
     case ChangeContent::Refused:
@@ -126,7 +129,7 @@ void CaptureEngine::DeliverWaitingPictures() {
         waiting_.pop_front();
         listener_.PictureCaught(caught);
     }
-    if (!waiting_.empty()) SetTimer(window_, kRetryTimer, kRetryMs, nullptr);
+    if (!waiting_.empty()) SetTimer(window_.get(), kRetryTimer, kRetryMs, nullptr);
 }
 
 int CaptureEngine::Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper) {

@@ -9,6 +9,7 @@
 #include "capture/ClipboardReader.h"
 #include "capture/SaveWorker.h"
 #include "ui/Picture.h"
+#include "ui/WinHandles.h"
 #include "ui/Window.h"
 
 #include <cstdint>
@@ -62,9 +63,6 @@ class CaptureEngine : private ui::Window {
     // After the in-memory picture was cleared: the same picture copied again
     // is a new catch.
     void ForgetLastPicture();
-    // Hands pictures that waited to the listener when it is ready.
-    void DeliverWaitingPictures();
-
     // Queues a save; returns its id, which the result carries.
     int Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper);
     // Waits for the worker and reports every result now (tests, the end).
@@ -74,12 +72,14 @@ class CaptureEngine : private ui::Window {
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Take(ClipboardChange change);
     void ReportResults();
+    // Hands pictures that waited to the listener when it is ready.
+    void DeliverWaitingPictures();
     // Once a second: a change that nobody announced, or that could not be read yet.
     void Watch();
 
     CaptureListener& listener_;
     int previewWidth_, previewHeight_;
-    HWND window_ = nullptr;
+    ui::UniqueWindow window_;
     std::optional<unsigned long> lastSequence_;   // the change read last
     std::optional<unsigned long> noticeSequence_; // the change of the last notice
     std::optional<unsigned long> unannounced_;    // a change seen at the last watch without a notice

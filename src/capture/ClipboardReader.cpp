@@ -14,11 +14,11 @@ namespace {
 
 constexpr int kOpenAttempts = 6;        // another program may hold the clipboard for a moment:
 constexpr DWORD kOpenPauseMs = 20;      // about 100 ms in all
-constexpr UINT kOwnerAnswerMs = 3000;   // a delayed-rendering owner that does not answer by then is given up
+constexpr UINT kOwnerAnswerMs = 1000;   // an owner busy longer is asked again later
 
 // The owner renders delayed formats when they are asked for; one that does
-// not answer at all would hold the program and the clipboard for as long as
-// it hangs. Asked before the clipboard is opened.
+// not answer would hold the program and the clipboard for as long as it
+// hangs. Asked before the clipboard is opened; a hung owner fails at once.
 bool OwnerAnswers() {
     HWND owner = GetClipboardOwner();
     if (!owner || GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId()) return true;
@@ -87,10 +87,7 @@ void ReadDib(UINT format, ClipboardChange& change) {
 }
 
 void ReadBitmap(ClipboardChange& change) {
-    auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
-    auto palette = IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
-                                                          : nullptr;
-    change.picture = ui::Picture::FromBitmap(bitmap, palette);
+    change.picture = CopyClipboardBitmap(CF_BITMAP);
     change.content = change.picture.Empty() ? ChangeContent::Unavailable : ChangeContent::Picture;
     if (change.picture.Empty()) change.detail = "the bitmap could not be copied";
 }
@@ -117,19 +114,28 @@ void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change) {
 
 } // namespace
 
+ui::Picture CopyClipboardBitmap(UINT format) {
+    auto bitmap = static_cast<HBITMAP>(GetClipboardData(format));
+    if (!bitmap) return {};
+    auto palette = IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
+                                                          : nullptr;
+    return ui::Picture::FromBitmap(bitmap, palette);
+}
+
 ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
     if (!OwnerAnswers()) {
         change.content = ChangeContent::Unavailable;
         change.detail = "the clipboard's owner does not answer";
+        change.tryAgain = true;
         return change;
     }
     const ui::ClipboardSession clipboard(window, kOpenAttempts, kOpenPauseMs);
     if (!clipboard.IsOpen()) {
         change.content = ChangeContent::Unavailable;
         change.detail = "another program holds the clipboard";
-        change.locked = true;
+        change.tryAgain = true;
         return change;
     }
     ReadOpenClipboard(choice, change);

@@ -23,13 +23,20 @@ struct ClipboardChange {
     ChangeContent content = ChangeContent::NoPicture;
     ui::Picture picture;
     std::string detail; // why it was refused or unavailable (for the debugger)
-    bool locked = false; // unavailable because another program held the clipboard: worth another try
+    // Unavailable for now (the clipboard was held, or its owner was busy):
+    // worth another try while the change is the clipboard's current one.
+    bool tryAgain = false;
 };
 
 // Which bitmaps a read takes: only when a bitmap is the clipboard's best
 // format (the automatic choice), or whenever one is offered (the user chose
 // to show it).
 enum class BitmapChoice { WhenBest, WhenOffered };
+
+// A device-dependent bitmap format of the open clipboard (CF_BITMAP or
+// CF_DSPBITMAP), copied with the clipboard's palette if it has one; empty
+// when there is none. Such a bitmap is the system's own object, safe to copy.
+ui::Picture CopyClipboardBitmap(UINT format);
 
 // Reads the clipboard as it is now. `window` is the reading window (it may
 // be nullptr).

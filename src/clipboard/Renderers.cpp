@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
+#include "capture/ClipboardReader.h"
 #include "clipboard/ClipViewerForm.h"
 #include "clipboard/DropFileList.h"
 #include "clipboard/EnhMetafileCheck.h"
@@ -126,12 +127,7 @@ std::optional<LCID> ReadClipboardLocale() {
 ui::Picture ReadDisplayBitmap() {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen()) return {};
-    auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_DSPBITMAP));
-    if (!bitmap) return {};
-    auto palette = IsClipboardFormatAvailable(CF_PALETTE)
-                       ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
-                       : nullptr;
-    return ui::Picture::FromBitmap(bitmap, palette);
+    return capture::CopyClipboardBitmap(CF_DSPBITMAP);
 }
 
 // The system plays a metafile as its header and records say, without checks.
