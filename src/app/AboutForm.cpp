@@ -4,6 +4,7 @@
 #include "app/LogText.h"
 #include "app/MainForm.h"
 #include "app/Version.h"
+#include "i18n/CatalogueEntries.h"
 #include "ui/Dialogs.h"
 #include "ui/IndependentStep.h"
 #include "ui/ProgramFolder.h"
@@ -84,11 +85,11 @@ void AboutForm::Form_Load() {
 void AboutForm::Get_Language() {
     MainForm& main = App::Current().Main();
     constexpr char kSequence[] = "About window captions";
-    ui::RunIndependently(kSequence, [&] { lbl_DRVVersion.SetCaption(main.Catalogue(3)); });
-    ui::RunIndependently(kSequence, [&] { lbl_DRVLanguage.SetCaption(main.Catalogue(4)); });
-    ui::RunIndependently(kSequence, [&] { lbl_DriverMade.SetCaption(main.Catalogue(2)); });
-    ui::RunIndependently(kSequence, [&] { Command1.SetCaption(main.Catalogue(121)); });
-    ui::RunIndependently(kSequence, [&] { WebLink1.SetCaption(main.Catalogue(120)); });
+    ui::RunIndependently(kSequence, [&] { lbl_DRVVersion.SetCaption(main.Catalogue(i18n::entry::kDriverVersion)); });
+    ui::RunIndependently(kSequence, [&] { lbl_DRVLanguage.SetCaption(main.Catalogue(i18n::entry::kDriverLanguage)); });
+    ui::RunIndependently(kSequence, [&] { lbl_DriverMade.SetCaption(main.Catalogue(i18n::entry::kDriverAuthor)); });
+    ui::RunIndependently(kSequence, [&] { Command1.SetCaption(main.Catalogue(i18n::entry::kAboutOk)); });
+    ui::RunIndependently(kSequence, [&] { WebLink1.SetCaption(main.Catalogue(i18n::entry::kWebLink)); });
 }
 
 void AboutForm::Command1_Click() {

@@ -18,11 +18,11 @@ App* current = nullptr;
 App::App() {
     if (current) throw std::logic_error("only one program object may exist");
     current = this;
-    main_ = std::make_unique<MainForm>();
-    notifications_ = std::make_unique<notify::NotificationForm>();
-    viewer_ = std::make_unique<clipboard::ClipViewerForm>(&main_->capture.engine);
+    main_ = std::make_unique<MainForm>(*this);
+    notifications_ = std::make_unique<notify::NotificationForm>(*this);
+    viewer_ = std::make_unique<clipboard::ClipViewerForm>(&main_->capture.engine, this);
     about_ = std::make_unique<AboutForm>();
-    language_ = std::make_unique<i18n::LanguageForm>();
+    language_ = std::make_unique<i18n::LanguageForm>(*this);
     start_ = std::make_unique<StartForm>();
 }
 

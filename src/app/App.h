@@ -1,6 +1,14 @@
 // The running program: its forms, the single-instance claim and the end of
-// the program. The forms reach each other through App::Current().
+// the program. The forms of the main window's room reach each other through
+// App::Current(); the rooms below it (capture, notification, viewer,
+// language chooser) reach the program only through the host interfaces that
+// App implements.
 #pragma once
+
+#include "capture/CaptureHost.h"
+#include "clipboard/ViewerHost.h"
+#include "i18n/LanguageHost.h"
+#include "notify/NotificationHost.h"
 
 #include <memory>
 
@@ -20,7 +28,10 @@ class StartForm;
 class MainForm;
 class AboutForm;
 
-class App {
+class App final : public capture::CaptureHost,
+                  public notify::NotificationHost,
+                  public clipboard::ViewerHost,
+                  public i18n::LanguageHost {
 public:
     App();
     ~App();
@@ -44,6 +55,42 @@ public:
     // chain, every window goes, and the message loop stops.
     void End();
     bool Ended() const { return ended_; }
+
+    // i18n::Messages: the main window's catalogue, status line and log.
+    std::string Catalogue(int entry) override;
+    void AppendLog(const std::string& message) override;
+    void SetStatus(const std::string& text) override;
+    void ErrorReport(int entry, ui::MsgIcon icon) override;
+
+    // capture::CaptureHost
+    capture::CaptureOptions Options() override;
+    std::string TargetFolder(int slot) override;
+    bool SlotOffered(int slot) override;
+    void PrepareNotification() override;
+    void ShowNotification(const std::string& sizeText, const ui::Picture& preview) override;
+    void ShowSizeInNotification(const std::string& sizeText) override;
+    void CloseNotification() override;
+    void HoldNotificationBack() override;
+    void RejoinChain() override;
+    void RestartViewer() override;
+    void ShowViewer() override;
+
+    // notify::NotificationHost
+    void SaveIntoSlot(int slot) override;
+    std::string SlotFolder(int slot) override { return TargetFolder(slot); }
+    bool EmptiesClipboardAtClose() override;
+    void EmptyClipboard() override;
+    void SetNamesByHand(int value) override;
+
+    // clipboard::ViewerHost
+    void ShowNoPicture(const std::string& noPictureText) override;
+
+    // i18n::LanguageHost
+    std::string ProgramFolder() override;
+    bool FirstRun() override;
+    void LanguageChanged() override;
+    void ShowMainWindow() override;
+    void EndProgram() override { End(); }
 
 private:
     std::unique_ptr<MainForm> main_;

@@ -4,20 +4,17 @@
 #include "app/App.h"
 #include "app/LogText.h"
 #include "app/MainArt.h"
-#include "app/SettingsFile.h"
 #include "app/StartForm.h"
 #include "app/Version.h"
 #include "clipboard/ClipViewerForm.h"
-#include "i18n/AddedEntries.h"
-#include "i18n/DriverLines.h"
+#include "i18n/CatalogueEntries.h"
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
+#include "notify/NotificationLayout.h"
 #include "ui/Clock.h"
-#include "ui/IndependentStep.h"
 #include "ui/ProgramFolder.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
-#include "ui/WideText.h"
 
 namespace app {
 namespace {
@@ -30,19 +27,29 @@ constexpr UINT kTrayRetryMs = 1000;
 constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
 constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
 
+// The largest size a preview of a caught picture is drawn at: the memory
+// panel's or the notification's thumbnail.
+SIZE PreviewPixels() {
+    using capture::MemoryPanel;
+    const notify::layout::Box& thumbnail = notify::layout::kThumbnail;
+    return SIZE{std::max(ui::TwipsToPixelsX(MemoryPanel::kPreviewWidth), ui::TwipsToPixelsX(thumbnail.width)),
+                std::max(ui::TwipsToPixelsY(MemoryPanel::kPreviewHeight), ui::TwipsToPixelsY(thumbnail.height))};
+}
+
 } // namespace
 
-MainForm::MainForm()
+MainForm::MainForm(capture::CaptureHost& host)
     : ui::Form("Vellicor Rizezuza", kClientWidth, kClientHeight, ui::FormStyle::Fixed), Frame_Options(*this),
       Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton2(*this), CoolButton3(*this),
       CoolButton4(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
       lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
       Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options), targets(*this, Frame_Target),
-      memory(*this, Frame_Memory), capture(*this), saver(*this), wallpaper(*this),
+      memory(*this, Frame_Memory, host, capture, saver), capture(*this, host, memory, saver, PreviewPixels()),
+      saver(host, capture, wallpaper), wallpaper(*this, host),
       Icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
                                          GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
-      taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+      catalogue_(lst_Language), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
     SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     LayOut();
     WireEvents();
@@ -149,83 +156,12 @@ void MainForm::PlaceNotificationWindow() {
 
 // --- Message catalogue -------------------------------------------------------
 
-void MainForm::Set_Language() {
-    lst_Language.Clear();
-    const std::optional<std::string> content =
-        ReadSettingsHead(ui::ProgramFile(kLanguageDriverFile), i18n::kCatalogueLines);
-    if (!content) return; // a missing driver leaves the catalogue empty, without a message
-    // The driver is in the system's ANSI code page; the program's text is UTF-8.
-    lst_Language.AddItems(i18n::SplitDriverLines(ui::AnsiToUtf8(*content)));
-}
-
-std::string MainForm::Catalogue(int entry) {
-    if (entry < 0) return {};
-    if (entry >= lst_Language.ListCount()) return i18n::EntryText(entry, std::nullopt);
-    lst_Language.SetListIndex(entry);
-    return i18n::EntryText(entry, lst_Language.List(entry));
-}
-
-void MainForm::ErrorReport(int entry, ui::MsgIcon icon) {
-    // The number shown is the entry asked for, also when the catalogue has
-    // no such entry (an empty catalogue on a first run).
-    const std::string text = Catalogue(entry);
-    ui::MsgBox(i18n::ErrorReportText(entry, text), icon);
-}
+void MainForm::Set_Language() { catalogue_.Load(ui::ProgramFile(i18n::kLanguageDriverFile)); }
 
 void MainForm::AppendLog(const std::string& message) {
     if (!IsSet(options.Check8)) return;
     const ui::DateTime now = ui::Now();
     lst_Log.AddItem(LogLineText(ui::ShortDateText(now), ui::TimeText(now), message));
-}
-
-// The caption table: each step is independent of the others.
-void MainForm::Get_Language() {
-    StartForm& start = App::Current().Start();
-    struct Step {
-        int entry;
-        std::function<void(const std::string&)> assign;
-    };
-    const Step steps[] = {
-        {50, [this](const std::string& t) { CoolButton4.SetToolTipText(t); }},
-        {26, [this](const std::string& t) { CoolButton1.SetToolTipText(t); }},
-        {27, [this](const std::string& t) { CoolButton2.SetToolTipText(t); }},
-        {28, [this](const std::string& t) { Image1.SetToolTipText(t); }},
-        {30, [this](const std::string& t) { options.Command1.SetCaption(t); }},
-        {29, [this](const std::string& t) { options.Command3.SetCaption(t); }},
-        {32, [this](const std::string& t) { options.Command2.SetCaption(t); }},
-        {26, [this](const std::string& t) { options.lbl_Options.SetCaption(t); }},
-        {34, [this](const std::string& t) { options.lbl_FromResolution.SetCaption(t); }},
-        {80, [this](const std::string& t) { memory.lbl_LatestSaved.SetCaption(t); }},
-        {41, [this](const std::string& t) { options.Option6.SetCaption(t); }},
-        {35, [this](const std::string& t) { options.Check1.SetCaption(t); }},
-        {36, [this](const std::string& t) { options.Check2.SetCaption(t); }},
-        {37, [this](const std::string& t) { options.Check3.SetCaption(t); }},
-        {38, [this](const std::string& t) { options.Check4.SetCaption(t); }},
-        {39, [this](const std::string& t) { options.Check5.SetCaption(t); }},
-        {40, [this](const std::string& t) { options.Check6.SetCaption(t); }},
-        {43, [this](const std::string& t) { options.Check7.SetCaption(t); }},
-        {46, [this](const std::string& t) { options.Check8.SetCaption(t); }},
-        {33, [&start](const std::string& t) { start.Folders.caption = t; }},
-        {26, [&start](const std::string& t) { start.Options.caption = t; }},
-        {31, [&start](const std::string& t) { start.In_Memory.caption = t; }},
-        {191, [&start](const std::string& t) { start.Blank.caption = t; }},
-        {27, [&start](const std::string& t) { start.Close.caption = t; }},
-        {31, [this](const std::string& t) { memory.lbl_InMemory.SetCaption(t); }},
-        {29, [this](const std::string& t) { memory.lbl_Save.SetCaption(t); }},
-        {44, [this](const std::string& t) { memory.Command15.SetCaption(t); }},
-        {50, [this](const std::string& t) { targets.lbl_TargetTitle.SetCaption(t); }},
-        {51, [this](const std::string& t) { targets.lbl_Target.SetCaption(t); }},
-        {52, [this](const std::string& t) { targets.lbl_TargetDescription.SetCaption(t); }},
-        {53, [this](const std::string& t) { targets.Command6.SetCaption(t); }},
-        {53, [this](const std::string& t) { targets.Command7.SetCaption(t); }},
-        {53, [this](const std::string& t) { targets.Command8.SetCaption(t); }},
-        {53, [this](const std::string& t) { targets.Command9.SetCaption(t); }},
-        {53, [this](const std::string& t) { targets.Command10.SetCaption(t); }},
-        {29, [this](const std::string& t) { targets.Command5.SetCaption(t); }},
-        {45, [this](const std::string& t) { Command16.SetCaption(t); }},
-    };
-    for (const Step& step : steps)
-        ui::RunIndependently("Main window captions", [&] { step.assign(Catalogue(step.entry)); });
 }
 
 // --- Panels, tray, end -----------------------------------------------------------
@@ -306,7 +242,7 @@ bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
 void MainForm::Command16_Click() {
     const bool show = !lst_Log.Visible();
     lst_Log.SetVisible(show);
-    Command16.SetCaption(Catalogue(show ? 47 : 45));
+    Command16.SetCaption(Catalogue(show ? i18n::entry::kHideLog : i18n::entry::kShowLog));
     CoverPanelsWithLog();
 }
 

@@ -10,6 +10,7 @@
 #include "capture/MemoryPanel.h"
 #include "capture/PictureSaver.h"
 #include "capture/Wallpaper.h"
+#include "i18n/MessageCatalogue.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
 #include "ui/Form.h"
@@ -22,12 +23,10 @@
 
 namespace app {
 
-// The language driver file in the program's folder.
-inline constexpr char kLanguageDriverFile[] = "VLCRLANG.DRV";
-
 class MainForm : public ui::Form {
 public:
-    MainForm();
+    // `host` is the program, as the capture sees it.
+    explicit MainForm(capture::CaptureHost& host);
     ~MainForm() override;
 
     enum class Panel { Options, Target, Memory };
@@ -37,11 +36,10 @@ public:
     void Set_Language();
     // Sets every caption and tool tip of the main window and the tray menu.
     void Get_Language();
-    // Entry N: makes it the current entry and returns its text; the empty
-    // text for an entry beyond the last one.
-    std::string Catalogue(int entry);
+    // Entry N of the catalogue (see i18n::MessageCatalogue).
+    std::string Catalogue(int entry) { return catalogue_.Text(entry); }
     // Message box "(N) text" without a title of its own.
-    void ErrorReport(int entry, ui::MsgIcon icon);
+    void ErrorReport(int entry, ui::MsgIcon icon) { catalogue_.ErrorReport(entry, icon); }
 
     // --- Log and options ------------------------------------------------
     // Appends a log line (date, time, message) while Check8 is ticked.
@@ -117,6 +115,7 @@ private:
     // Shows a wanted tray icon that is missing; Timer2 runs until it shows.
     void RestoreTrayIcon();
     void CoverPanelsWithLog();
+    i18n::MessageCatalogue catalogue_;
     UINT taskbarCreated_;
 };
 

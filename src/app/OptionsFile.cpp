@@ -1,6 +1,6 @@
 #include "app/OptionsFile.h"
 
-#include "app/SettingsFile.h"
+#include "ui/SettingsFile.h"
 
 #include <stdexcept>
 
@@ -27,12 +27,12 @@ std::string FormatOptionsFile(const OptionsValues& values) {
     std::string text(1, Digit(values.resolution, kResolutionCount, "the resolution"));
     for (int check : values.checks) text += Digit(check, 2, "a check box value");
     if (values.resolution == kCustomResolution) text += "\r" + values.customWidth + "\r" + values.customHeight;
-    return text + kSettingsLineEnd;
+    return text + ui::kSettingsLineEnd;
 }
 
 OptionsFileContent ParseOptionsFile(std::string_view content) {
     OptionsFileContent result;
-    result.lines = SplitSettingsLines(content);
+    result.lines = ui::SplitSettingsLines(content);
     if (result.lines.size() > kOptionsListLimit) result.lines.resize(kOptionsListLimit);
     // The hidden list cannot hold an empty entry.
     for (std::string& line : result.lines)

@@ -2,8 +2,9 @@
 
 #include "app/LocaleNumber.h"
 #include "app/MainForm.h"
-#include "app/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "app/StartWithSystem.h"
+#include "i18n/CatalogueEntries.h"
 #include "ui/AtomicFile.h"
 #include "ui/ProgramFolder.h"
 
@@ -14,13 +15,6 @@ constexpr COLORREF kCustomEnabledColor = 0xFFFFFF;
 constexpr COLORREF kCustomDisabledColor = 0xE0E0E0;
 constexpr int kDefaultResolution = 2; // 800 x 600
 constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0, 1};
-
-// Catalogue entries of this panel.
-constexpr int kSaved = 91;
-constexpr int kNotSaved = 92;
-constexpr int kResetQuestion = 97;
-constexpr int kNotWritten = 98;
-constexpr int kNotANumber = 110;
 
 } // namespace
 
@@ -107,6 +101,25 @@ OptionsValues OptionsPanel::CurrentValues() {
     return values;
 }
 
+capture::CaptureOptions OptionsPanel::CaptureValues() {
+    const OptionsValues values = CurrentValues();
+    const auto set = [&values](int check) { return values.checks[static_cast<size_t>(check - 1)] == 1; };
+    capture::CaptureOptions options;
+    if (values.resolution >= 1 && values.resolution < kCustomResolution) {
+        options.minimum = capture::StandardMinimum(values.resolution);
+    } else if (values.resolution == kCustomResolution) {
+        // Both texts are read before either is compared.
+        const std::optional<double> width = LocaleNumber(values.customWidth);
+        const std::optional<double> height = LocaleNumber(values.customHeight);
+        if (width && height) options.minimum = capture::MinimumResolution{*width, *height};
+    }
+    options.automatic = set(3);
+    options.emptyAfterSave = set(5);
+    options.wallpaper = set(6);
+    options.namesByHand = set(7);
+    return options;
+}
+
 void OptionsPanel::Options_Save() {
     try {
         // Check1 acts: Windows starts the program at log-on while it is set.
@@ -114,15 +127,15 @@ void OptionsPanel::Options_Save() {
         ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), FormatOptionsFile(CurrentValues()));
     } catch (const std::exception& e) {
         ShowNotWritten(e);
-        Report(kNotSaved);
+        Report(i18n::entry::kNotSaved);
         return;
     }
-    Report(kSaved);
+    Report(i18n::entry::kOptionsSaved);
 }
 
 void OptionsPanel::ShowNotWritten(const std::exception& failure) {
     OutputDebugStringA(("The options file was not written: " + std::string(failure.what()) + "\n").c_str());
-    ui::MsgBox(main_.Catalogue(kNotWritten), ui::MsgIcon::Exclamation);
+    ui::MsgBox(main_.Catalogue(i18n::entry::kOptionsNotWritten), ui::MsgIcon::Exclamation);
 }
 
 void OptionsPanel::Report(int entry) {
@@ -135,7 +148,7 @@ void OptionsPanel::Options_Load() {
     // A missing or unreadable file reads as an empty one: every control
     // keeps its value.
     const OptionsFileContent file =
-        ParseOptionsFile(ReadSettingsFile(ui::ProgramFile(kOptionsFile)).value_or(std::string()));
+        ParseOptionsFile(ui::ReadSettingsFile(ui::ProgramFile(kOptionsFile)).value_or(std::string()));
     lst_Options.AddItems(file.lines);
     Apply(file);
 }
@@ -165,7 +178,7 @@ void OptionsPanel::Options_Reset() {
 
 void OptionsPanel::Command1_Click() {
     const ui::MsgAnswer answer =
-        ui::MsgBox(main_.Catalogue(kResetQuestion), ui::MsgIcon::Question, ui::MsgButtons::YesNo, "Vellicor Rizezuza");
+        ui::MsgBox(main_.Catalogue(i18n::entry::kResetQuestion), ui::MsgIcon::Question, ui::MsgButtons::YesNo, "Vellicor Rizezuza");
     if (answer == ui::MsgAnswer::Yes) Options_Reset();
 }
 
@@ -191,7 +204,7 @@ void OptionsPanel::txt_CustomRes2_LostFocus() { CheckCustomNumber(txt_CustomRes2
 
 // The text stays as typed, and nothing keeps it from being saved.
 void OptionsPanel::CheckCustomNumber(const ui::TextBox& box) {
-    if (!LocaleNumber(box.Text())) ui::MsgBox(main_.Catalogue(kNotANumber), ui::MsgIcon::Exclamation);
+    if (!LocaleNumber(box.Text())) ui::MsgBox(main_.Catalogue(i18n::entry::kNotANumber), ui::MsgIcon::Exclamation);
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/OptionsFile.h"
+#include "capture/CaptureHost.h"
 #include "ui/Controls.h"
 
 #include <array>
@@ -19,6 +20,14 @@ public:
     void Options_Save();
     void Options_Load();
     void Options_Reset();
+
+    // The options as the controls hold them now.
+    OptionsValues CurrentValues();
+    // What a capture follows, read from the controls now: the minimum of
+    // the first selected resolution button (nothing when none is selected
+    // or the custom size is not a number), and the check boxes that are
+    // exactly 1.
+    capture::CaptureOptions CaptureValues();
 
     void Command1_Click(); // reset, after a question
     void Command3_Click(); // save
@@ -57,7 +66,6 @@ private:
     void SelectDefaults();
     std::array<ui::OptionButton*, kResolutionCount> Resolutions();
     std::array<ui::CheckBox*, kOptionCheckCount> Checks();
-    OptionsValues CurrentValues();
     void Apply(const OptionsFileContent& file);
     void EnableCustomBoxes(bool enabled);
     void CheckCustomNumber(const ui::TextBox& box);

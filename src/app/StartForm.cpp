@@ -4,6 +4,7 @@
 #include "app/MainForm.h"
 #include "clipboard/ClipViewerForm.h"
 #include "i18n/DriverLines.h"
+#include "i18n/CatalogueEntries.h"
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/AppTitle.h"
@@ -50,7 +51,7 @@ void StartForm::Form_Load() {
         program.Notifications().Timer3.SetEnabled(false);
         ui::SetAppTitle(clipboard::ClipViewerForm::kDesignCaption);
         program.Main().Set_Language();
-        program.Main().ErrorReport(104, ui::MsgIcon::Critical);
+        program.Main().ErrorReport(i18n::entry::kProgramRunning, ui::MsgIcon::Critical);
         program.End();
         return;
     }

@@ -1,7 +1,8 @@
 #include "app/TargetPanel.h"
 
 #include "app/MainForm.h"
-#include "app/SettingsFile.h"
+#include "ui/SettingsFile.h"
+#include "i18n/CatalogueEntries.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/ProgramFolder.h"
@@ -13,11 +14,6 @@ namespace {
 void Trace(const std::string& text) {
     OutputDebugStringA((text + "\n").c_str());
 }
-
-// Catalogue entries of this panel.
-constexpr int kChooseFolder = 51;
-constexpr int kBrowserFailed = 105;
-constexpr int kFolderSaved = 107;
 
 // Target files are converted by the system's own ANSI code page.
 const AnsiCodePage& SystemCodePage() {
@@ -90,7 +86,7 @@ void TargetPanel::TargetPath_Load(int slot) {
         FolderText(slot).SetText({});
         return;
     }
-    const std::optional<std::string> content = ReadSettingsTail(name, kTargetFileTail);
+    const std::optional<std::string> content = ui::ReadSettingsTail(name, kTargetFileTail);
     if (!content) {
         // An unreadable file ends this slot's load without a message.
         Trace("Cannot read " + name);
@@ -109,7 +105,7 @@ void TargetPanel::TargetPath_Save(int slot) {
     if (folder.empty()) return; // the file keeps its previous folder
     ui::WriteFileAtomically(ui::ProgramFile(TargetFileName(slot)),
                             FormatTargetFile(folder, SystemCodePage()));
-    main_.lbl_Status.SetCaption(main_.Catalogue(kFolderSaved));
+    main_.lbl_Status.SetCaption(main_.Catalogue(i18n::entry::kFolderSaved));
 }
 
 // Writes the leading run of slots in use, deletes the file of the first slot
@@ -132,13 +128,13 @@ void TargetPanel::Command5_Click() {
 
 void TargetPanel::Browse_Click(int slot) {
     try {
-        const std::string folder = ui::BrowseForFolder(main_.Catalogue(kChooseFolder));
+        const std::string folder = ui::BrowseForFolder(main_.Catalogue(i18n::entry::kChooseFolder));
         if (folder.empty()) return; // cancelled
         FolderText(slot).SetText(folder);
         InUse(slot).SetValue(1);
     } catch (const std::exception& e) {
         Trace(std::string("The folder browser failed: ") + e.what());
-        main_.ErrorReport(kBrowserFailed, ui::MsgIcon::Exclamation);
+        main_.ErrorReport(i18n::entry::kBrowserFailed, ui::MsgIcon::Exclamation);
         FolderText(slot).SetText(ui::CurrentDirectory());
     }
 }

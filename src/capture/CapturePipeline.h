@@ -4,20 +4,21 @@
 #pragma once
 
 #include "capture/CaptureEngine.h"
-#include "capture/ResolutionFilter.h"
+#include "capture/CaptureHost.h"
+#include "ui/Form.h"
 #include "ui/PictureControls.h"
-
-#include <optional>
-
-namespace app {
-class MainForm;
-}
 
 namespace capture {
 
+class MemoryPanel;
+class PictureSaver;
+
 class CapturePipeline : public CaptureListener {
   public:
-    explicit CapturePipeline(app::MainForm& main);
+    // The hidden picture controls live on `form`; `previewPixels` is the
+    // largest size a preview is drawn at.
+    CapturePipeline(ui::Form& form, CaptureHost& host, MemoryPanel& memory, PictureSaver& saver,
+                    SIZE previewPixels);
 
     // Takes a caught picture into memory, shows and logs its size, then
     // decides. Any failure ends the capture silently; what was done stays done.
@@ -49,11 +50,10 @@ class CapturePipeline : public CaptureListener {
     void SaveFinished(const SaveResult& result) override;
 
     void ReportSize(int width, int height);
-    // The minimum of the first selected resolution button; nothing when no
-    // button is selected or the custom minimum is not a number.
-    std::optional<MinimumResolution> ChosenMinimum();
 
-    app::MainForm& main_;
+    CaptureHost& host_;
+    MemoryPanel& memory_;
+    PictureSaver& saver_;
     ui::Picture preview_;
 };
 

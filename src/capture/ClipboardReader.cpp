@@ -2,10 +2,11 @@
 
 #include "capture/DibReader.h"
 #include "capture/PrivacyMarkers.h"
-#include "clipboard/FormatCatalogue.h"
+#include "capture/ClipboardFormats.h"
 #include "ui/WinHandles.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <optional>
 
@@ -40,12 +41,6 @@ PrivacyMarkers ReadPrivacyMarkers() {
                                          : std::basic_string_view<std::uint8_t>(kZero, 4);
     }
     return markers;
-}
-
-bool BestFormatIsBitmap() {
-    UINT priorities[clipboard::kPriorityList.size()];
-    std::copy(clipboard::kPriorityList.begin(), clipboard::kPriorityList.end(), priorities);
-    return GetPriorityClipboardFormat(priorities, static_cast<int>(std::size(priorities))) == CF_BITMAP;
 }
 
 // The picture format the setting program offered: formats the system makes
@@ -102,7 +97,7 @@ void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change) {
         change.content = ChangeContent::Private;
         return;
     }
-    if (choice == BitmapChoice::WhenBest ? !BestFormatIsBitmap() : !IsClipboardFormatAvailable(CF_BITMAP))
+    if (choice == BitmapChoice::WhenBest ? BestClipboardFormat() != format::Bitmap : !IsClipboardFormatAvailable(CF_BITMAP))
         return;
     const UINT offered = OfferedPictureFormat();
     if (offered == CF_DIB || offered == CF_DIBV5) {
@@ -113,6 +108,12 @@ void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change) {
 }
 
 } // namespace
+
+long BestClipboardFormat() {
+    std::array<UINT, kPriorityList.size()> priorities{};
+    std::copy(kPriorityList.begin(), kPriorityList.end(), priorities.begin());
+    return GetPriorityClipboardFormat(priorities.data(), static_cast<int>(priorities.size()));
+}
 
 ui::Picture CopyClipboardBitmap(UINT format) {
     auto bitmap = static_cast<HBITMAP>(GetClipboardData(format));

@@ -38,6 +38,10 @@ enum class BitmapChoice { WhenBest, WhenOffered };
 // when there is none. Such a bitmap is the system's own object, safe to copy.
 ui::Picture CopyClipboardBitmap(UINT format);
 
+// The clipboard's best format by the automatic choice's priority list: 0
+// when the clipboard is empty, -1 when it holds none of the listed formats.
+long BestClipboardFormat();
+
 // Reads the clipboard as it is now. `window` is the reading window (it may
 // be nullptr).
 ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice = BitmapChoice::WhenBest);

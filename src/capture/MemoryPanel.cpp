@@ -1,21 +1,21 @@
 #include "capture/MemoryPanel.h"
 
-#include "app/App.h"
-#include "app/MainForm.h"
-#include "clipboard/ClipViewerForm.h"
+#include "capture/CapturePipeline.h"
+#include "capture/PictureSaver.h"
 
 namespace capture {
 
-MemoryPanel::MemoryPanel(app::MainForm& main, ui::Frame& frame)
+MemoryPanel::MemoryPanel(ui::Form& main, ui::Frame& frame, CaptureHost& host, CapturePipeline& capture,
+                         PictureSaver& saver)
     : lbl_InMemory(main), Image3(main), lbl_LatestSaved(main), lbl_Resolution(main, "-"), lbl_Save(main),
       Command4(main, "#1"), Command11(main, "#2"), Command12(main, "#3"), Command13(main, "#4"),
       Command14(main, "#5"), Command15(main), Command17(main, "Viewer"),
-      main_(main), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
+      host_(host), capture_(capture), saver_(saver), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
     LayOut(frame);
     for (int slot = 1; slot <= 5; ++slot)
-        SaveButton(slot).OnClick = [this, slot] { main_.saver.Save_Picture(slot); };
+        SaveButton(slot).OnClick = [this, slot] { saver_.Save_Picture(slot); };
     Command15.OnClick = [this] { Command15_Click(); };
-    Command17.OnClick = [this] { main_.Command17_Click(); };
+    Command17.OnClick = [this] { host_.ShowViewer(); };
 }
 
 void MemoryPanel::LayOut(ui::Frame& frame) {
@@ -26,7 +26,7 @@ void MemoryPanel::LayOut(ui::Frame& frame) {
     lbl_InMemory.SetBold(true);
     lbl_InMemory.Move(120, 60, 7200, 300);
     Image3.SetStretch(true);
-    Image3.Move(120, 480, 3255, 2535);
+    Image3.Move(120, 480, kPreviewWidth, kPreviewHeight);
     lbl_LatestSaved.Move(3600, 480, 3700, 255);
     lbl_Resolution.SetBold(true);
     lbl_Resolution.Move(3600, 780, 3700, 255);
@@ -38,20 +38,18 @@ void MemoryPanel::LayOut(ui::Frame& frame) {
 }
 
 void MemoryPanel::InMemory_SaveButtons() {
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(main_.targets.InUse(slot).Value() != 0);
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(host_.SlotOffered(slot));
     for (int slot = 1; slot <= 5; ++slot)
-        SaveButton(slot).SetToolTipText(main_.targets.FolderText(slot).Text());
+        SaveButton(slot).SetToolTipText(host_.TargetFolder(slot));
 }
 
 void MemoryPanel::Command15_Click() {
-    main_.capture.EmptyClipboard();
-    main_.capture.Clear();
+    capture_.EmptyClipboard();
+    capture_.Clear();
     lbl_Resolution.SetCaption("-"); // the notification window's label keeps its text
     for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(false);
     // The viewer leaves the clipboard-viewer chain and joins it anew, hidden.
-    clipboard::ClipViewerForm& viewer = app::App::Current().Viewer();
-    viewer.Unload();
-    viewer.Load();
+    host_.RestartViewer();
 }
 
 } // namespace capture

@@ -2,20 +2,26 @@
 // that save it into any offered target slot or clear it.
 #pragma once
 
+#include "capture/CaptureHost.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 #include "ui/PictureControls.h"
 
 #include <array>
 
-namespace app {
-class MainForm;
-}
-
 namespace capture {
+
+class CapturePipeline;
+class PictureSaver;
 
 class MemoryPanel {
   public:
-    MemoryPanel(app::MainForm& main, ui::Frame& frame);
+    // The size of the preview Image3, in twips.
+    static constexpr int kPreviewWidth = 3255;
+    static constexpr int kPreviewHeight = 2535;
+
+    // The controls live on `form`, inside `frame`.
+    MemoryPanel(ui::Form& form, ui::Frame& frame, CaptureHost& host, CapturePipeline& capture, PictureSaver& saver);
 
     // Enables the save buttons of the offered slots; tool tips = folders.
     void InMemory_SaveButtons();
@@ -35,7 +41,9 @@ class MemoryPanel {
 
   private:
     void LayOut(ui::Frame& frame);
-    app::MainForm& main_;
+    CaptureHost& host_;
+    CapturePipeline& capture_;
+    PictureSaver& saver_;
     std::array<ui::CommandButton*, 5> saveButtons_;
 };
 

@@ -1,10 +1,9 @@
 #include "capture/PictureSaver.h"
 
-#include "app/App.h"
-#include "app/MainForm.h"
+#include "capture/CapturePipeline.h"
 #include "capture/PictureNames.h"
-#include "i18n/AddedEntries.h"
-#include "notify/NotificationForm.h"
+#include "capture/Wallpaper.h"
+#include "i18n/CatalogueEntries.h"
 #include "ui/Clock.h"
 
 #include <stdexcept>
@@ -12,40 +11,34 @@
 namespace capture {
 namespace {
 
-constexpr int kPromptTitleEntry = 42;
-constexpr int kPromptQuestionEntry = 109;
-constexpr int kSavedStatusEntry = 93;
-constexpr int kSavedLogEntry = 56;
-constexpr int kFailedMessageEntry = 99;
-constexpr int kFailedStatusEntry = 94;
-
 int ProblemEntry(NameProblem problem) {
     switch (problem) {
-    case NameProblem::ForbiddenCharacter: return i18n::kNameHoldsPathEntry;
-    case NameProblem::DeviceName: return i18n::kNameIsDeviceEntry;
-    case NameProblem::TooLong: return i18n::kNameTooLongEntry;
+    case NameProblem::ForbiddenCharacter: return i18n::entry::kNameHoldsPath;
+    case NameProblem::DeviceName: return i18n::entry::kNameIsDevice;
+    case NameProblem::TooLong: return i18n::entry::kNameTooLong;
     case NameProblem::None: break;
     }
-    return kFailedMessageEntry;
+    return i18n::entry::kSaveFailed;
 }
 
 } // namespace
 
-PictureSaver::PictureSaver(app::MainForm& main) : main_(main) {}
+PictureSaver::PictureSaver(CaptureHost& host, CapturePipeline& capture, Wallpaper& wallpaper)
+    : host_(host), capture_(capture), wallpaper_(wallpaper) {}
 
 void PictureSaver::Save_Picture(int slot) {
     try {
         // The picture as it is now: one caught while the prompt is open waits its turn.
-        const ui::Picture picture = main_.capture.Picture1.GetPicture();
-        const std::string folder = main_.targets.FolderText(slot).Text();
+        const ui::Picture picture = capture_.Picture1.GetPicture();
+        const std::string folder = host_.TargetFolder(slot);
         const std::string name = ChooseName();
         // A slot without a folder has nowhere to save: the picture would land at
         // the root of the current drive.
         if (folder.empty()) throw std::runtime_error("target slot #" + std::to_string(slot) + " has no folder");
         if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
         std::optional<WallpaperPlan> wallpaper;
-        if (app::MainForm::IsSet(main_.options.Check6)) wallpaper = main_.wallpaper.Plan();
-        main_.capture.engine.Save(picture, folder + "\\" + name, std::move(wallpaper));
+        if (host_.Options().wallpaper) wallpaper = wallpaper_.Plan();
+        capture_.engine.Save(picture, folder + "\\" + name, std::move(wallpaper));
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     }
@@ -57,15 +50,15 @@ std::string PictureSaver::ChooseName() {
         if (!typed) return AutomaticPictureName(ui::Now()); // not asked, empty or cancelled
         const NameProblem problem = TypedNameProblem(*typed);
         if (problem == NameProblem::None) return *typed;
-        main_.ErrorReport(ProblemEntry(problem), ui::MsgIcon::Exclamation);
+        host_.ErrorReport(ProblemEntry(problem), ui::MsgIcon::Exclamation);
     }
 }
 
 std::optional<std::string> PictureSaver::AskForName() {
-    if (!app::MainForm::IsSet(main_.options.Check7)) return std::nullopt;
-    app::App::Current().Notifications().Timer3.SetEnabled(false); // the prompt must not sit under it
-    const std::string question = main_.Catalogue(kPromptQuestionEntry);
-    const std::string title = main_.Catalogue(kPromptTitleEntry);
+    if (!host_.Options().namesByHand) return std::nullopt;
+    host_.HoldNotificationBack(); // the prompt must not sit under it
+    const std::string question = host_.Catalogue(i18n::entry::kPromptQuestion);
+    const std::string title = host_.Catalogue(i18n::entry::kPromptTitle);
     std::string answer = ui::InputBox(question, title, "");
     if (answer.empty()) return std::nullopt;
     return answer;
@@ -77,11 +70,11 @@ void PictureSaver::SaveFinished(const SaveResult& result) {
         return;
     }
     try {
-        app::App::Current().Notifications().txt_Timer2.SetText("7"); // closes the notification at once
-        main_.lbl_Status.SetCaption(main_.Catalogue(kSavedStatusEntry));
-        main_.AppendLog(main_.Catalogue(kSavedLogEntry) + ": " + result.path);
-        if (app::MainForm::IsSet(main_.options.Check5)) main_.capture.EmptyClipboard();
-        if (result.wallpaper != WallpaperOutcome::NotAsked) main_.wallpaper.Put_Wallpaper(result);
+        host_.CloseNotification();
+        host_.SetStatus(host_.Catalogue(i18n::entry::kPictureSaved));
+        host_.AppendLog(host_.Catalogue(i18n::entry::kPictureSavedLog) + ": " + result.path);
+        if (host_.Options().emptyAfterSave) capture_.EmptyClipboard();
+        if (result.wallpaper != WallpaperOutcome::NotAsked) wallpaper_.Put_Wallpaper(result);
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     }
@@ -89,9 +82,9 @@ void PictureSaver::SaveFinished(const SaveResult& result) {
 
 void PictureSaver::ReportFailure(const std::string& why) {
     OutputDebugStringA(("The picture was not saved: " + why + "\n").c_str());
-    main_.ErrorReport(kFailedMessageEntry, ui::MsgIcon::Exclamation);
-    main_.lbl_Status.SetCaption(main_.Catalogue(kFailedStatusEntry));
-    main_.AppendLog(main_.Catalogue(kFailedStatusEntry));
+    host_.ErrorReport(i18n::entry::kSaveFailed, ui::MsgIcon::Exclamation);
+    host_.SetStatus(host_.Catalogue(i18n::entry::kPictureNotSaved));
+    host_.LogEntry(i18n::entry::kPictureNotSaved);
 }
 
 } // namespace capture

@@ -4,20 +4,20 @@
 // comes back.
 #pragma once
 
+#include "capture/CaptureHost.h"
 #include "capture/SaveWorker.h"
 
 #include <optional>
 #include <string>
 
-namespace app {
-class MainForm;
-}
-
 namespace capture {
+
+class CapturePipeline;
+class Wallpaper;
 
 class PictureSaver {
   public:
-    explicit PictureSaver(app::MainForm& main);
+    PictureSaver(CaptureHost& host, CapturePipeline& capture, Wallpaper& wallpaper);
     // Save_Picture .. Save_Picture5: slot 1..5. Saves the in-memory picture as
     // it is now. Errors never leave it: a failed save shows message 99 and
     // reports entry 94.
@@ -35,7 +35,9 @@ class PictureSaver {
     std::optional<std::string> AskForName();
     void ReportFailure(const std::string& why);
 
-    app::MainForm& main_;
+    CaptureHost& host_;
+    CapturePipeline& capture_;
+    Wallpaper& wallpaper_;
 };
 
 } // namespace capture

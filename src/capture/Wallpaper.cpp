@@ -1,15 +1,12 @@
 #include "capture/Wallpaper.h"
 
-#include "app/MainForm.h"
-#include "i18n/AddedEntries.h"
+#include "i18n/CatalogueEntries.h"
 #include "ui/WideText.h"
 
 #include <shlobj.h>
 
 namespace capture {
 namespace {
-
-constexpr int kWallpaperSetEntry = 101;
 
 std::string WindowsDirectory() {
     const UINT needed = GetWindowsDirectoryW(nullptr, 0);
@@ -31,7 +28,7 @@ std::string LocalApplicationData() {
 
 } // namespace
 
-Wallpaper::Wallpaper(app::MainForm& main) : txt_WinDir(main), main_(main) {
+Wallpaper::Wallpaper(ui::Form& form, i18n::Messages& messages) : txt_WinDir(form), messages_(messages) {
     txt_WinDir.SetVisible(false);
     txt_WinDir.Move(0, 0, 300, 300);
 }
@@ -61,12 +58,12 @@ void Wallpaper::Put_Wallpaper(const SaveResult& result) {
     if (result.wallpaper == WallpaperOutcome::Written &&
         SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(),
                               SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
-        main_.lbl_Status.SetCaption(main_.Catalogue(kWallpaperSetEntry));
+        messages_.SetStatus(messages_.Catalogue(i18n::entry::kWallpaperSet));
         return;
     }
-    main_.ErrorReport(i18n::kWallpaperNotSetEntry, ui::MsgIcon::Exclamation);
-    main_.lbl_Status.SetCaption(main_.Catalogue(i18n::kWallpaperNotSetEntry));
-    main_.AppendLog(main_.Catalogue(i18n::kWallpaperNotSetEntry));
+    messages_.ErrorReport(i18n::entry::kWallpaperNotSet, ui::MsgIcon::Exclamation);
+    messages_.SetStatus(messages_.Catalogue(i18n::entry::kWallpaperNotSet));
+    messages_.LogEntry(i18n::entry::kWallpaperNotSet);
 }
 
 } // namespace capture

@@ -5,13 +5,11 @@
 #pragma once
 
 #include "capture/SaveWorker.h"
+#include "i18n/Messages.h"
 #include "ui/Controls.h"
+#include "ui/Form.h"
 
 #include <string>
-
-namespace app {
-class MainForm;
-}
 
 namespace capture {
 
@@ -20,7 +18,8 @@ inline constexpr char kLocalDataFolder[] = "Vellicor Rizezuza";
 
 class Wallpaper {
   public:
-    explicit Wallpaper(app::MainForm& main);
+    // txt_WinDir lives on `form`.
+    Wallpaper(ui::Form& form, i18n::Messages& messages);
     // Fills txt_WinDir with the Windows directory.
     void Get_WinDir();
     // Where the worker writes the wallpaper bitmap: txt_WinDir, "\v-wall.bmp",
@@ -36,7 +35,7 @@ class Wallpaper {
     ui::TextBox txt_WinDir; // hidden
 
   private:
-    app::MainForm& main_;
+    i18n::Messages& messages_;
 };
 
 } // namespace capture

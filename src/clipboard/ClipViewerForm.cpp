@@ -1,10 +1,12 @@
 #include "clipboard/ClipViewerForm.h"
 
 #include "capture/CaptureEngine.h"
+#include "capture/ClipboardReader.h"
 #include "clipboard/DisplayMenu.h"
 #include "clipboard/FormatCatalogue.h"
 #include "clipboard/Renderers.h"
 #include "clipboard/ViewerWindows.h"
+#include "i18n/CatalogueEntries.h"
 #include "ui/AppTitle.h"
 #include "ui/Dialogs.h"
 
@@ -39,9 +41,9 @@ class FlagGuard {
 
 } // namespace
 
-ClipViewerForm::ClipViewerForm(capture::CaptureEngine* engine)
+ClipViewerForm::ClipViewerForm(capture::CaptureEngine* engine, ViewerHost* host)
     : ui::Form(kDesignCaption, kClientWidth, kClientHeight, ui::FormStyle::Sizable), Text1(*this, true),
-      Picture1(*this), mnuDisplay("ClipFormat"), engine_(engine) {
+      Picture1(*this), mnuDisplay("ClipFormat"), engine_(engine), host_(host) {
     Picture1.Move(kMargin, kMargin, kClientWidth - 2 * kMargin, kClientHeight - 2 * kMargin);
     Text1.Move(kMargin, kMargin, kClientWidth - 2 * kMargin, kClientHeight - 2 * kMargin);
     BuildMenus();
@@ -206,9 +208,7 @@ bool ClipViewerForm::ShowClipboardAuto() {
         mnuMain[kDisplayMenu].enabled = false;
     } else {
         FlagGuard busy(Busy, busySince_);
-        UINT priorities[kPriorityList.size()];
-        std::copy(kPriorityList.begin(), kPriorityList.end(), priorities);
-        CurrentFormat = GetPriorityClipboardFormat(priorities, static_cast<int>(kPriorityList.size()));
+        CurrentFormat = capture::BestClipboardFormat();
         result = ShowClipboardFormat();
         for (ui::MenuItem* item : mnuDisplay.Items()) item->checked = false;
         mnuDisplayAuto.checked = true;
@@ -262,7 +262,14 @@ bool ClipViewerForm::ShowClipboardFormat() {
 
 void ClipViewerForm::ReportViewerReset() {
     OutputDebugStringA("The viewer's display did not end; the viewer goes on.\n");
-    LogViewerReset();
+    if (host_) host_->LogEntry(i18n::entry::kViewerReset);
+}
+
+void ClipViewerForm::ReportNoPicture(const std::string& kind) {
+    if (!host_) return;
+    const std::string text = host_->Catalogue(i18n::entry::kNoPicture);
+    host_->ShowNoPicture(text);
+    host_->AppendLog(text + kind);
 }
 
 void ClipViewerForm::CheckDisplayItemsOf(long format) {

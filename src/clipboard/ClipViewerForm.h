@@ -5,6 +5,7 @@
 #pragma once
 
 #include "clipboard/HookMe.h"
+#include "clipboard/ViewerHost.h"
 #include "ui/Picture.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -24,8 +25,9 @@ class ClipViewerForm : public ui::Form, public HookClient {
   public:
     static constexpr char kDesignCaption[] = "Clipboard Viewer";
     // `engine` reads each clipboard change once and catches its picture; a
-    // viewer without one only shows the clipboard.
-    explicit ClipViewerForm(capture::CaptureEngine* engine = nullptr);
+    // viewer without one only shows the clipboard. `host` hears what the
+    // viewer has to say; a viewer without one says nothing.
+    explicit ClipViewerForm(capture::CaptureEngine* engine = nullptr, ViewerHost* host = nullptr);
     ~ClipViewerForm() override;
 
     // The main window's once-a-minute check: loads the viewer again (hidden)
@@ -54,6 +56,10 @@ class ClipViewerForm : public ui::Form, public HookClient {
     // reader; empty when the change holds none or its data is refused.
     ui::Picture ClipboardPicture();
     capture::CaptureEngine* Engine() const { return engine_; }
+    ViewerHost* Host() const { return host_; }
+    // A renderer showed a format that is no picture (`kind`: ", Text" ...):
+    // the size labels and the log say so.
+    void ReportNoPicture(const std::string& kind);
 
     // Pushes the menu items' state into the window's menu bar.
     void RefreshMenus();
@@ -91,6 +97,7 @@ class ClipViewerForm : public ui::Form, public HookClient {
     bool Busy = false;            // set while ShowClipboardAuto runs
     unsigned long long busySince_ = 0; // when it was set (milliseconds since the system started)
     capture::CaptureEngine* engine_;
+    ViewerHost* host_;
     bool inChain_ = false;
     ui::MenuBar menuBar_;
 };

@@ -1,34 +1,15 @@
 // What the viewer knows about clipboard formats without asking the system:
-// the names of the predefined formats, the automatic choice's priority list,
-// and which renderer shows which format under which caption.
+// the names of the predefined formats and which renderer shows which format under which caption.
 #pragma once
 
-#include <array>
+#include "capture/ClipboardFormats.h"
+
 #include <optional>
 #include <string>
 
 namespace clipboard {
 
-// The predefined clipboard format ids the viewer deals with.
-namespace format {
-inline constexpr long Text = 1;
-inline constexpr long Bitmap = 2;
-inline constexpr long MetafilePict = 3;
-inline constexpr long OemText = 7;
-inline constexpr long Dib = 8;
-inline constexpr long Palette = 9;
-inline constexpr long EnhMetafile = 14;
-inline constexpr long HDrop = 15;
-inline constexpr long Locale = 16;
-inline constexpr long OwnerDisplay = 128;
-inline constexpr long DspText = 129;
-inline constexpr long DspBitmap = 130;
-inline constexpr long DspMetafilePict = 131;
-} // namespace format
-
-// The formats the automatic choice looks for, best first.
-inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text,
-                                                       format::EnhMetafile, format::Bitmap, format::HDrop};
+namespace format = capture::format;
 
 // The name of a predefined format 1..16; nothing for any other id.
 std::optional<std::string> PredefinedFormatName(long id);

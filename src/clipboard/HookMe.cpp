@@ -1,6 +1,6 @@
 #include "clipboard/HookMe.h"
 
-#include "app/ProgramError.h"
+#include "ui/ProgramError.h"
 #include "clipboard/HookTrace.h"
 
 #include <exception>
@@ -14,7 +14,7 @@ namespace {
 HookFailure CurrentFailure() {
     try {
         throw;
-    } catch (const app::ProgramError& e) {
+    } catch (const ui::ProgramError& e) {
         return {e.Number(), e.Description()};
     } catch (const std::bad_alloc&) {
         return {7, "Out of memory"};

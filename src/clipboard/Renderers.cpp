@@ -1,7 +1,5 @@
 #include "clipboard/Renderers.h"
 
-#include "app/App.h"
-#include "app/MainForm.h"
 #include "capture/ClipboardReader.h"
 #include "clipboard/ClipViewerForm.h"
 #include "clipboard/DropFileList.h"
@@ -11,8 +9,6 @@
 #include "clipboard/LocaleText.h"
 #include "clipboard/ShownLines.h"
 #include "clipboard/StockFont.h"
-#include "i18n/AddedEntries.h"
-#include "notify/NotificationForm.h"
 #include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
@@ -24,8 +20,6 @@
 
 namespace clipboard {
 namespace {
-
-constexpr int kNoPictureEntry = 96;
 
 // Font choices of CStockFont.
 constexpr int kOemFixedFont = 0;
@@ -56,16 +50,9 @@ int TextFontOf(long formatId) {
     }
 }
 
-// Both size labels say that the clipboard holds no picture, and the log says
+// The size labels say that the clipboard holds no picture, and the log says
 // what it holds instead.
-void NoPictureEpilogue(const std::string& ending) {
-    app::App& program = app::App::Current();
-    app::MainForm& main = program.Main();
-    const std::string text = main.Catalogue(kNoPictureEntry);
-    main.memory.lbl_Resolution.SetCaption(text);
-    program.Notifications().lbl_Resolution.SetCaption(text);
-    main.AppendLog(text + ending);
-}
+void NoPictureEpilogue(ui::Control& box, const std::string& kind) { ViewerOf(box).ReportNoPicture(kind); }
 
 // --- Reading the clipboard: its data comes from any program ----------------------
 
@@ -238,7 +225,7 @@ bool ShowText(long formatId, ui::TextBox& box) {
     EmptyWithStockFont(box, TextFontOf(formatId));
     box.SetText(text.value_or(std::string()));
     ViewerOf(box).UpdateCaption(ViewOf(formatId).caption);
-    NoPictureEpilogue(", Text");
+    NoPictureEpilogue(box, ", Text");
     return text.has_value();
 }
 
@@ -251,7 +238,7 @@ bool ShowFileList(ui::TextBox& box) {
     } else {
         SetStockFont(box, kSystemFixedFont); // the box keeps its text
     }
-    NoPictureEpilogue(", Files/Directories");
+    NoPictureEpilogue(box, ", Files/Directories");
     return list.has_value();
 }
 
@@ -262,7 +249,7 @@ bool ShowLocale(ui::TextBox& box) {
         box.SetText(LocaleInfoText(*locale));
         ViewerOf(box).UpdateCaption("CF_LOCALE");
     }
-    NoPictureEpilogue(", Locale");
+    NoPictureEpilogue(box, ", Locale");
     return locale.has_value();
 }
 
@@ -295,11 +282,6 @@ bool ShowPicture(long formatId, ui::PictureBox& box) {
     }
 }
 
-void LogViewerReset() {
-    app::MainForm& main = app::App::Current().Main();
-    main.AppendLog(main.Catalogue(i18n::kViewerResetEntry));
-}
-
 bool ShowPalette(ui::PictureBox& box) {
     const ui::UniquePalette palette = ReadClipboardPalette();
     HDC dc = box.hDC();
@@ -313,7 +295,7 @@ bool ShowPalette(ui::PictureBox& box) {
         box.Refresh();
         ViewerOf(box).UpdateCaption("CF_PALETTE");
     }
-    NoPictureEpilogue(", Palette");
+    NoPictureEpilogue(box, ", Palette");
     return palette && dc;
 }
 
@@ -322,7 +304,7 @@ bool ShowOwnerDisplay(ui::PictureBox& box) {
     if (HWND owner = GetClipboardOwner()) RequestOwnerDrawing(owner, box);
     box.Refresh();
     ViewerOf(box).UpdateCaption("CF_OWNERDRAW");
-    NoPictureEpilogue(", Owner-Display");
+    NoPictureEpilogue(box, ", Owner-Display");
     return true;
 }
 

@@ -1,8 +1,7 @@
 // The renderers: each draws one clipboard format into a control of a viewer
 // window, sets that window's caption, and returns true when it showed
-// something. Showing a bitmap hands it to the capture pipeline; the
-// renderers of formats that are no picture mark the size labels with the
-// no-picture text and write a log line.
+// something. The renderers of formats that are no picture tell the viewer,
+// which tells the program (the size labels and the log).
 #pragma once
 
 #include "ui/Controls.h"
@@ -22,8 +21,5 @@ bool ShowPicture(long formatId, ui::PictureBox& box);
 bool ShowPalette(ui::PictureBox& box);
 // CF_OWNERDISPLAY: the clipboard owner draws into the box.
 bool ShowOwnerDisplay(ui::PictureBox& box);
-
-// The log line that says a display that never ended was given up.
-void LogViewerReset();
 
 } // namespace clipboard

@@ -1,6 +1,6 @@
 #include "clipboard/StockFont.h"
 
-#include "app/ProgramError.h"
+#include "ui/ProgramError.h"
 #include "clipboard/StockFontTable.h"
 #include "ui/Control.h"
 
@@ -9,7 +9,7 @@ namespace clipboard {
 void CStockFont::SetClient(ui::Control& control) {
     ClientHwnd = control.hWnd();
     if (!ClientHwnd)
-        throw app::ProgramError(kClientError, "CStockFont", "Client object must support the hWnd property.");
+        throw ui::ProgramError(kClientError, "CStockFont", "Client object must support the hWnd property.");
     client_ = &control;
 }
 

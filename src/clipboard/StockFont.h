@@ -17,7 +17,7 @@ class CStockFont {
     static constexpr std::int32_t kClientError = static_cast<std::int32_t>(0x80040001);
 
     // Attaches the control whose font is set. A control without a window
-    // handle raises app::ProgramError kClientError, and the client stays as it was.
+    // handle raises ui::ProgramError kClientError, and the client stays as it was.
     void SetClient(ui::Control& control);
     ui::Control* Client() const { return client_; }
 

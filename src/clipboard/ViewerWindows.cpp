@@ -36,7 +36,7 @@ void NewViewerWindow(ClipViewerForm& from) {
     if (windows.slots.size() <= windows.count) windows.slots.resize(windows.count + 1);
     const int offset = NewWindowOffset();
     auto& slot = windows.slots[windows.count];
-    slot = std::make_unique<ClipViewerForm>(from.Engine());
+    slot = std::make_unique<ClipViewerForm>(from.Engine(), from.Host());
     slot->Move(from.Left() + offset, from.Top() + offset);
     slot->Show();
     ++windows.count;

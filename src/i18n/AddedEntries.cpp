@@ -5,7 +5,7 @@
 namespace i18n {
 namespace {
 
-constexpr int kFirstAddedEntry = kWallpaperNotSetEntry;
+constexpr int kFirstAddedEntry = entry::kFirstAdded;
 constexpr std::array<const char*, 9> kEnglish{
     "The picture was saved, but it could not be made the wallpaper",
     "A file name may not hold a folder or any of the characters \\ / : * ? \" < > |",

@@ -1,11 +1,11 @@
 #include "i18n/DriverLines.h"
 
-#include "app/SettingsFile.h"
+#include "ui/SettingsFile.h"
 
 namespace i18n {
 
 std::vector<std::string> SplitDriverLines(std::string_view content) {
-    std::vector<std::string> lines = app::SplitSettingsLines(content);
+    std::vector<std::string> lines = ui::SplitSettingsLines(content);
     for (std::string& line : lines)
         if (line.empty()) line = " ";
     return lines;

@@ -13,7 +13,7 @@ namespace i18n {
 
 // The catalogue holds the lines of the driver up to the last entry the
 // program reads; a huge file must not hold up the start.
-inline constexpr size_t kCatalogueLines = kLastAddedEntry + 1;
+inline constexpr size_t kCatalogueLines = i18n::entry::kLastAdded + 1;
 // The highest entry read is 193: a language driver has at least 194 lines.
 inline constexpr size_t kDriverMinLines = 194;
 

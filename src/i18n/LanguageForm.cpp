@@ -1,14 +1,12 @@
 #include "i18n/LanguageForm.h"
 
-#include "app/App.h"
-#include "app/MainForm.h"
-#include "app/SettingsFile.h"
-#include "app/StartForm.h"
+#include "i18n/CatalogueEntries.h"
 #include "i18n/DriverLines.h"
+#include "i18n/MessageCatalogue.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/IndependentStep.h"
-#include "ui/ProgramFolder.h"
+#include "ui/SettingsFile.h"
 #include "ui/WideText.h"
 
 #include <stdexcept>
@@ -19,24 +17,14 @@ namespace {
 constexpr char kSteps[] = "Language chooser";
 constexpr char kNoDriverText[] = "This folder holds no language driver.";
 
-app::MainForm& Main() {
-    return app::App::Current().Main();
-}
-
-// The program's folder (txt_InitDir): the languages are below it, the chosen
-// driver goes into it, and the chooser returns to it.
-std::string InitDir() {
-    return Main().txt_InitDir.Text();
-}
-
 } // namespace
 
-LanguageForm::LanguageForm()
+LanguageForm::LanguageForm(LanguageHost& host)
     : ui::Form("Language Changer", 5400, 3900, ui::FormStyle::Fixed),
       lbl_Lingua(*this, "Choose your language!"), lbl_Seleziona(*this, "Languages"), Dir1(*this),
       File1(*this, "vlcr*.drv"), File2(*this, "*.jpg"), Picture1(*this), img_Flag(*this),
       Command1(*this, "&OK"), Command2(*this, "&Cancel"), Command3(*this, "&Cancel"),
-      cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText) {
+      cmd_Refresh(*this, "Refres&h"), lbl_NoDriver(*this, kNoDriverText), host_(host) {
     SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     lbl_Lingua.SetBold(true);
     lbl_Lingua.Move(1200, 120, 4080, 300);
@@ -71,11 +59,11 @@ void LanguageForm::Form_Load() {
     // No Close command: the chooser is left with OK or Cancel only.
     ui::RunIndependently(kSteps,
                          [this] { RemoveMenu(GetSystemMenu(hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND); });
-    if (!app::FirstRunMarkerExists()) {
+    if (!host_.FirstRun()) {
         ui::RunIndependently(kSteps, [this] { Get_Language(); });
         ui::RunIndependently(kSteps, [this] { Get_Flag(); });
         ui::RunIndependently(kSteps, [this] {
-            const std::string lang = InitDir() + "\\lang";
+            const std::string lang = host_.ProgramFolder() + "\\lang";
             SetFolder(lang);
             Dir1.SetPath(lang);
         });
@@ -85,7 +73,7 @@ void LanguageForm::Form_Load() {
     }
     ui::RunIndependently(kSteps, [this] {
         // A missing lang folder leaves the list where it is.
-        if (Dir1.SetPath(InitDir() + "\\lang")) SetFolder(Dir1.Path());
+        if (Dir1.SetPath(host_.ProgramFolder() + "\\lang")) SetFolder(Dir1.Path());
     });
     lbl_Lingua.SetCaption("Choose your language!");
     lbl_Seleziona.SetCaption("Languages");
@@ -102,22 +90,21 @@ void LanguageForm::Form_Activate() {
 }
 
 void LanguageForm::Form_Unload() {
-    SetFolder(InitDir());
-    Main().Show();
+    SetFolder(host_.ProgramFolder());
+    host_.ShowMainWindow();
 }
 
 void LanguageForm::Get_Language() {
-    app::MainForm& main = Main();
     ui::RunIndependently(kSteps, [this] { lbl_Lingua.SetCaption(""); });
-    ui::RunIndependently(kSteps, [&] { lbl_Seleziona.SetCaption(main.Catalogue(189)); });
-    ui::RunIndependently(kSteps, [&] { Command1.SetCaption(main.Catalogue(190)); });
-    ui::RunIndependently(kSteps, [&] { Command2.SetCaption(main.Catalogue(191)); });
-    ui::RunIndependently(kSteps, [&] { cmd_Refresh.SetCaption(main.Catalogue(193)); });
+    ui::RunIndependently(kSteps, [this] { lbl_Seleziona.SetCaption(host_.Catalogue(entry::kLanguagesLabel)); });
+    ui::RunIndependently(kSteps, [this] { Command1.SetCaption(host_.Catalogue(entry::kLanguageOk)); });
+    ui::RunIndependently(kSteps, [this] { Command2.SetCaption(host_.Catalogue(entry::kLanguageCancel)); });
+    ui::RunIndependently(kSteps, [this] { cmd_Refresh.SetCaption(host_.Catalogue(entry::kLanguageRefresh)); });
 }
 
 void LanguageForm::Get_Flag() {
-    const std::string folder = Main().Catalogue(5);
-    const std::string path = InitDir() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
+    const std::string folder = host_.Catalogue(entry::kLanguagesFolder);
+    const std::string path = host_.ProgramFolder() + "\\Lang\\" + folder + "\\" + folder + "_2.jpg";
     ShowFlag(ui::Picture::FromFile(path));
 }
 
@@ -148,7 +135,7 @@ void LanguageForm::Change_Language() {
         if (driver < 0) throw std::runtime_error("no language driver file in this folder");
         File1.SetListIndex(driver);
         const std::string chosen = File1.Path() + "\\" + File1.List(driver);
-        const std::string target = InitDir() + "\\" + app::kLanguageDriverFile;
+        const std::string target = host_.ProgramFolder() + "\\" + kLanguageDriverFile;
         // Copied beside the old driver first, then renamed over it: a failed
         // copy never leaves a broken driver file.
         const std::string temp = ui::TempNameBeside(target);
@@ -157,35 +144,24 @@ void LanguageForm::Change_Language() {
             throw std::runtime_error("the language driver file could not be copied");
         }
         ui::MoveIntoPlace(temp, target);
-        SetFolder(InitDir());
+        SetFolder(host_.ProgramFolder());
         CompleteLanguageChange();
     } catch (const std::exception& e) {
         OutputDebugStringA(("The language could not be changed: " + std::string(e.what()) + "\n").c_str());
-        Main().ErrorReport(92, ui::MsgIcon::Critical);
-        app::App::Current().End();
+        host_.ErrorReport(entry::kNotSaved, ui::MsgIcon::Critical);
+        host_.EndProgram();
     }
 }
 
 void LanguageForm::CompleteLanguageChange() {
-    app::MainForm& main = Main();
-    main.Set_Language();
-    main.Get_Language();
-    main.ApplyTitleAndResolutionOptions();
-    if (!app::FirstRunMarkerExists()) {
-        Unload();
-        return;
-    }
-    main.ShowTrayIcon();
-    main.FinishFirstRun();
-    if (!DeleteFileW(ui::Wide(ui::ProgramFile(app::kFirstRunMarker)).c_str()))
-        throw std::runtime_error("the first-run marker could not be deleted");
+    host_.LanguageChanged();
     Unload();
 }
 
 void LanguageForm::Command2_Click() {
-    SetFolder(InitDir());
+    SetFolder(host_.ProgramFolder());
     Unload();
-    Main().Show();
+    host_.ShowMainWindow();
 }
 
 void LanguageForm::Form_CloseBox() {
@@ -198,7 +174,7 @@ void LanguageForm::Form_CloseBox() {
 }
 
 void LanguageForm::Command3_Click() {
-    app::App::Current().End();
+    host_.EndProgram();
 }
 
 void LanguageForm::cmd_Refresh_Click() {
@@ -208,8 +184,8 @@ void LanguageForm::cmd_Refresh_Click() {
 int LanguageForm::FirstDriver() const {
     for (int i = 0; i < File1.ListCount(); ++i) {
         const std::optional<std::string> head =
-            app::ReadSettingsHead(File1.Path() + "\\" + File1.List(i), kDriverMinLines);
-        if (head && app::SplitSettingsLines(*head).size() >= kDriverMinLines) return i;
+            ui::ReadSettingsHead(File1.Path() + "\\" + File1.List(i), kDriverMinLines);
+        if (head && ui::SplitSettingsLines(*head).size() >= kDriverMinLines) return i;
     }
     return -1;
 }

@@ -4,6 +4,7 @@
 // run it completes the start; later it changes the language.
 #pragma once
 
+#include "i18n/LanguageHost.h"
 #include "ui/Controls.h"
 #include "ui/FileLists.h"
 #include "ui/Form.h"
@@ -13,7 +14,7 @@ namespace i18n {
 
 class LanguageForm : public ui::Form {
 public:
-    LanguageForm();
+    explicit LanguageForm(LanguageHost& host);
 
     void Get_Language();
     void Get_Flag();
@@ -49,6 +50,8 @@ private:
     static void SetFolder(const std::string& folder);
     // The index in File1 of the first complete language driver; -1 if none.
     int FirstDriver() const;
+
+    LanguageHost& host_;
 };
 
 } // namespace i18n

@@ -1,7 +1,6 @@
 #include "notify/NotificationForm.h"
 
-#include "app/App.h"
-#include "app/MainForm.h"
+#include "i18n/CatalogueEntries.h"
 #include "notify/NotificationArt.h"
 #include "notify/NotificationLayout.h"
 #include "notify/NotificationRules.h"
@@ -21,8 +20,6 @@ constexpr UINT kKeepOnTopMs = 1;
 constexpr UINT kParkedKeepOnTopMs = 500;
 constexpr char kTimerRestText[] = "3000"; // the one text of txt_Timer1 that does not lift the window
 
-app::MainForm& Main() { return app::App::Current().Main(); }
-
 bool Overlap(const RECT& a, const RECT& b) {
     RECT common{};
     return IntersectRect(&common, &a, &b) != FALSE;
@@ -32,13 +29,13 @@ ui::Picture ToPicture(const PixelArt& art) { return ui::Picture::FromPixels(art.
 
 } // namespace
 
-NotificationForm::NotificationForm()
+NotificationForm::NotificationForm(NotificationHost& host)
     : ui::Form("Vellicor Rizezuza", layout::kClientWidth, layout::kClientHeight, ui::FormStyle::ToolPopup),
       Image1(*this), lbl_Resolution(*this, "-"), Command1(*this, "#1"), Command2(*this, "#2"),
       Command3(*this, "#3"), Command4(*this, "#4"), Command5(*this, "#5"), Check1(*this), Image2(*this),
       Image3(*this), txt_Timer1(*this), txt_Timer2(*this), Timer1(*this, kSlideMs, false),
       Timer2(*this, kCloseTickMs, false), Timer3(*this, kKeepOnTopMs, true),
-      saveButtons_{&Command1, &Command2, &Command3, &Command4, &Command5} {
+      host_(host), saveButtons_{&Command1, &Command2, &Command3, &Command4, &Command5} {
     LayOut();
     WireEvents();
 }
@@ -67,7 +64,7 @@ void NotificationForm::LayOut() {
 }
 
 void NotificationForm::WireEvents() {
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).OnClick = [slot] { Main().saver.Save_Picture(slot); };
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).OnClick = [this, slot] { host_.SaveIntoSlot(slot); };
     Check1.OnClick = [this] { Check1_Click(); };
     Image2.OnClick = [this] { Image2_Click(); };
     txt_Timer1.OnChange = [this] { txt_Timer1_Change(); };
@@ -93,9 +90,8 @@ void NotificationForm::MakePictures() {
 // The buttons follow the slots as they are when the window loads; they are
 // not refreshed later.
 void NotificationForm::SetUpSaveButtons() {
-    app::TargetPanel& targets = Main().targets;
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(targets.InUse(slot).Value() != 0);
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetToolTipText(targets.FolderText(slot).Text());
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(host_.SlotOffered(slot));
+    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetToolTipText(host_.SlotFolder(slot));
 }
 
 // The picture keeps its own size in twips (so it scales with the screen's
@@ -180,21 +176,20 @@ void NotificationForm::PrepareForCapture() {
 
 // --- Raising -------------------------------------------------------------------
 
-void NotificationForm::ShowNotification() {
-    app::MainForm& main = Main();
+void NotificationForm::ShowNotification(const std::string& sizeText, const ui::Picture& preview) {
     try {
         if (!Visible()) PlaceAtStart();
         Timer1.SetEnabled(true);
         Set_OnTop(hWnd(), true);
-        main.AppendLog(main.Catalogue(55));
+        host_.LogEntry(i18n::entry::kNotificationShown);
         Timer2.SetEnabled(true);
-        lbl_Resolution.SetCaption(main.memory.lbl_Resolution.Caption());
-        Image1.SetPicture(main.capture.Preview());
+        lbl_Resolution.SetCaption(sizeText);
+        Image1.SetPicture(preview);
         Image1.Move(layout::kThumbnail.left, layout::kThumbnail.top, layout::kThumbnail.width,
                     layout::kThumbnail.height);
     } catch (const std::exception& e) {
         OutputDebugStringA(("The notification could not be raised: " + std::string(e.what()) + "\n").c_str());
-        main.AppendLog(main.Catalogue(113));
+        host_.LogEntry(i18n::entry::kNotificationFailed);
     }
 }
 
@@ -227,10 +222,10 @@ void NotificationForm::txt_Timer2_Change() {
 void NotificationForm::CloseSequence() {
     Park();
     Set_OnTop(hWnd(), true);
-    if (app::MainForm::IsSet(Main().options.Check4)) {
+    if (host_.EmptiesClipboardAtClose()) {
         // The window closes all the same when another program holds the clipboard.
         try {
-            Main().capture.EmptyClipboard();
+            host_.EmptyClipboard();
         } catch (const std::exception& e) {
             OutputDebugStringA(("The clipboard was not emptied at the close: " + std::string(e.what()) + "\n").c_str());
         }
@@ -245,7 +240,7 @@ void NotificationForm::Image2_Click() {
     Park();
 }
 
-void NotificationForm::Check1_Click() { Main().options.Check7.SetValue(Check1.Value()); }
+void NotificationForm::Check1_Click() { host_.SetNamesByHand(Check1.Value()); }
 
 // --- Keep on top -------------------------------------------------------------------
 

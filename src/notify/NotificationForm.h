@@ -8,6 +8,7 @@
 // window at once.
 #pragma once
 
+#include "notify/NotificationHost.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/PictureControls.h"
@@ -20,7 +21,7 @@ namespace notify {
 
 class NotificationForm : public ui::Form {
 public:
-    NotificationForm();
+    explicit NotificationForm(NotificationHost& host);
 
     ui::Image Image1; // thumbnail, stretched
     ui::Label lbl_Resolution;
@@ -36,8 +37,8 @@ public:
 
     ui::CommandButton& SaveButton(int slot) { return *saveButtons_.at(static_cast<size_t>(slot - 1)); }
 
-    // The main window's ShowNotification: raises the window for the in-memory picture.
-    void ShowNotification();
+    // Raises the window for the caught picture: its size text and its preview.
+    void ShowNotification(const std::string& sizeText, const ui::Picture& preview);
     // A capture starts: keep-on-top on, close timer off, both counters "0", parked.
     void PrepareForCapture();
     // Below the visible screen, keeping the left edge. A window not yet shown
@@ -76,6 +77,7 @@ private:
     void MakeBackdrop();
     HBRUSH BackdropFor(HWND control, HDC dc) const;
 
+    NotificationHost& host_;
     std::array<ui::CommandButton*, 5> saveButtons_;
     // The background picture at the client area's real size, as a brush:
     // the form's face, and the face behind the size text and the check box.

@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "ui/SettingsFile.h"
 #include "app/OptionsFile.h"
 #include "app/TargetFile.h"
 
@@ -32,7 +32,7 @@ void PrintTo(const LinesCase& c, std::ostream* os) {
 class SettingsLines : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(SettingsLines, SplitAtCrCrLfAndLf) {
-    EXPECT_EQ(app::SplitSettingsLines(GetParam().content), GetParam().lines) << GetParam().rule;
+    EXPECT_EQ(ui::SplitSettingsLines(GetParam().content), GetParam().lines) << GetParam().rule;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,11 +71,11 @@ TEST_P(SettingsParts, HeadHoldsTheFirstLinesAndTailTheCompleteLastOnes) {
         std::ofstream out(path, std::ios::binary);
         out << GetParam().content;
     }
-    EXPECT_EQ(app::ReadSettingsHead(path.string(), GetParam().limit), GetParam().head);
-    EXPECT_EQ(app::ReadSettingsTail(path.string(), GetParam().limit), GetParam().tail);
+    EXPECT_EQ(ui::ReadSettingsHead(path.string(), GetParam().limit), GetParam().head);
+    EXPECT_EQ(ui::ReadSettingsTail(path.string(), GetParam().limit), GetParam().tail);
     std::filesystem::remove(path);
-    EXPECT_EQ(app::ReadSettingsHead(path.string(), 1), std::nullopt);
-    EXPECT_EQ(app::ReadSettingsTail(path.string(), 1), std::nullopt);
+    EXPECT_EQ(ui::ReadSettingsHead(path.string(), 1), std::nullopt);
+    EXPECT_EQ(ui::ReadSettingsTail(path.string(), 1), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,9 +100,9 @@ TEST(SettingsFile, ReadsBytesUnchangedAndMissingFileIsNothing) {
         std::ofstream out(path, std::ios::binary);
         out << bytes;
     }
-    EXPECT_EQ(app::ReadSettingsFile(path.string()), bytes);
+    EXPECT_EQ(ui::ReadSettingsFile(path.string()), bytes);
     std::filesystem::remove(path);
-    EXPECT_EQ(app::ReadSettingsFile(path.string()), std::nullopt);
+    EXPECT_EQ(ui::ReadSettingsFile(path.string()), std::nullopt);
 }
 
 // --- VLCREXT.INI written ---------------------------------------------------------

@@ -112,7 +112,7 @@ TEST_F(Engine, DamagedBitmapsAreRefusedWithoutLeaksAndTheNextPictureIsCaught) {
     Settle();
     PutRawOnClipboard({{CF_DIBV5, hugeV5}});
     Settle();
-    EXPECT_EQ(LogsOf(i18n::kPictureRefusedEntry), 3);
+    EXPECT_EQ(LogsOf(i18n::entry::kPictureRefused), 3);
     EXPECT_TRUE(SavedIn(1).empty());
     EXPECT_LE(GdiObjects(), gdiBefore) << "a refused bitmap makes no GDI object";
 
@@ -188,7 +188,7 @@ TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndThePictureStillCaught) {
     PumpMessages(50);
 
     PutBitmapOnClipboard(TestPicture(900, 600));
-    EXPECT_TRUE(PumpUntil([&] { return LogsOf(i18n::kChainRepairedEntry) == 1; }, 4000));
+    EXPECT_TRUE(PumpUntil([&] { return LogsOf(i18n::entry::kChainRepaired) == 1; }, 4000));
     Settle();
     ASSERT_EQ(SavedIn(1).size(), 1u) << "the picture copied behind the silent viewer is caught";
     EXPECT_EQ(GetClipboardViewer(), viewer.hWnd()) << "the program heads the chain again";
@@ -212,7 +212,7 @@ TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPicture
         EmptyClipboard();
     });
     WaitForSingleObject(offered.get(), 5000);
-    const bool givenUp = PumpUntil([&] { return LogsOf(i18n::kChangeSkippedEntry) == 1; }, 10000);
+    const bool givenUp = PumpUntil([&] { return LogsOf(i18n::entry::kChangeSkipped) == 1; }, 10000);
     SetEvent(release.get());
     owner.join();
     EXPECT_TRUE(givenUp) << "the change is given up and logged";

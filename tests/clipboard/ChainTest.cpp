@@ -3,7 +3,7 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
-#include "app/ProgramError.h"
+#include "ui/ProgramError.h"
 #include "app/StartForm.h"
 #include "clipboard/ClipViewerForm.h"
 #include "clipboard/HookMe.h"
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace clipboard;
 using namespace clipboard_testing;
@@ -48,7 +49,7 @@ class TestClient : public HookClient {
     void WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& lParam, LRESULT& result) override {
         seen.push_back(msg);
         result = CallOldWindowProc(hWnd, msg, wParam, lParam);
-        if (msg == kFail) throw app::ProgramError(5, "TestClient", "the handler failed");
+        if (msg == kFail) throw ui::ProgramError(5, "TestClient", "the handler failed");
     }
     bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
     std::vector<UINT> seen;
@@ -291,13 +292,23 @@ TEST_F(Chain, AChangeArrivingWhileTheViewerShowsIsNotShownButListedAndForwarded)
     EmptyTheClipboard();
 }
 
+// A program that cannot answer: every report of the viewer fails.
+class BrokenProgram final : public clipboard::ViewerHost {
+public:
+    std::string Catalogue(int) override { throw std::runtime_error("the catalogue is gone"); }
+    void AppendLog(const std::string&) override {}
+    void SetStatus(const std::string&) override {}
+    void ErrorReport(int, ui::MsgIcon) override {}
+    void ShowNoPicture(const std::string&) override {}
+};
+
 TEST(ChainWithoutProgram, AnErrorWhileShowingLeavesTheViewerWatchingAndForwarding) {
     EmptyTheClipboard();
     ForeignViewer foreign;
     foreign.Join();
-    // Without a program object the text renderer's report to the main window
-    // fails: a real error inside WindowProc.
-    ClipViewerForm viewer;
+    // The text renderer's report to the program fails: a real error inside WindowProc.
+    BrokenProgram program;
+    ClipViewerForm viewer(nullptr, &program);
     viewer.Load();
     ASSERT_TRUE(IsHooked(viewer.hWnd()));
     foreign.messages.clear();

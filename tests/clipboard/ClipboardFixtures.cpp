@@ -254,7 +254,7 @@ std::vector<std::string> LogLines() {
 
 WithProgram::WithProgram() {
     EmptyTheClipboard();
-    dir.Write(app::kLanguageDriverFile, testing_support::ShippedDriver());
+    dir.Write(i18n::kLanguageDriverFile, testing_support::ShippedDriver());
     ui::SetAppTitle("Vellicor Rizezuza");
     program = std::make_unique<app::App>();
     Main().Set_Language();

@@ -43,7 +43,7 @@ TEST(FormatNames, FormatWithoutNameReadsUnknownAndId) {
 }
 
 TEST(FormatChoice, PriorityIsOwnerDisplayTextEnhancedMetafileBitmapFileList) {
-    EXPECT_EQ(kPriorityList, (std::array<unsigned, 5>{128, 1, 14, 2, 15}));
+    EXPECT_EQ(capture::kPriorityList, (std::array<unsigned, 5>{128, 1, 14, 2, 15}));
 }
 
 TEST(FormatChoice, EveryShownFormatHasItsRendererAndCaption) {

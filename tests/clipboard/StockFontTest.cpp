@@ -1,6 +1,6 @@
 // CStockFont on real controls.
 #include "clipboard/StockFont.h"
-#include "app/ProgramError.h"
+#include "ui/ProgramError.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -27,7 +27,7 @@ TEST_F(StockFontTest, AControlWithoutWindowHandleRaisesTheObjectDefinedError) {
     try {
         font.SetClient(box);
         FAIL() << "no error raised";
-    } catch (const app::ProgramError& error) {
+    } catch (const ui::ProgramError& error) {
         EXPECT_EQ(error.Number(), -2147221503);
         EXPECT_EQ(error.Source(), "CStockFont");
         EXPECT_EQ(error.Description(), "Client object must support the hWnd property.");
@@ -37,7 +37,7 @@ TEST_F(StockFontTest, AControlWithoutWindowHandleRaisesTheObjectDefinedError) {
     form.Load();
     font.SetClient(other);
     form.Unload();
-    EXPECT_THROW(font.SetClient(box), app::ProgramError);
+    EXPECT_THROW(font.SetClient(box), ui::ProgramError);
     EXPECT_EQ(font.Client(), &other) << "the client is left as it was";
 }
 

@@ -111,7 +111,7 @@ protected:
         const std::string size = std::to_string(width) + " x " + std::to_string(height) + " px";
         main().memory.lbl_Resolution.SetCaption(size);
         window().lbl_Resolution.SetCaption(size);
-        window().ShowNotification();
+        window().ShowNotification(size, main().capture.Preview());
     }
 
     // Ticks the slide-in timer until it stops, as its real ticks would.
@@ -323,13 +323,13 @@ TEST_F(Notification, RaisingOnAFirstRunPlacesTheWindowFirst) {
 TEST_F(Notification, RaisingFailureIsLoggedAsEntry113WithoutAMessage) {
     FormCreationRefused refused;
     ASSERT_TRUE(refused.Active());
-    window().ShowNotification();
+    window().ShowNotification("-", ui::Picture());
     EXPECT_EQ(LastLogLine(), LogLine("The notification could not be shown."));
     EXPECT_TRUE(dialogs.calls.empty());
 
     main().options.Check8.SetValue(0);
     const int lines = main().lst_Log.ListCount();
-    window().ShowNotification();
+    window().ShowNotification("-", ui::Picture());
     EXPECT_EQ(main().lst_Log.ListCount(), lines) << "no log line without Check8";
 }
 

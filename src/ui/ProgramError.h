@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace app {
+namespace ui {
 
 class ProgramError : public std::runtime_error {
 public:
@@ -23,4 +23,4 @@ private:
     std::string description_;
 };
 
-} // namespace app
+} // namespace ui

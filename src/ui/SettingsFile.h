@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace app {
+namespace ui {
 
 // Every settings file ends its last line with CR LF.
 inline constexpr char kSettingsLineEnd[] = "\r\n";
@@ -28,4 +28,4 @@ std::optional<std::string> ReadSettingsHead(const std::string& path, size_t maxL
 // that begins before that stretch is left out. nullopt when it cannot be read.
 std::optional<std::string> ReadSettingsTail(const std::string& path, size_t maxBytes);
 
-} // namespace app
+} // namespace ui

@@ -1,11 +1,11 @@
-#include "app/SettingsFile.h"
+#include "ui/SettingsFile.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-namespace app {
+namespace ui {
 namespace {
 
 // Paths are UTF-8; on Windows a narrow path would be taken as ANSI.
@@ -68,4 +68,4 @@ std::optional<std::string> ReadSettingsTail(const std::string& path, size_t maxB
     return bytes.substr(next);
 }
 
-} // namespace app
+} // namespace ui
