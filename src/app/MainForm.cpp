@@ -40,8 +40,8 @@ SIZE PreviewPixels() {
 
 MainForm::MainForm(capture::CaptureHost& host)
     : ui::Form("Vellicor Rizezuza", kClientWidth, kClientHeight, ui::FormStyle::Fixed), Frame_Options(*this),
-      Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton2(*this), CoolButton3(*this),
-      CoolButton4(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
+      Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton4(*this), CoolButton3(*this),
+      CoolButton2(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
       lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
       Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options), targets(*this, Frame_Target),
       memory(*this, Frame_Memory, host, capture, saver), capture(*this, host, memory, saver, PreviewPixels()),

@@ -77,10 +77,12 @@ public:
     ui::Frame Frame_Options;
     ui::Frame Frame_Target;
     ui::Frame Frame_Memory;
+    // The picture buttons in their order on screen, top to bottom, which is
+    // also their Tab order (controls are created in the order declared).
     ui::PictureButton CoolButton1; // options panel
-    ui::PictureButton CoolButton2; // end the program
-    ui::PictureButton CoolButton3; // memory panel
     ui::PictureButton CoolButton4; // target-folders panel
+    ui::PictureButton CoolButton3; // memory panel
+    ui::PictureButton CoolButton2; // end the program
     ui::Image Image1;              // opens the About window
     ui::ListBox lst_Log;
     ui::CommandButton Command16; // shows and hides the log list

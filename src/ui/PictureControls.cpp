@@ -163,14 +163,16 @@ void Image::SetPicture(Picture picture) {
 }
 
 // The image is transparent: what lies under it is drawn by its parent, which
-// must draw that area again when the picture changes (or goes).
+// must draw that area again when the picture changes (or goes), and with it
+// every control there: the parent does not clip transparent ones, so its
+// background would cover them. A hidden image shows nothing, so changing its
+// picture (or its size) draws nothing at all.
 void Image::Repaint() {
-    if (!hWnd()) return;
+    if (!hWnd() || !IsWindowVisible(hWnd())) return;
     RECT area{};
     GetWindowRect(hWnd(), &area);
     MapWindowPoints(nullptr, GetParent(hWnd()), reinterpret_cast<POINT*>(&area), 2);
-    InvalidateRect(GetParent(hWnd()), &area, TRUE);
-    InvalidateRect(hWnd(), nullptr, TRUE);
+    RedrawWindow(GetParent(hWnd()), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Image::SetStretch(bool stretch) {

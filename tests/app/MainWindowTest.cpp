@@ -57,6 +57,17 @@ TEST_F(MainWindow, OpensOnTheOptionsPanelAndPictureButtonsSwitchPanels) {
     EXPECT_FALSE(main.Frame_Memory.Visible());
 }
 
+TEST_F(MainWindow, TabRunsThroughThePictureButtonsFromTopToBottom) {
+    ui::PictureButton* onScreen[] = {&main.CoolButton1, &main.CoolButton4, &main.CoolButton3, &main.CoolButton2};
+    for (size_t i = 0; i + 1 < std::size(onScreen); ++i) {
+        ASSERT_LT(onScreen[i]->Top(), onScreen[i + 1]->Top()) << "the buttons stand in this order";
+        HWND next = GetNextDlgTabItem(main.hWnd(), onScreen[i]->hWnd(), FALSE);
+        // Whatever lies between two buttons in the Tab order lies inside the panels.
+        while (next && GetParent(next) != main.hWnd()) next = GetNextDlgTabItem(main.hWnd(), next, FALSE);
+        EXPECT_EQ(next, onScreen[i + 1]->hWnd()) << "after button " << i;
+    }
+}
+
 TEST_F(MainWindow, MinimizingHidesIntoTheTrayAndDoubleClickRestoresOnTheMemoryPanel) {
     keepOnTop.SetEnabled(false);
     main.SetWindowState(ui::WindowState::Minimized);
