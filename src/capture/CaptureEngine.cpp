@@ -16,6 +16,10 @@ constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
 constexpr UINT_PTR kWatchTimer = 2;
 constexpr UINT kWatchMs = 1000; // slow enough to cost nothing while idle
 
+std::size_t BytesOf(const ui::Picture& picture) {
+    return static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4;
+}
+
 // Pictures no larger than the preview are drawn as they are.
 ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
     if (picture.Width() <= width && picture.Height() <= height) return picture;
@@ -33,23 +37,64 @@ CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int pr
     window_.reset(CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE));
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
     worker_ = std::make_unique<SaveWorker>(window_.get(), kResultsMessage);
+    // Without the listener the viewer chain and the watch still tell of changes.
+    listening_ = AddClipboardFormatListener(window_.get()) != FALSE;
+    if (!listening_) OutputDebugStringA("The clipboard format listener could not be registered.\n");
     if (!SetTimer(window_.get(), kWatchTimer, kWatchMs, nullptr))
         throw std::runtime_error("the capture engine's watch could not be started");
 }
 
 CaptureEngine::~CaptureEngine() {
+    if (listening_) RemoveClipboardFormatListener(window_.get());
     worker_.reset(); // every save still in the line is finished first; the window goes after it
 }
 
 void CaptureEngine::OnClipboardNotice() {
-    noticeSequence_ = GetClipboardSequenceNumber();
+    noticeSequence_ = chainSequence_ = GetClipboardSequenceNumber();
     unannounced_.reset();
     CatchUp();
 }
 
+// Every change brings the listener one notice; the changes it told of and
+// were never read went by too quickly (or were replaced before a busy
+// reader came to them).
+void CaptureEngine::OnListenerNotice() {
+    ++changesHeard_;
+    heardSequence_ = noticeSequence_ = GetClipboardSequenceNumber();
+    unannounced_.reset();
+    CatchUp();
+}
+
+void CaptureEngine::CheckChainHeard() {
+    if (!listening_ || !chainSequence_ || !heardSequence_ || *heardSequence_ == *chainSequence_) {
+        chainMissed_.reset();
+        return;
+    }
+    // A notice of the chain may still be on its way; one missing for a whole period is lost.
+    if (chainMissed_ != heardSequence_) {
+        chainMissed_ = heardSequence_;
+        return;
+    }
+    chainMissed_.reset();
+    listener_.ChainSilent();
+}
+
+// Told once a burst is over: no change was heard for a whole period.
+void CaptureEngine::ReportUnread() {
+    if (changesHeard_ != heardAtLastWatch_) {
+        heardAtLastWatch_ = changesHeard_;
+        return;
+    }
+    const int unread = changesHeard_ - changesRead_;
+    if (unread > 0) listener_.ChangesUnread(unread);
+    changesHeard_ = changesRead_ = heardAtLastWatch_ = 0;
+}
+
 void CaptureEngine::Watch() {
     DeliverWaitingPictures(); // also when the quicker retry could not be set
-    if (!noticeSequence_) return; // no viewer has joined the chain yet
+    ReportUnread();
+    CheckChainHeard();
+    if (!noticeSequence_) return; // nobody has told of a change yet
     const unsigned long sequence = GetClipboardSequenceNumber();
     if (sequence == lastSequence_) {
         unannounced_.reset();
@@ -66,7 +111,7 @@ void CaptureEngine::Watch() {
         return;
     }
     unannounced_.reset();
-    listener_.ChainSilent();
+    if (!listening_) listener_.ChainSilent(); // with the listener, the chain is checked on its own
     CatchUp();
 }
 
@@ -95,7 +140,10 @@ void CaptureEngine::Take(ClipboardChange change) {
         missedSequence_ = change.sequence;
         return;
     }
-    if (lastSequence_ != change.sequence) bitmapChosen_ = false;
+    if (lastSequence_ != change.sequence) {
+        bitmapChosen_ = false;
+        ++changesRead_;
+    }
     lastSequence_ = change.sequence;
     lastChange_ = std::move(change);
     switch (lastChange_.content) {
@@ -105,6 +153,12 @@ void CaptureEngine::Take(ClipboardChange change) {
         CaughtPicture caught{picture, PreviewOf(picture, previewWidth_, previewHeight_),
                              lastFingerprint_ == fingerprint};
         lastFingerprint_ = fingerprint;
+        const std::size_t bytes = BytesOf(picture);
+        if (!waiting_.empty() && waitingBytes_ + bytes > kWaitingBytesLimit) {
+            listener_.KeepWhileBusy(caught);
+            break;
+        }
+        waitingBytes_ += bytes;
         waiting_.push_back(std::move(caught));
         PostMessageA(window_.get(), kDeliverMessage, 0, 0);
         break;
@@ -127,14 +181,16 @@ void CaptureEngine::DeliverWaitingPictures() {
     while (!waiting_.empty() && listener_.ReadyForPicture()) {
         CaughtPicture caught = std::move(waiting_.front());
         waiting_.pop_front();
+        waitingBytes_ -= BytesOf(caught.picture);
         listener_.PictureCaught(caught);
     }
     if (!waiting_.empty()) SetTimer(window_.get(), kRetryTimer, kRetryMs, nullptr);
 }
 
-int CaptureEngine::Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper) {
+int CaptureEngine::Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper,
+                        std::string keepFolder) {
     const int id = nextSaveId_++;
-    worker_->Add(SaveJob{id, std::move(picture), std::move(base), std::move(wallpaper)});
+    worker_->Add(SaveJob{id, std::move(picture), std::move(base), std::move(wallpaper), std::move(keepFolder)});
     return id;
 }
 
@@ -151,6 +207,7 @@ LRESULT CaptureEngine::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     switch (msg) {
     case kResultsMessage: ReportResults(); return 0;
     case kDeliverMessage: DeliverWaitingPictures(); return 0;
+    case WM_CLIPBOARDUPDATE: OnListenerNotice(); return 0;
     case WM_TIMER:
         if (wParam == kWatchTimer) {
             Watch();

@@ -12,6 +12,7 @@
 #include "ui/WinHandles.h"
 #include "ui/Window.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -35,14 +36,23 @@ class CaptureListener {
     virtual void PictureMissed(const ClipboardChange& change) = 0;
     // False while a picture must wait its turn (a modal box is open).
     virtual bool ReadyForPicture() = 0;
-    // The clipboard changed and no notice came: a program in the viewer chain
-    // no longer passes notices on. The listener joins the chain anew.
+    // The clipboard changed and the viewer chain did not pass the notice on:
+    // a program in it no longer does. The listener joins the chain anew.
     virtual void ChainSilent() = 0;
+    // `count` changes went by too quickly to be read (told once a burst is over).
+    virtual void ChangesUnread(int count) = 0;
+    // A picture caught while the line of pictures waiting their turn is full:
+    // it cannot wait in memory, so the listener keeps it elsewhere.
+    virtual void KeepWhileBusy(const CaughtPicture& caught) = 0;
     virtual void SaveFinished(const SaveResult& result) = 0;
 
   protected:
     ~CaptureListener() = default;
 };
+
+// Pictures waiting their turn (while a box is open) beyond this many bytes
+// are handed to the listener to keep elsewhere: memory stays bounded.
+inline constexpr std::size_t kWaitingBytesLimit = std::size_t{512} << 20;
 
 class CaptureEngine : private ui::Window {
   public:
@@ -50,8 +60,9 @@ class CaptureEngine : private ui::Window {
     CaptureEngine(CaptureListener& listener, int previewWidth, int previewHeight);
     ~CaptureEngine() override;
 
-    // A clipboard change notice from a viewer: reads the change unless it was
-    // read before.
+    // A clipboard change notice from a viewer in the chain: reads the change
+    // unless it was read before. The engine also hears every change through
+    // its own clipboard format listener, whatever the chain does.
     void OnClipboardNotice();
     // Reads the clipboard's current change unless it was read before.
     void CatchUp();
@@ -63,13 +74,21 @@ class CaptureEngine : private ui::Window {
     // After the in-memory picture was cleared: the same picture copied again
     // is a new catch.
     void ForgetLastPicture();
-    // Queues a save; returns its id, which the result carries.
-    int Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper);
+    // Queues a save; returns its id, which the result carries. A picture
+    // that cannot be written is kept in `keepFolder` (see SaveJob).
+    int Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper,
+             std::string keepFolder = {});
     // Waits for the worker and reports every result now (tests, the end).
     void FinishSaves();
 
   private:
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnListenerNotice();
+    // A change the listener heard and the chain did not pass on for a whole
+    // watch period: the chain is broken.
+    void CheckChainHeard();
+    // Reports the changes that went by unread once no more went by for a period.
+    void ReportUnread();
     void Take(ClipboardChange change);
     void ReportResults();
     // Hands pictures that waited to the listener when it is ready.
@@ -81,13 +100,22 @@ class CaptureEngine : private ui::Window {
     int previewWidth_, previewHeight_;
     ui::UniqueWindow window_;
     std::optional<unsigned long> lastSequence_;   // the change read last
-    std::optional<unsigned long> noticeSequence_; // the change of the last notice
+    std::optional<unsigned long> noticeSequence_; // the change of the last notice, from either
+    bool listening_ = false;                      // the format listener is registered
+    std::optional<unsigned long> heardSequence_;  // the change of the listener's last notice
+    std::optional<unsigned long> chainSequence_;  // the change of the chain's last notice
+    std::optional<unsigned long> chainMissed_;    // a change the chain had not passed on at the last watch
+    // Since the last report: the changes the listener told of, and the changes read.
+    int changesHeard_ = 0;
+    int changesRead_ = 0;
+    int heardAtLastWatch_ = 0;
     std::optional<unsigned long> unannounced_;    // a change seen at the last watch without a notice
     std::optional<unsigned long> missedSequence_; // the change last reported as missed
     bool bitmapChosen_ = false; // the current change was also read for a chosen bitmap
     ClipboardChange lastChange_;
     std::optional<std::uint64_t> lastFingerprint_;
     std::deque<CaughtPicture> waiting_;
+    std::size_t waitingBytes_ = 0;
     bool delivering_ = false;
     int nextSaveId_ = 1;
     std::unique_ptr<SaveWorker> worker_;

@@ -35,6 +35,12 @@ void CapturePipeline::ChainSilent() {
     host_.LogEntry(i18n::entry::kChainRepaired);
 }
 
+void CapturePipeline::ChangesUnread(int count) {
+    host_.AppendLog(host_.Catalogue(i18n::entry::kChangesUnread) + ": " + std::to_string(count));
+}
+
+void CapturePipeline::KeepWhileBusy(const CaughtPicture& caught) { saver_.Keep(caught.picture); }
+
 void CapturePipeline::SaveFinished(const SaveResult& result) { saver_.SaveFinished(result); }
 
 void CapturePipeline::Get_Clipboard_Content(const CaughtPicture& caught) {

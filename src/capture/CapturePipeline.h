@@ -47,6 +47,8 @@ class CapturePipeline : public CaptureListener {
     void PictureMissed(const ClipboardChange& change) override;
     bool ReadyForPicture() override;
     void ChainSilent() override;
+    void ChangesUnread(int count) override;
+    void KeepWhileBusy(const CaughtPicture& caught) override;
     void SaveFinished(const SaveResult& result) override;
 
     void ReportSize(int width, int height);

@@ -4,7 +4,9 @@
 #include "capture/PictureNames.h"
 #include "capture/Wallpaper.h"
 #include "i18n/CatalogueEntries.h"
+#include "i18n/DriverLines.h"
 #include "ui/Clock.h"
+#include "ui/ProgramFolder.h"
 
 #include <stdexcept>
 
@@ -38,10 +40,25 @@ void PictureSaver::Save_Picture(int slot) {
         if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
         std::optional<WallpaperPlan> wallpaper;
         if (host_.Options().wallpaper) wallpaper = wallpaper_.Plan();
-        capture_.engine.Save(picture, folder + "\\" + name, std::move(wallpaper));
+        capture_.engine.Save(picture, folder + "\\" + name, std::move(wallpaper), KeepFolder());
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     }
+}
+
+void PictureSaver::Keep(const ui::Picture& picture) {
+    const std::string folder = KeepFolder();
+    if (folder.empty()) {
+        ReportFailure("there is no folder to keep the picture in");
+        return;
+    }
+    // The keep folder is the target: a failure there keeps nothing either.
+    capture_.engine.Save(picture, folder + "\\" + AutomaticPictureName(ui::Now()), std::nullopt);
+}
+
+std::string PictureSaver::KeepFolder() {
+    const std::string localData = ui::LocalAppDataFolder();
+    return localData.empty() ? std::string() : localData + "\\" + kLocalDataFolder + "\\Unsaved";
 }
 
 std::string PictureSaver::ChooseName() {
@@ -66,9 +83,10 @@ std::optional<std::string> PictureSaver::AskForName() {
 
 void PictureSaver::SaveFinished(const SaveResult& result) {
     if (!result.saved) {
-        ReportFailure(result.error);
+        ReportFailedSave(result);
         return;
     }
+    failureShown_ = false; // a save that works ends a run of failures
     try {
         host_.CloseNotification();
         host_.SetStatus(host_.Catalogue(i18n::entry::kPictureSaved));
@@ -85,6 +103,21 @@ void PictureSaver::ReportFailure(const std::string& why) {
     host_.ErrorReport(i18n::entry::kSaveFailed, ui::MsgIcon::Exclamation);
     host_.SetStatus(host_.Catalogue(i18n::entry::kPictureNotSaved));
     host_.LogEntry(i18n::entry::kPictureNotSaved);
+}
+
+void PictureSaver::ReportFailedSave(const SaveResult& result) {
+    OutputDebugStringA(("The picture was not saved: " + result.error + "\n").c_str());
+    const std::string kept = host_.Catalogue(i18n::entry::kPictureKept) + ": ";
+    if (!failureShown_) {
+        // One box for a run of failures: a folder that is gone fails every
+        // picture, and the user needs to hear it once, not once a picture.
+        failureShown_ = true;
+        const std::string failed = i18n::ErrorReportText(i18n::entry::kSaveFailed, host_.Catalogue(i18n::entry::kSaveFailed));
+        ui::MsgBox(result.keptPath.empty() ? failed : failed + "\r\n\r\n" + kept + KeepFolder(), ui::MsgIcon::Exclamation);
+    }
+    host_.SetStatus(host_.Catalogue(i18n::entry::kPictureNotSaved));
+    host_.LogEntry(i18n::entry::kPictureNotSaved);
+    if (!result.keptPath.empty()) host_.AppendLog(kept + result.keptPath);
 }
 
 } // namespace capture

@@ -19,13 +19,22 @@ class PictureSaver {
   public:
     PictureSaver(CaptureHost& host, CapturePipeline& capture, Wallpaper& wallpaper);
     // Save_Picture .. Save_Picture5: slot 1..5. Saves the in-memory picture as
-    // it is now. Errors never leave it: a failed save shows message 99 and
-    // reports entry 94.
+    // it is now. Errors never leave it: a save refused at once shows message
+    // 99 and reports entry 94.
     void Save_Picture(int slot);
+    // Keeps a picture in the keep folder under an automatic name, as a
+    // failed save does (a picture that cannot wait in memory).
+    void Keep(const ui::Picture& picture);
     // A save came back from the worker: closes the notification, reports in
     // the status and the log, empties the clipboard and reports the
-    // wallpaper, as asked.
+    // wallpaper, as asked. A picture that could not be written was kept in
+    // the keep folder: message 99 says where, once for a run of failures;
+    // the log says it for each.
     void SaveFinished(const SaveResult& result);
+
+    // Where pictures that could not be saved are kept: "Unsaved" in the
+    // program's folder of the user's local application data.
+    static std::string KeepFolder();
 
   private:
     // The name of the file: typed when names are set by hand (asked again,
@@ -34,10 +43,12 @@ class PictureSaver {
     std::string ChooseName();
     std::optional<std::string> AskForName();
     void ReportFailure(const std::string& why);
+    void ReportFailedSave(const SaveResult& result);
 
     CaptureHost& host_;
     CapturePipeline& capture_;
     Wallpaper& wallpaper_;
+    bool failureShown_ = false; // message 99 was shown for the current run of failed saves
 };
 
 } // namespace capture

@@ -36,6 +36,33 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
     }
 }
 
+void WriteJpeg(const ui::Picture& picture, const std::string& base, std::string& path) {
+    path = WriteNewPictureFile(base, [&](const FileWriter& write) { EncodeJpeg(RowsOf(picture), kJpegQuality, write); });
+}
+
+// Makes a folder and the folders above it that are missing.
+void MakeFolders(const std::string& folder) {
+    const std::wstring wide = ui::Wide(folder);
+    for (size_t at = wide.find(L'\\', 3); at != std::wstring::npos; at = wide.find(L'\\', at + 1))
+        CreateDirectoryW(wide.substr(0, at).c_str(), nullptr);
+    CreateDirectoryW(wide.c_str(), nullptr);
+}
+
+// A picture that could not be written where it was meant to go is written
+// into the keep folder under the same name, so that it is not lost.
+void Keep(const SaveJob& job, SaveResult& result) {
+    if (job.keepFolder.empty()) return;
+    try {
+        MakeFolders(job.keepFolder);
+        const size_t nameStart = job.base.find_last_of("\\/");
+        const std::string name = nameStart == std::string::npos ? job.base : job.base.substr(nameStart + 1);
+        WriteJpeg(job.picture, job.keepFolder + "\\" + name, result.keptPath);
+    } catch (const std::exception& e) {
+        result.keptPath.clear();
+        result.error += "; it could not be kept either: " + std::string(e.what());
+    }
+}
+
 } // namespace
 
 SaveWorker::SaveWorker(HWND window, UINT resultMessage, std::size_t pendingBytesLimit)
@@ -100,13 +127,17 @@ SaveResult SaveWorker::Save(const SaveJob& job) {
     try {
         if (!job.picture.IsBitmap() || !job.picture.Bits())
             throw std::runtime_error("there is no picture to save");
-        result.path = WriteNewPictureFile(
-            job.base, [&](const FileWriter& write) { EncodeJpeg(RowsOf(job.picture), kJpegQuality, write); });
+        WriteJpeg(job.picture, job.base, result.path);
         result.saved = true;
         if (job.wallpaper) WriteWallpaper(job.picture, *job.wallpaper, result);
     } catch (const std::exception& e) {
         result.error = e.what();
-        if (result.saved) result.wallpaper = WallpaperOutcome::NotWritten;
+        if (result.saved) {
+            result.wallpaper = WallpaperOutcome::NotWritten;
+        } else {
+            result.path.clear();
+            Keep(job, result);
+        }
     }
     return result;
 }

@@ -29,6 +29,9 @@ struct SaveJob {
     ui::Picture picture;                    // the picture as it was when the save was decided
     std::string base;                       // folder, "\", name; ".jpg" (or "_n.jpg") follows
     std::optional<WallpaperPlan> wallpaper; // also install the picture as wallpaper
+    // Where the picture is kept, under the same name, when it cannot be
+    // written where it was meant to go (made when needed; empty: nowhere).
+    std::string keepFolder;
 };
 
 enum class WallpaperOutcome { NotAsked, Written, NotWritten };
@@ -38,6 +41,7 @@ struct SaveResult {
     bool saved = false;
     std::string path;  // the file written
     std::string error; // why the picture was not saved (for the debugger)
+    std::string keptPath; // not saved: where it is kept instead, when it could be
     WallpaperOutcome wallpaper = WallpaperOutcome::NotAsked;
     std::string wallpaperPath; // the bitmap written, when it was
 };

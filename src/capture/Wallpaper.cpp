@@ -1,9 +1,9 @@
 #include "capture/Wallpaper.h"
 
 #include "i18n/CatalogueEntries.h"
+#include "ui/ProgramFolder.h"
 #include "ui/WideText.h"
 
-#include <shlobj.h>
 
 namespace capture {
 namespace {
@@ -15,14 +15,6 @@ std::string WindowsDirectory() {
     const UINT length = GetWindowsDirectoryW(path.data(), needed);
     if (length == 0 || length >= needed) return {};
     path.resize(length);
-    return ui::Utf8(path);
-}
-
-std::string LocalApplicationData() {
-    wchar_t path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                                path)))
-        return {};
     return ui::Utf8(path);
 }
 
@@ -47,7 +39,7 @@ WallpaperPlan Wallpaper::Plan() {
     if (txt_WinDir.Text().empty()) Get_WinDir();
     WallpaperPlan plan;
     if (!txt_WinDir.Text().empty()) plan.paths.push_back(WallpaperPath());
-    const std::string localData = LocalApplicationData();
+    const std::string localData = ui::LocalAppDataFolder();
     if (!localData.empty())
         plan.paths.push_back(localData + "\\" + kLocalDataFolder + "\\" + kWallpaperFileName);
     return plan;

@@ -49,7 +49,9 @@ inline constexpr int kPictureRefused = 199;   // log: a picture whose data is da
 inline constexpr int kChangeSkipped = 200;    // log: the clipboard or its owner did not answer
 inline constexpr int kChainRepaired = 201;    // log: the clipboard viewer chain was repaired
 inline constexpr int kViewerReset = 202;      // log: the viewer was busy too long
+inline constexpr int kChangesUnread = 203;    // log: "...: N" changes went by too quickly to be read
+inline constexpr int kPictureKept = 204;      // message and log: "...: path" where an unsaved picture is kept
 inline constexpr int kFirstAdded = kWallpaperNotSet;
-inline constexpr int kLastAdded = kViewerReset;
+inline constexpr int kLastAdded = kPictureKept;
 
 } // namespace i18n::entry

@@ -2,6 +2,7 @@
 #include "ui/WideText.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <stdexcept>
 
@@ -26,5 +27,12 @@ std::string ProgramFolder() {
 }
 
 std::string ProgramFile(const std::string& name) { return ProgramFolder() + "\\" + name; }
+
+std::string LocalAppDataFolder() {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return {};
+    return Utf8(path);
+}
 
 } // namespace ui

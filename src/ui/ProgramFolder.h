@@ -16,4 +16,8 @@ std::string ProgramFolder();
 // A file of the program: its folder, "\" and the name.
 std::string ProgramFile(const std::string& name);
 
+// The user's local application data folder (made if missing); empty when
+// the system has none.
+std::string LocalAppDataFolder();
+
 } // namespace ui

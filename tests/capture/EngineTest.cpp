@@ -176,23 +176,66 @@ LRESULT CALLBACK SwallowingViewer(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndThePictureStillCaught) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = SwallowingViewer;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "SwallowingViewer";
-    RegisterClassA(&windowClass);
-    ui::UniqueWindow swallower(CreateWindowA("SwallowingViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                             GetModuleHandleA(nullptr), nullptr));
-    const HWND next = SetClipboardViewer(swallower.get());
-    PumpMessages(50);
+// Joins the chain in front of the program and passes nothing on while it lives.
+class SwallowerInFront {
+  public:
+    SwallowerInFront() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = SwallowingViewer;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "SwallowingViewer";
+        RegisterClassA(&windowClass);
+        window_.reset(CreateWindowA("SwallowingViewer", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr));
+        next_ = SetClipboardViewer(window_.get());
+        PumpMessages(50);
+    }
+    ~SwallowerInFront() { ChangeClipboardChain(window_.get(), next_); }
 
+  private:
+    ui::UniqueWindow window_;
+    HWND next_ = nullptr;
+};
+
+TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndEveryPictureStillCaught) {
+    SwallowerInFront swallower;
     PutBitmapOnClipboard(TestPicture(900, 600));
+    PumpMessages(150);
+    for (int i = 1; i < 5; ++i) {
+        PutBitmapOnClipboard(TestPicture(900 + i, 600)); // before the chain is healed
+        PumpMessages(150);
+    }
     EXPECT_TRUE(PumpUntil([&] { return LogsOf(i18n::entry::kChainRepaired) == 1; }, 4000));
     Settle();
-    ASSERT_EQ(SavedIn(1).size(), 1u) << "the picture copied behind the silent viewer is caught";
+    ASSERT_EQ(SavedIn(1).size(), 5u) << "every picture copied behind the silent viewer is caught";
     EXPECT_EQ(GetClipboardViewer(), viewer.hWnd()) << "the program heads the chain again";
-    ChangeClipboardChain(swallower.get(), next);
+}
+
+// How many changes the log counted as gone by unread.
+int UnreadLogged(const std::vector<std::string>& messages, const std::string& text) {
+    int count = 0;
+    for (const std::string& message : messages)
+        if (message.starts_with(text + ": ")) count += std::atoi(message.c_str() + text.size() + 2);
+    return count;
+}
+
+TEST_F(Engine, EveryChangeOfABurstIsCaughtOrCountedAsGoneByUnread) {
+    // Only the engine's own listener hears of the changes, and only once the
+    // window reads its messages again: the burst is over by then.
+    SwallowerInFront swallower;
+    main.lst_Log.Clear();
+    constexpr int kBurst = 20;
+    for (int i = 0; i < kBurst; ++i) PutBitmapOnClipboard(TestPicture(640 + i, 480));
+    // The unread ones are told once the burst is over: after two quiet watches.
+    PumpMessages(2600);
+    main.capture.engine.FinishSaves();
+    std::vector<std::string> messages;
+    for (int i = 0; i < main.lst_Log.ListCount(); ++i) messages.push_back(LogMessage(i));
+    const int caught = static_cast<int>(SavedIn(1).size());
+    EXPECT_GE(caught, 1) << "the last picture stayed and is caught";
+    EXPECT_EQ(caught + UnreadLogged(messages, Entry(i18n::entry::kChangesUnread)), kBurst)
+        << "no change goes by without a trace";
+    EXPECT_EQ(LogsOf(i18n::entry::kChangesUnread), 1) << "one line for the burst";
 }
 
 TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPictureCaught) {

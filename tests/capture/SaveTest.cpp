@@ -36,6 +36,32 @@ class Saving : public CaptureTest {
         EXPECT_TRUE(counterTexts.empty()) << "a failed save leaves the notification alone";
     }
 
+    // A save the worker could not write: the picture is kept in the keep
+    // folder under its name, the one box says where, the log says it too.
+    void ExpectPictureKept(const std::string& name, size_t boxes = 1) {
+        const std::vector<DialogCall> messages = dialogs.Messages();
+        ASSERT_EQ(messages.size(), boxes);
+        EXPECT_EQ(messages[0].text,
+                  "(99) " + Entry(99) + "\r\n\r\n" + Entry(204) + ": " + capture::PictureSaver::KeepFolder());
+        EXPECT_EQ(messages[0].icon, ui::MsgIcon::Exclamation);
+        EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
+        const std::filesystem::path kept = KeepFolder() / name;
+        EXPECT_EQ(LastLog(), LogLine(Entry(204) + ": " + kept.string()));
+        const DecodedPicture decoded = DecodeFile(kept);
+        EXPECT_EQ(decoded.width, picture.Width()) << kept;
+        EXPECT_EQ(decoded.height, picture.Height());
+        EXPECT_TRUE(counterTexts.empty()) << "a failed save leaves the notification alone";
+    }
+    static std::filesystem::path KeepFolder() {
+        const std::string folder = capture::PictureSaver::KeepFolder();
+        return std::filesystem::path(std::u8string(folder.begin(), folder.end()));
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(KeepFolder(), ignored); // the test's own prefix
+        CaptureTest::TearDown();
+    }
+
     const ui::Picture picture = TestPicture(640, 480);
 };
 
@@ -138,21 +164,36 @@ TEST_F(Saving, SaveLeavesThePictureInMemoryForAnotherSlot) {
 
 // --- Failures ------------------------------------------------------------------
 
-TEST_F(Saving, MissingFolderFailsWithMessage99AndWritesNothing) {
+TEST_F(Saving, MissingFolderKeepsThePictureElsewhereAndWritesNothingThere) {
     main.targets.FolderText(2).SetText((dir.Path() / "gone" / "deeper").string());
     const std::vector<std::string> before = AllFilesUnder(dir.Path());
     Save(2);
-    ExpectFailureReported();
+    ExpectPictureKept("20261271659.jpg");
     EXPECT_EQ(AllFilesUnder(dir.Path()), before);
 }
 
-TEST_F(Saving, FolderThatRefusesNewFilesFailsAndLeavesNoTemporaryFile) {
+TEST_F(Saving, ARunOfFailedSavesShowsOneBoxAndKeepsEveryPicture) {
+    main.targets.FolderText(2).SetText((dir.Path() / "gone").string());
+    Save(2);
+    Save(2);
+    ExpectPictureKept("20261271659_2.jpg");
+    EXPECT_EQ(FilesIn(KeepFolder()), (std::vector<std::string>{"20261271659.jpg", "20261271659_2.jpg"}));
+    int keptLines = 0;
+    for (int i = 0; i < main.lst_Log.ListCount(); ++i) keptLines += LogMessage(i).starts_with(Entry(204));
+    EXPECT_EQ(keptLines, 2) << "the log tells of each";
+
+    Save(1); // a save that works ends the run
+    Save(2);
+    EXPECT_EQ(dialogs.Messages().size(), 2u) << "the next failure is told again";
+}
+
+TEST_F(Saving, FolderThatRefusesNewFilesKeepsThePictureAndLeavesNoTemporaryFile) {
     {
         const ReadOnlyFolder readOnly(SlotFolder(3));
         if (!readOnly.Locked()) GTEST_SKIP() << "folders cannot be made read-only here";
         Save(3);
     }
-    ExpectFailureReported();
+    ExpectPictureKept("20261271659.jpg");
     EXPECT_TRUE(SavedIn(3).empty());
 }
 
