@@ -160,6 +160,8 @@ void MainForm::Set_Language() { catalogue_.Load(ui::ProgramFile(i18n::kLanguageD
 
 void MainForm::AppendLog(const std::string& message) {
     if (!IsSet(options.Check8)) return;
+    // A program that runs for weeks keeps the latest lines, not all of them.
+    while (lst_Log.ListCount() >= kLogLineLimit) lst_Log.RemoveItem(0);
     const ui::DateTime now = ui::Now();
     lst_Log.AddItem(LogLineText(ui::ShortDateText(now), ui::TimeText(now), message));
 }

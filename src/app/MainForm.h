@@ -25,6 +25,9 @@ namespace app {
 
 class MainForm : public ui::Form {
 public:
+    // The log list keeps at most this many lines, the latest.
+    static constexpr int kLogLineLimit = 10000;
+
     // `host` is the program, as the capture sees it.
     explicit MainForm(capture::CaptureHost& host);
     ~MainForm() override;

@@ -222,6 +222,14 @@ void ListBox::AddItem(const std::string& item) {
     if (hWnd()) AddListString(hWnd(), item);
 }
 
+void ListBox::RemoveItem(int index) {
+    if (index < 0 || index >= ListCount()) throw std::out_of_range("no list entry " + std::to_string(index));
+    items_.erase(items_.begin() + index);
+    if (hWnd()) SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    if (listIndex_ == index) listIndex_ = -1;
+    else if (listIndex_ > index) --listIndex_;
+}
+
 void ListBox::AddItems(const std::vector<std::string>& items) {
     items_.insert(items_.end(), items.begin(), items.end());
     if (!hWnd()) return;

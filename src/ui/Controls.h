@@ -135,6 +135,8 @@ public:
     void AddItem(const std::string& item);
     // Adds many items at once, without redrawing in between.
     void AddItems(const std::vector<std::string>& items);
+    // Removes one entry; the current entry stays the same entry where it can.
+    void RemoveItem(int index);
     void Clear();
     int ListCount() const { return static_cast<int>(items_.size()); }
     // The item's text; empty for an index out of range.

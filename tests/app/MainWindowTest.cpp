@@ -149,6 +149,16 @@ TEST_F(MainWindow, TheIconComesBackWhenTheTaskBarIsRecreated) {
     EXPECT_TRUE(main.WinTray1.Shown());
 }
 
+TEST_F(MainWindow, TheLogKeepsItsLatestTenThousandLines) {
+    main.options.Check8.SetValue(1);
+    main.lst_Log.Clear();
+    for (int i = 0; i < MainForm::kLogLineLimit + 3; ++i) main.AppendLog("line " + std::to_string(i));
+    ASSERT_EQ(main.lst_Log.ListCount(), MainForm::kLogLineLimit);
+    EXPECT_EQ(SendMessageW(main.lst_Log.hWnd(), LB_GETCOUNT, 0, 0), MainForm::kLogLineLimit) << "on screen too";
+    EXPECT_TRUE(main.lst_Log.List(0).ends_with(" line 3")) << "the oldest lines went: " << main.lst_Log.List(0);
+    EXPECT_TRUE(main.lst_Log.List(MainForm::kLogLineLimit - 1).ends_with(" line 10002"));
+}
+
 TEST_F(MainWindow, LogButtonTogglesTheLogListAndItsCaption) {
     EXPECT_EQ(main.Command16.Caption(), "E45");
     Click(main.Command16);
