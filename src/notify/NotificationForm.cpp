@@ -27,6 +27,16 @@ bool Overlap(const RECT& a, const RECT& b) {
 
 ui::Picture ToPicture(const PixelArt& art) { return ui::Picture::FromPixels(art.width, art.height, art.pixels.data()); }
 
+// The primary monitor's work area in twips, read afresh: the taskbar may
+// have moved or the display changed since the last time.
+Area WorkArea() {
+    RECT area{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
+        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; // the full screen, then
+    return Area{ui::PixelsToTwipsX(area.left), ui::PixelsToTwipsY(area.top), ui::PixelsToTwipsX(area.right),
+                ui::PixelsToTwipsY(area.bottom)};
+}
+
 } // namespace
 
 NotificationForm::NotificationForm(NotificationHost& host)
@@ -128,6 +138,10 @@ bool NotificationForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
         PaceKeepOnTop();
         return false; // the form goes on with its own handling
     }
+    if ((msg == WM_SETTINGCHANGE && wParam == SPI_SETWORKAREA) || msg == WM_DISPLAYCHANGE) {
+        FollowWorkArea();
+        return false;
+    }
     if (!backdropBrush_) return false;
     const auto dc = reinterpret_cast<HDC>(wParam);
     const auto control = reinterpret_cast<HWND>(lParam);
@@ -151,7 +165,7 @@ bool NotificationForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
 void NotificationForm::PlaceAtStart() {
     Hide();
     Load();
-    Move(ui::ScreenWidthTwips() - Width(), ui::ScreenHeightTwips());
+    Move(ShowingLeft(WorkArea(), Width()), ui::ScreenHeightTwips());
     // Shown without activation: a window below the screen must not take the
     // keyboard from the one the user works in.
     ShowWindow(hWnd(), SW_SHOWNOACTIVATE);
@@ -164,6 +178,15 @@ void NotificationForm::Park() {
         return;
     }
     SetTop(ui::ScreenHeightTwips());
+}
+
+// The taskbar moved or the display changed: the window keeps to the work
+// area's right edge, and one that shows keeps above its bottom.
+void NotificationForm::FollowWorkArea() {
+    if (!Visible()) return; // placed when it is first shown
+    const Area workArea = WorkArea();
+    const bool showing = !Timer1.Enabled() && OnScreen();
+    Move(ShowingLeft(workArea, Width()), showing ? ShowingTop(workArea, Height()) : Top());
 }
 
 void NotificationForm::PrepareForCapture() {
@@ -194,7 +217,7 @@ void NotificationForm::ShowNotification(const std::string& sizeText, const ui::P
 }
 
 void NotificationForm::Timer1_Timer() {
-    if (SlideGoesOn(Top(), ui::ScreenHeightTwips(), Height())) {
+    if (SlideGoesOn(Top(), WorkArea(), Height())) {
         SetTop(Top() - kSlideStep);
         return;
     }

@@ -1,4 +1,4 @@
-// The notification window: slides up at the bottom right of the screen when
+// The notification window: slides up at the bottom right of the work area when
 // a picture was caught, offers one save button per target slot, stays on
 // top and closes by itself after seven seconds.
 //
@@ -44,7 +44,8 @@ public:
     // Below the visible screen, keeping the left edge. A window not yet shown
     // is placed first (as at program start).
     void Park();
-    // Program start: right-aligned and parked, shown without taking the focus.
+    // Program start: at the work area's right edge and parked, shown without
+    // taking the focus.
     void PlaceAtStart();
 
     // The event handlers, also for tests that tick the timers themselves.
@@ -68,6 +69,7 @@ private:
     void WireEvents();
     void SetUpSaveButtons();
     void CloseSequence();
+    void FollowWorkArea();
     // True when another window covers this one or it left the topmost group.
     bool NeedsRaising() const;
     bool OnScreen() const;

@@ -1,5 +1,6 @@
 #include "notify/NotificationRules.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace notify {
@@ -24,10 +25,18 @@ std::string NextCounterText(std::string_view text) {
     return std::to_string(value == std::numeric_limits<long>::max() ? value : value + 1);
 }
 
-int ShowingTarget(int screenHeight, int windowHeight) { return screenHeight - windowHeight - kShowingMargin; }
+int ShowingTarget(int bottom, int windowHeight) { return bottom - windowHeight - kShowingMargin; }
 
-bool SlideGoesOn(int top, int screenHeight, int windowHeight) {
-    return top > ShowingTarget(screenHeight, windowHeight);
+int ShowingLeft(const Area& workArea, int windowWidth) {
+    return std::max(workArea.left, workArea.right - windowWidth);
+}
+
+int ShowingTop(const Area& workArea, int windowHeight) {
+    return std::max(workArea.top, ShowingTarget(workArea.bottom, windowHeight));
+}
+
+bool SlideGoesOn(int top, const Area& workArea, int windowHeight) {
+    return top > ShowingTop(workArea, windowHeight);
 }
 
 } // namespace notify

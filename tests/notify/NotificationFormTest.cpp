@@ -130,15 +130,20 @@ protected:
 
     int TopTwips() { return ui::PixelsToTwipsY(ScreenRect(hwnd()).top); }
     bool Parked() { return ScreenRect(hwnd()).top == GetSystemMetrics(SM_CYSCREEN); }
-    int ShowingTarget() { return ui::ScreenHeightTwips() - window().Height() - 200; }
+    static RECT WorkArea() {
+        RECT area{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        return area;
+    }
+    int ShowingTarget() { return ui::PixelsToTwipsY(WorkArea().bottom) - window().Height() - 200; }
 
     // The top is the first 200-twip step at or above the showing target.
     void ExpectShowing() {
         const int top = TopTwips();
         EXPECT_LE(top, ShowingTarget());
         EXPECT_GT(top, ShowingTarget() - kSlideStep - ui::TwipsPerPixelY()) << "one step too far";
-        EXPECT_LE(ui::PixelsToTwipsY(ScreenRect(hwnd()).bottom), ui::ScreenHeightTwips() - 200);
-        EXPECT_EQ(ScreenRect(hwnd()).right, GetSystemMetrics(SM_CXSCREEN)) << "right-aligned";
+        EXPECT_LE(ui::PixelsToTwipsY(ScreenRect(hwnd()).bottom), ui::PixelsToTwipsY(WorkArea().bottom) - 200);
+        EXPECT_EQ(ScreenRect(hwnd()).right, WorkArea().right) << "right-aligned in the work area";
     }
 
     static std::string LogLine(const std::string& message) {
@@ -216,7 +221,7 @@ TEST_F(Notification, ProgramStartParksItRightAlignedBelowTheScreenWithoutTakingT
     ASSERT_TRUE(window().Visible());
     const RECT rect = ScreenRect(hwnd());
     EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_EQ(rect.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(rect.right, WorkArea().right);
     EXPECT_NE(GetActiveWindow(), hwnd());
 }
 
@@ -315,7 +320,7 @@ TEST_F(Notification, RaisingOnAFirstRunPlacesTheWindowFirst) {
     Capture(800, 600);
     ASSERT_TRUE(window().Visible());
     EXPECT_TRUE(Parked());
-    EXPECT_EQ(ScreenRect(hwnd()).right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(ScreenRect(hwnd()).right, WorkArea().right);
     SlideIn();
     ExpectShowing();
 }

@@ -34,13 +34,38 @@ TEST(CloseCounter, EachSecondAddsOneAndWritesPlainDecimals) {
     EXPECT_EQ(notify::NextCounterText(max), max) << "the count never wraps round";
 }
 
-TEST(SlideIn, StopsAtTheFirstStepAtOrAboveScreenHeightMinusWindowHeightMinus200) {
+TEST(SlideIn, StopsAtTheFirstStepAtOrAboveTheWorkAreaBottomMinusWindowHeightMinus200) {
     constexpr int screen = 15360, window = 2940;
+    const notify::Area full{0, 0, 19200, screen};
     EXPECT_EQ(notify::ShowingTarget(screen, window), 15360 - 2940 - 200);
-    EXPECT_TRUE(notify::SlideGoesOn(screen, screen, window)) << "parked: the slide goes on";
-    EXPECT_TRUE(notify::SlideGoesOn(12221, screen, window));
-    EXPECT_FALSE(notify::SlideGoesOn(12220, screen, window)) << "exactly at the target ends it";
-    EXPECT_FALSE(notify::SlideGoesOn(12100, screen, window));
+    EXPECT_TRUE(notify::SlideGoesOn(screen, full, window)) << "parked: the slide goes on";
+    EXPECT_TRUE(notify::SlideGoesOn(12221, full, window));
+    EXPECT_FALSE(notify::SlideGoesOn(12220, full, window)) << "exactly at the target ends it";
+    EXPECT_FALSE(notify::SlideGoesOn(12100, full, window));
+}
+
+struct PlaceCase {
+    const char* taskbar;
+    notify::Area workArea;
+    int left, top;
+};
+
+// A 1280 x 1024 screen (19200 x 15360 twips) and a window of 3255 x 2940 twips.
+TEST(ShowingPlace, BottomRightOfTheWorkAreaWhereverTheTaskbarStands) {
+    constexpr int width = 3255, height = 2940;
+    const PlaceCase cases[] = {
+        {"none", {0, 0, 19200, 15360}, 19200 - width, 15360 - height - 200},
+        {"bottom, 48 pixels", {0, 0, 19200, 14640}, 19200 - width, 14640 - height - 200},
+        {"right, 62 pixels", {0, 0, 18270, 15360}, 18270 - width, 15360 - height - 200},
+        {"top", {0, 600, 19200, 15360}, 19200 - width, 15360 - height - 200},
+        {"left", {900, 0, 19200, 15360}, 19200 - width, 15360 - height - 200},
+        {"a work area smaller than the window", {100, 200, 2000, 2500}, 100, 200},
+    };
+    for (const PlaceCase& c : cases) {
+        EXPECT_EQ(notify::ShowingLeft(c.workArea, width), c.left) << c.taskbar;
+        EXPECT_EQ(notify::ShowingTop(c.workArea, height), c.top) << c.taskbar;
+        EXPECT_FALSE(notify::SlideGoesOn(c.top, c.workArea, height)) << c.taskbar << ": the slide ends there";
+    }
 }
 
 } // namespace
