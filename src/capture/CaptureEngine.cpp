@@ -15,6 +15,7 @@ constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
 constexpr UINT_PTR kWatchTimer = 2;
 constexpr UINT kWatchMs = 1000; // slow enough to cost nothing while idle
+constexpr DWORD kSameChangeMs = 5; // notices closer than this tell of one change
 
 std::size_t BytesOf(const ui::Picture& picture) {
     return static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4;
@@ -55,12 +56,24 @@ void CaptureEngine::OnClipboardNotice() {
     CatchUp();
 }
 
-// Every change brings the listener one notice; the changes it told of and
-// were never read went by too quickly (or were replaced before a busy
-// reader came to them).
-void CaptureEngine::OnListenerNotice() {
+// Every change brings the listener one notice. A change went by unread when
+// its notice, posted by the time the last read began, found the clipboard
+// already at the later change the notice before it had found; and no more
+// changes went by unread than were told of and not read. Each count alone
+// overstates: the viewer chain may have read the changes as they came, and
+// a clipboard bridge (Wine's, for one) may tell of one copy twice at once,
+// so a notice posted within a few milliseconds of the one before it is
+// taken for the same change.
+void CaptureEngine::OnListenerNotice(DWORD postedAt) {
+    const unsigned long sequence = GetClipboardSequenceNumber();
     ++changesHeard_;
-    heardSequence_ = noticeSequence_ = GetClipboardSequenceNumber();
+    const bool postedBeforeRead = static_cast<LONG>(postedAt - lastReadStart_) <= 0;
+    const bool apartFromLast = postedAt - lastNoticePosted_ >= kSameChangeMs;
+    // A change whose owner was busy is still to be read: another notice of it loses nothing.
+    const bool stillToRead = missedSequence_ == sequence;
+    if (heardSequence_ == sequence && postedBeforeRead && apartFromLast && !stillToRead) ++repeatedNotices_;
+    lastNoticePosted_ = postedAt;
+    heardSequence_ = noticeSequence_ = sequence;
     unannounced_.reset();
     CatchUp();
 }
@@ -85,9 +98,9 @@ void CaptureEngine::ReportUnread() {
         heardAtLastWatch_ = changesHeard_;
         return;
     }
-    const int unread = changesHeard_ - changesRead_;
+    const int unread = std::min(repeatedNotices_, changesHeard_ - changesRead_);
     if (unread > 0) listener_.ChangesUnread(unread);
-    changesHeard_ = changesRead_ = heardAtLastWatch_ = 0;
+    changesHeard_ = changesRead_ = repeatedNotices_ = heardAtLastWatch_ = 0;
 }
 
 void CaptureEngine::Watch() {
@@ -117,6 +130,7 @@ void CaptureEngine::Watch() {
 
 void CaptureEngine::CatchUp() {
     if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
+    lastReadStart_ = GetTickCount();
     Take(ReadClipboardChange(window_.get()));
 }
 
@@ -207,7 +221,7 @@ LRESULT CaptureEngine::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     switch (msg) {
     case kResultsMessage: ReportResults(); return 0;
     case kDeliverMessage: DeliverWaitingPictures(); return 0;
-    case WM_CLIPBOARDUPDATE: OnListenerNotice(); return 0;
+    case WM_CLIPBOARDUPDATE: OnListenerNotice(static_cast<DWORD>(GetMessageTime())); return 0;
     case WM_TIMER:
         if (wParam == kWatchTimer) {
             Watch();

@@ -83,7 +83,8 @@ class CaptureEngine : private ui::Window {
 
   private:
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-    void OnListenerNotice();
+    // `postedAt`: when the notice was posted (the system's milliseconds).
+    void OnListenerNotice(DWORD postedAt);
     // A change the listener heard and the chain did not pass on for a whole
     // watch period: the chain is broken.
     void CheckChainHeard();
@@ -105,9 +106,15 @@ class CaptureEngine : private ui::Window {
     std::optional<unsigned long> heardSequence_;  // the change of the listener's last notice
     std::optional<unsigned long> chainSequence_;  // the change of the chain's last notice
     std::optional<unsigned long> chainMissed_;    // a change the chain had not passed on at the last watch
-    // Since the last report: the changes the listener told of, and the changes read.
+    // Since the last report: the changes the listener told of, the changes
+    // read, and the notices posted before the last read began that found the
+    // clipboard where the notice before them had found it (their own change
+    // was replaced before it could be read).
     int changesHeard_ = 0;
     int changesRead_ = 0;
+    int repeatedNotices_ = 0;
+    DWORD lastReadStart_ = 0;    // when the last read of the clipboard began
+    DWORD lastNoticePosted_ = 0; // when the listener's last notice was posted
     int heardAtLastWatch_ = 0;
     std::optional<unsigned long> unannounced_;    // a change seen at the last watch without a notice
     std::optional<unsigned long> missedSequence_; // the change last reported as missed
