@@ -15,6 +15,7 @@
 #include "ui/ProgramFolder.h"
 #include "ui/SystemClipboard.h"
 #include "ui/Twips.h"
+#include "ui/WideText.h"
 
 namespace app {
 namespace {
@@ -96,6 +97,7 @@ void MainForm::WireEvents() {
     Timer1.OnTimer = [this] { Timer1_Timer(); };
     Timer2.OnTimer = [this] { RestoreTrayIcon(); };
     lst_Log.OnMouseMove = [this](int x, int y) { lst_Log_MouseMove(x, y); };
+    lst_Log.OnDblClick = [this] { lst_Log_DblClick(); };
 }
 
 // --- Start-up --------------------------------------------------------------
@@ -271,6 +273,21 @@ void MainForm::lst_Log_MouseMove(int, int yTwips) {
     if (row == LogRow) return;
     lst_Log.SetToolTipText(row < lst_Log.ListCount() ? lst_Log.List(row) : std::string());
     LogRow = row;
+}
+
+// The line of a saved (or kept) picture opens its folder with the picture
+// selected; a picture that has gone since says so.
+void MainForm::lst_Log_DblClick() {
+    const int row = lst_Log.ListIndex();
+    if (row < 0 || row >= lst_Log.ListCount()) return;
+    const std::optional<std::string> picture = PictureOfLogLine(
+        lst_Log.List(row), Catalogue(i18n::entry::kPictureSavedLog), Catalogue(i18n::entry::kPictureKept));
+    if (!picture) return; // any other line does nothing
+    if (GetFileAttributesW(ui::Wide(*picture).c_str()) == INVALID_FILE_ATTRIBUTES) {
+        lbl_Status.SetCaption(Catalogue(i18n::entry::kPictureGone));
+        return;
+    }
+    if (!ui::ShowFileInFolder(*picture)) OutputDebugStringA(("The folder could not be shown: " + *picture + "\n").c_str());
 }
 
 void MainForm::Image1_Click() {

@@ -75,6 +75,7 @@ public:
     void Command17_Click();
     void Timer1_Timer();
     void lst_Log_MouseMove(int xTwips, int yTwips);
+    void lst_Log_DblClick();
 
     // --- Controls -------------------------------------------------------
     ui::Frame Frame_Options;

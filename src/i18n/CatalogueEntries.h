@@ -52,6 +52,7 @@ inline constexpr int kViewerReset = 202;      // log: the viewer was busy too lo
 inline constexpr int kChangesUnread = 203;    // log: "...: N" changes went by too quickly to be read
 inline constexpr int kPictureKept = 204;      // message and log: "...: path" where an unsaved picture is kept
 inline constexpr int kFirstAdded = kWallpaperNotSet;
-inline constexpr int kLastAdded = kPictureKept;
+inline constexpr int kPictureGone = 205;      // status: the picture of a log line is no longer there
+inline constexpr int kLastAdded = kPictureGone;
 
 } // namespace i18n::entry

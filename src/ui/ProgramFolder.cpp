@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace ui {
@@ -33,6 +34,25 @@ std::string LocalAppDataFolder() {
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
         return {};
     return Utf8(path);
+}
+
+namespace {
+
+// An item id list of the shell, freed when it goes.
+struct ItemIdListDeleter {
+    void operator()(ITEMIDLIST* list) const { ILFree(list); }
+};
+
+} // namespace
+
+bool ShowFileInFolder(const std::string& path) {
+    // The shell's folder window needs COM on this thread; a thread that has
+    // it already keeps it as it is.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const std::unique_ptr<ITEMIDLIST, ItemIdListDeleter> item(ILCreateFromPathW(Wide(path).c_str()));
+    const bool shown = item && SUCCEEDED(SHOpenFolderAndSelectItems(item.get(), 0, nullptr, 0));
+    if (SUCCEEDED(com)) CoUninitialize();
+    return shown;
 }
 
 } // namespace ui

@@ -20,4 +20,8 @@ std::string ProgramFile(const std::string& name);
 // the system has none.
 std::string LocalAppDataFolder();
 
+// Opens the folder of a file in the system's file manager with the file
+// selected; false when the system could not.
+bool ShowFileInFolder(const std::string& path);
+
 } // namespace ui

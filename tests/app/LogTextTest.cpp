@@ -20,3 +20,22 @@ TEST(LogText, VersionTexts) {
     EXPECT_EQ(app::AboutVersionText(1, 2, 15), "1.2.15");
     EXPECT_EQ(app::AboutVersionText(0, 9, 3), "0.9.3 BETA");
 }
+
+TEST(LogText, APictureLineGivesItsPathAndNoOtherLineDoes) {
+    const struct {
+        const char* line;
+        std::optional<std::string> path;
+    } cases[] = {
+        {"07/12/2026, 16:20:00 - Picture saved: C:\\Pictures\\1.jpg", "C:\\Pictures\\1.jpg"},
+        {"07/12/2026, 16:20:00 - Kept in: C:\\Users\\u\\Unsaved\\a - b.jpg", "C:\\Users\\u\\Unsaved\\a - b.jpg"},
+        {"07/12/2026, 16:20:00 - Picture saved: ", std::nullopt},
+        {"07/12/2026, 16:20:00 - Picture saved", std::nullopt},
+        {"07/12/2026, 16:20:00 - Picture savedX: C:\\1.jpg", std::nullopt},
+        {"07/12/2026, 16:20:00 - Options saved.", std::nullopt},
+        {"Vellicor Rizezuza LOG", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::PictureOfLogLine(c.line, "Picture saved", "Kept in"), c.path) << c.line;
+    EXPECT_EQ(app::PictureOfLogLine("d, t - : C:\\x.jpg", "", ""), std::nullopt) << "an empty catalogue text matches nothing";
+}

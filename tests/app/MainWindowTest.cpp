@@ -159,6 +159,27 @@ TEST_F(MainWindow, TheLogKeepsItsLatestTenThousandLines) {
     EXPECT_TRUE(main.lst_Log.List(MainForm::kLogLineLimit - 1).ends_with(" line 10002"));
 }
 
+TEST_F(MainWindow, DoubleClickingTheLineOfAPictureThatIsGoneSaysSoInTheStatus) {
+    main.options.Check8.SetValue(1);
+    main.lst_Log.Clear();
+    main.AppendLog("Options saved.");
+    main.AppendLog(main.Catalogue(56) + ": " + (dir.Path() / "gone.jpg").string());
+    Click(main.Command16); // the log is shown
+    const auto doubleClickRow = [&](int row) {
+        const LPARAM at = MAKELPARAM(5, row * main.lst_Log.ItemHeight() + 2);
+        SendMessageW(main.lst_Log.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(main.lst_Log.hWnd(), WM_LBUTTONUP, 0, at);
+        SendMessageW(main.lst_Log.hWnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        SendMessageW(main.lst_Log.hWnd(), WM_LBUTTONUP, 0, at);
+    };
+    main.lbl_Status.SetCaption("");
+    doubleClickRow(0);
+    EXPECT_EQ(main.lbl_Status.Caption(), "") << "a line of no picture does nothing";
+    doubleClickRow(1);
+    EXPECT_EQ(main.lst_Log.ListIndex(), 1);
+    EXPECT_EQ(main.lbl_Status.Caption(), main.Catalogue(205));
+}
+
 TEST_F(MainWindow, LogButtonTogglesTheLogListAndItsCaption) {
     EXPECT_EQ(main.Command16.Caption(), "E45");
     Click(main.Command16);
