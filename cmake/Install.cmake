@@ -15,9 +15,15 @@ foreach(language ${VELLICOR_LANGUAGES})
             DESTINATION lang/${language})
 endforeach()
 
-# The installation folder as a ZIP for Windows users, named with the version:
+# The release: the installation folder as a ZIP for Windows users, and the
+# per-user setup program made from the same folder (tools/make-installer,
+# NSIS), both named with the version:
 # cmake --build --preset win64 --target package
-set(CPACK_GENERATOR ZIP)
+set(CPACK_GENERATOR ZIP External)
+set(CPACK_EXTERNAL_ENABLE_STAGING ON)
+set(CPACK_EXTERNAL_PACKAGE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/MakeInstaller.cmake)
+set(CPACK_VELLICOR_SOURCE_DIR ${CMAKE_SOURCE_DIR})
+set(CPACK_VELLICOR_ICON ${VELLICOR_ART_DIR}/vellicor.ico)
 set(CPACK_PACKAGE_NAME "VellicorRizezuza")
 set(CPACK_PACKAGE_VENDOR "Vellicor Software")
 set(CPACK_PACKAGE_FILE_NAME "VellicorRizezuza-${PROJECT_VERSION}-win64")
