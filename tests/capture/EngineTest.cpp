@@ -225,7 +225,10 @@ TEST_F(Engine, EveryChangeOfABurstIsCaughtOrCountedAsGoneByUnread) {
     SwallowerInFront swallower;
     main.lst_Log.Clear();
     constexpr int kBurst = 20;
-    for (int i = 0; i < kBurst; ++i) PutBitmapOnClipboard(TestPicture(640 + i, 480));
+    for (int i = 0; i < kBurst; ++i) {
+        PutBitmapOnClipboard(TestPicture(640 + i, 480));
+        Sleep(20);
+    }
     // The unread ones are told once the burst is over: after two quiet watches.
     PumpMessages(2600);
     main.capture.engine.FinishSaves();
