@@ -168,7 +168,7 @@ void CaptureEngine::Take(ClipboardChange change) {
                              lastFingerprint_ == fingerprint};
         lastFingerprint_ = fingerprint;
         const std::size_t bytes = BytesOf(picture);
-        if (!waiting_.empty() && waitingBytes_ + bytes > kWaitingBytesLimit) {
+        if (!waiting_.empty() && waitingBytes_ + bytes > waitingBytesLimit_) {
             listener_.KeepWhileBusy(caught);
             break;
         }

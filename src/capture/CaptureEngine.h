@@ -80,6 +80,8 @@ class CaptureEngine : private ui::Window {
              std::string keepFolder = {});
     // Waits for the worker and reports every result now (tests, the end).
     void FinishSaves();
+    // The bound of the pictures waiting their turn (kWaitingBytesLimit unless set).
+    void SetWaitingBytesLimit(std::size_t bytes) { waitingBytesLimit_ = bytes; }
 
   private:
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -123,6 +125,7 @@ class CaptureEngine : private ui::Window {
     std::optional<std::uint64_t> lastFingerprint_;
     std::deque<CaughtPicture> waiting_;
     std::size_t waitingBytes_ = 0;
+    std::size_t waitingBytesLimit_ = kWaitingBytesLimit;
     bool delivering_ = false;
     int nextSaveId_ = 1;
     std::unique_ptr<SaveWorker> worker_;

@@ -53,7 +53,7 @@ void PictureSaver::Keep(const ui::Picture& picture) {
         return;
     }
     // The keep folder is the target: a failure there keeps nothing either.
-    capture_.engine.Save(picture, folder + "\\" + AutomaticPictureName(ui::Now()), std::nullopt);
+    keepIds_.insert(capture_.engine.Save(picture, folder + "\\" + AutomaticPictureName(ui::Now()), std::nullopt));
 }
 
 std::string PictureSaver::KeepFolder() {
@@ -82,6 +82,12 @@ std::optional<std::string> PictureSaver::AskForName() {
 }
 
 void PictureSaver::SaveFinished(const SaveResult& result) {
+    if (keepIds_.erase(result.id) > 0) {
+        // Kept, not saved: the log says where; nothing else of a save follows.
+        if (result.saved) host_.AppendLog(host_.Catalogue(i18n::entry::kPictureKept) + ": " + result.path);
+        else ReportFailedSave(result);
+        return;
+    }
     if (!result.saved) {
         ReportFailedSave(result);
         return;

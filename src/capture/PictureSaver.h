@@ -8,6 +8,7 @@
 #include "capture/SaveWorker.h"
 
 #include <optional>
+#include <set>
 #include <string>
 
 namespace capture {
@@ -49,6 +50,7 @@ class PictureSaver {
     CapturePipeline& capture_;
     Wallpaper& wallpaper_;
     bool failureShown_ = false; // message 99 was shown for the current run of failed saves
+    std::set<int> keepIds_;     // the saves of pictures that could not wait in memory
 };
 
 } // namespace capture

@@ -1,6 +1,7 @@
 // The capture engine with the real viewer in the real clipboard-viewer chain:
 // what any program may put on the clipboard, and what may go wrong around
 // it, never stops the catching of the next picture.
+#include "capture/PictureSaver.h"
 #include "clipboard/ClipViewerForm.h"
 #include "i18n/AddedEntries.h"
 
@@ -209,6 +210,30 @@ TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndEveryPictureStillCaught) {
     Settle();
     ASSERT_EQ(SavedIn(1).size(), 5u) << "every picture copied behind the silent viewer is caught";
     EXPECT_EQ(GetClipboardViewer(), viewer.hWnd()) << "the program heads the chain again";
+}
+
+TEST_F(Engine, PicturesCaughtWhileABoxIsOpenWaitInBoundedMemoryAndTheRestAreKeptOnDisk) {
+    const std::string keep = capture::PictureSaver::KeepFolder();
+    const std::filesystem::path keepFolder(std::u8string(keep.begin(), keep.end()));
+    std::filesystem::remove_all(keepFolder);
+    main.targets.FolderText(1).SetText((dir.Path() / "gone").string()); // every save fails: one box
+    main.capture.engine.SetWaitingBytesLimit(2 * 640 * 480 * 4);       // two pictures may wait
+    size_t keptWhileOpen = 0;
+    dialogs.whileMessageOpen = [&] {
+        for (int i = 1; i <= 4; ++i) {
+            PutBitmapOnClipboard(TestPicture(640, 480, i));
+            PumpMessages(100);
+        }
+        main.capture.engine.FinishSaves();
+        keptWhileOpen = FilesIn(keepFolder).size();
+    };
+    PutBitmapOnClipboard(TestPicture(640, 480, 0));
+    Settle(300);
+    Settle(300);
+    EXPECT_EQ(keptWhileOpen, 3u) << "the first picture, and the two that found no room to wait";
+    EXPECT_EQ(FilesIn(keepFolder).size(), 5u) << "no picture is lost";
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+    std::filesystem::remove_all(keepFolder);
 }
 
 // How many changes the log counted as gone by unread.

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <utility>
+
 #include "ui/ProgramFolder.h"
 #include "ui/WinHandles.h"
 
@@ -21,6 +23,7 @@ ScriptedDialogs::~ScriptedDialogs() { ui::InstallDialogs(nullptr); }
 ui::MsgAnswer ScriptedDialogs::ShowMessage(const std::string& text, const std::string& title,
                                            ui::MsgButtons buttons, ui::MsgIcon icon) {
     calls.push_back({DialogCall::Kind::Message, text, title, buttons, icon});
+    if (whileMessageOpen) std::exchange(whileMessageOpen, nullptr)();
     if (messageAnswers.empty()) return buttons == ui::MsgButtons::YesNo ? ui::MsgAnswer::Yes : ui::MsgAnswer::Ok;
     const ui::MsgAnswer answer = messageAnswers.front();
     messageAnswers.pop_front();

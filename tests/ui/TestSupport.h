@@ -42,6 +42,8 @@ public:
     std::deque<std::string> browseAnswers;
     // Messages only (input and browse calls left out).
     std::vector<DialogCall> Messages() const;
+    // Runs while a message box is open, as a user's world goes on meanwhile.
+    std::function<void()> whileMessageOpen;
 };
 
 // Whether this test program runs from a folder of its own (see WinTestMain).
