@@ -20,8 +20,7 @@ constexpr UINT kOwnerAnswerMs = 1000;   // an owner busy longer is asked again l
 // The owner renders delayed formats when they are asked for; one that does
 // not answer would hold the program and the clipboard for as long as it
 // hangs. Asked before the clipboard is opened; a hung owner fails at once.
-bool OwnerAnswers() {
-    HWND owner = GetClipboardOwner();
+bool OwnerAnswers(HWND owner) {
     if (!owner || GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId()) return true;
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kOwnerAnswerMs, &ignored) != 0;
@@ -126,7 +125,8 @@ ui::Picture CopyClipboardBitmap(UINT format) {
 ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
-    if (!OwnerAnswers()) {
+    const HWND owner = GetClipboardOwner();
+    if (!OwnerAnswers(owner)) {
         change.content = ChangeContent::Unavailable;
         change.detail = "the clipboard's owner does not answer";
         change.tryAgain = true;
@@ -136,6 +136,14 @@ ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
     if (!clipboard.IsOpen()) {
         change.content = ChangeContent::Unavailable;
         change.detail = "another program holds the clipboard";
+        change.tryAgain = true;
+        return change;
+    }
+    // The clipboard may have changed between asking its owner and opening
+    // it: a new owner was not asked, and may not answer a render request.
+    if (GetClipboardOwner() != owner) {
+        change.content = ChangeContent::Unavailable;
+        change.detail = "the clipboard changed while its owner was asked";
         change.tryAgain = true;
         return change;
     }
