@@ -1,9 +1,7 @@
 #include "capture/CaptureEngine.h"
 
-#include "capture/PixelRows.h"
-#include "capture/PictureRows.h"
-
 #include <algorithm>
+#include <utility>
 
 namespace capture {
 namespace {
@@ -11,23 +9,16 @@ namespace {
 constexpr char kEngineClass[] = "VellicorCaptureEngine";
 constexpr UINT kResultsMessage = WM_APP + 1;
 constexpr UINT kDeliverMessage = WM_APP + 2;
+constexpr UINT kReadMessage = WM_APP + 3;
 constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
 constexpr UINT_PTR kWatchTimer = 2;
 constexpr UINT kWatchMs = 1000; // slow enough to cost nothing while idle
 constexpr DWORD kSameChangeMs = 5; // notices closer than this tell of one change
+constexpr unsigned kReadNowWaitMs = 2000;
 
 std::size_t BytesOf(const ui::Picture& picture) {
     return static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4;
-}
-
-// Pictures no larger than the preview are drawn as they are.
-ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
-    if (picture.Width() <= width && picture.Height() <= height) return picture;
-    const int w = std::min(width, picture.Width()), h = std::min(height, picture.Height());
-    ui::Picture preview = ui::Picture::FromFilledRows(
-        w, h, [&](std::uint8_t* rows) { ScaleDown(RowsOf(picture), w, h, rows); });
-    return preview.Empty() ? picture : preview;
 }
 
 } // namespace
@@ -38,6 +29,7 @@ CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int pr
     window_.reset(CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE));
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
     worker_ = std::make_unique<SaveWorker>(window_.get(), kResultsMessage);
+    reader_ = std::make_unique<ReaderThread>(window_.get(), kReadMessage, previewWidth, previewHeight);
     // Without the listener the viewer chain and the watch still tell of changes.
     listening_ = AddClipboardFormatListener(window_.get()) != FALSE;
     if (!listening_) OutputDebugStringA("The clipboard format listener could not be registered.\n");
@@ -47,6 +39,7 @@ CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int pr
 
 CaptureEngine::~CaptureEngine() {
     if (listening_) RemoveClipboardFormatListener(window_.get());
+    reader_.reset(); // a read in progress ends first
     worker_.reset(); // every save still in the line is finished first; the window goes after it
 }
 
@@ -129,25 +122,51 @@ void CaptureEngine::Watch() {
 }
 
 void CaptureEngine::CatchUp() {
-    if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
+    const unsigned long sequence = GetClipboardSequenceNumber();
+    if (sequence == lastSequence_ || sequence == askedSequence_) return;
+    askedSequence_ = sequence;
     lastReadStart_ = GetTickCount();
-    Take(ReadClipboardChange(window_.get()));
+    reader_->Request();
 }
 
-ui::Picture CaptureEngine::ShownBitmap() {
-    CatchUp();
+void CaptureEngine::ReadNow() {
+    // A read that does not end soon is waiting for an owner that renders
+    // through this thread: the change is read here instead.
+    reader_->WaitUntilIdle(kReadNowWaitMs);
+    TakeReads();
+    if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
+    lastReadStart_ = GetTickCount();
+    Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_));
+}
+
+ui::Picture CaptureEngine::ShownBitmap(HWND askedBy) {
+    if (lastSequence_ != GetClipboardSequenceNumber()) {
+        // Being read: the window asks again when it is.
+        CatchUp();
+        if (askedBy && std::find(waitingForRead_.begin(), waitingForRead_.end(), askedBy) == waitingForRead_.end())
+            waitingForRead_.push_back(askedBy);
+        return {};
+    }
     if (lastChange_.content == ChangeContent::NoPicture && !bitmapChosen_) {
+        // The user chose to see a bitmap beside the best format: read here, once.
         bitmapChosen_ = true;
-        Take(ReadClipboardChange(window_.get(), BitmapChoice::WhenOffered));
+        Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenOffered, previewWidth_, previewHeight_));
     }
     // A change not read yet (its owner was busy) shows nothing of the one before.
     if (lastSequence_ != GetClipboardSequenceNumber()) return {};
     return lastChange_.content == ChangeContent::Picture ? lastChange_.picture : ui::Picture();
 }
 
+void CaptureEngine::TakeReads() {
+    for (ReadResult& read : reader_->TakeResults()) Take(std::move(read));
+    askedSequence_.reset();
+    for (HWND window : std::exchange(waitingForRead_, {})) PostMessageA(window, kChangeReadMessage, 0, 0);
+}
+
 void CaptureEngine::ForgetLastPicture() { lastFingerprint_.reset(); }
 
-void CaptureEngine::Take(ClipboardChange change) {
+void CaptureEngine::Take(ReadResult read) {
+    ClipboardChange& change = read.change;
     if (change.content == ChangeContent::Unavailable && change.tryAgain) {
         // Not read: the watch tries again. It is reported once.
         if (missedSequence_ != change.sequence) listener_.PictureMissed(change);
@@ -163,10 +182,8 @@ void CaptureEngine::Take(ClipboardChange change) {
     switch (lastChange_.content) {
     case ChangeContent::Picture: {
         const ui::Picture& picture = lastChange_.picture;
-        const std::uint64_t fingerprint = Fingerprint(RowsOf(picture));
-        CaughtPicture caught{picture, PreviewOf(picture, previewWidth_, previewHeight_),
-                             lastFingerprint_ == fingerprint};
-        lastFingerprint_ = fingerprint;
+        CaughtPicture caught{picture, std::move(read.preview), lastFingerprint_ == read.fingerprint};
+        lastFingerprint_ = read.fingerprint;
         const std::size_t bytes = BytesOf(picture);
         if (!waiting_.empty() && waitingBytes_ + bytes > waitingBytesLimit_) {
             listener_.KeepWhileBusy(caught);
@@ -221,6 +238,7 @@ LRESULT CaptureEngine::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     switch (msg) {
     case kResultsMessage: ReportResults(); return 0;
     case kDeliverMessage: DeliverWaitingPictures(); return 0;
+    case kReadMessage: TakeReads(); return 0;
     case WM_CLIPBOARDUPDATE: OnListenerNotice(static_cast<DWORD>(GetMessageTime())); return 0;
     case WM_TIMER:
         if (wParam == kWatchTimer) {

@@ -1,4 +1,5 @@
-// The capture engine: reads each clipboard change once, at once, tells a
+// The capture engine: reads each clipboard change once, at once, on its
+// reader thread (the window never waits for the clipboard), tells a
 // picture from the last one caught, hands new pictures to its listener one
 // at a time (never while the listener is inside a modal box), and has the
 // worker save pictures, reporting each result back on the window thread.
@@ -7,6 +8,7 @@
 #pragma once
 
 #include "capture/ClipboardReader.h"
+#include "capture/ReaderThread.h"
 #include "capture/SaveWorker.h"
 #include "ui/Picture.h"
 #include "ui/WinHandles.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace capture {
 
@@ -50,6 +53,10 @@ class CaptureListener {
     ~CaptureListener() = default;
 };
 
+// Posted to a window that asked for the shown bitmap of a change not read
+// yet, once it is read: the window asks again.
+inline constexpr UINT kChangeReadMessage = WM_APP + 41;
+
 // Pictures waiting their turn (while a box is open) beyond this many bytes
 // are handed to the listener to keep elsewhere: memory stays bounded.
 inline constexpr std::size_t kWaitingBytesLimit = std::size_t{512} << 20;
@@ -64,13 +71,20 @@ class CaptureEngine : private ui::Window {
     // unless it was read before. The engine also hears every change through
     // its own clipboard format listener, whatever the chain does.
     void OnClipboardNotice();
-    // Reads the clipboard's current change unless it was read before.
+    // Asks the reader for the clipboard's current change unless it was read
+    // or asked for before.
     void CatchUp();
-    // The bitmap of the clipboard's current change, which the viewer shows:
-    // read first when the change is new, and caught once also when the user
-    // chose to show a bitmap that was not the change's best format. Empty
-    // when the change holds none or its data was refused.
-    ui::Picture ShownBitmap();
+    // The clipboard's current change has been read.
+    bool CaughtUp() const { return lastSequence_ == GetClipboardSequenceNumber(); }
+    // Reads the clipboard's current change now, on this thread, unless it
+    // was read before: the change is taken before the clipboard is emptied.
+    void ReadNow();
+    // The bitmap of the clipboard's current change, which the viewer shows,
+    // caught once also when the user chose to show a bitmap that was not the
+    // change's best format. Empty when the change holds none or its data was
+    // refused, and while it is being read: `askedBy` is then sent
+    // kChangeReadMessage once it is read.
+    ui::Picture ShownBitmap(HWND askedBy = nullptr);
     // After the in-memory picture was cleared: the same picture copied again
     // is a new catch.
     void ForgetLastPicture();
@@ -92,7 +106,8 @@ class CaptureEngine : private ui::Window {
     void CheckChainHeard();
     // Reports the changes that went by unread once no more went by for a period.
     void ReportUnread();
-    void Take(ClipboardChange change);
+    void Take(ReadResult read);
+    void TakeReads();
     void ReportResults();
     // Hands pictures that waited to the listener when it is ready.
     void DeliverWaitingPictures();
@@ -129,6 +144,9 @@ class CaptureEngine : private ui::Window {
     bool delivering_ = false;
     int nextSaveId_ = 1;
     std::unique_ptr<SaveWorker> worker_;
+    std::unique_ptr<ReaderThread> reader_;
+    std::optional<unsigned long> askedSequence_; // the change the reader was last asked for
+    std::vector<HWND> waitingForRead_;           // windows that asked for a bitmap being read
 };
 
 } // namespace capture

@@ -84,7 +84,7 @@ void CapturePipeline::Clear() {
 }
 
 void CapturePipeline::EmptyClipboard() {
-    engine.CatchUp();
+    engine.ReadNow();
     ui::EmptySystemClipboard();
 }
 

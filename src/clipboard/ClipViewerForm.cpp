@@ -145,6 +145,10 @@ bool ClipViewerForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, L
         LeaveChain();
         menuBar_.Detach();
         return false;
+    case capture::kChangeReadMessage:
+        ShowReadBitmap();
+        result = 0;
+        return true;
     default: return false;
     }
 }
@@ -178,6 +182,20 @@ void ClipViewerForm::ShowChange() {
         RefreshMenus();
     } catch (const std::exception& e) {
         OutputDebugStringA(("The viewer could not show the change: " + std::string(e.what()) + "\n").c_str());
+        UpdateCaption("No Supported Format");
+    }
+}
+
+// The bitmap asked for was being read; it is read now. The change's
+// Display menu stays as its notice built it.
+void ClipViewerForm::ShowReadBitmap() {
+    try {
+        if (mnuDisplayAuto.checked)
+            ShowClipboardAuto();
+        else if (CurrentFormat == format::Bitmap)
+            ShowClipboardFormat();
+    } catch (const std::exception& e) {
+        OutputDebugStringA(("The viewer could not show the bitmap: " + std::string(e.what()) + "\n").c_str());
         UpdateCaption("No Supported Format");
     }
 }
@@ -326,7 +344,7 @@ void ClipViewerForm::mnuDisplay_Click(size_t index) {
 }
 
 ui::Picture ClipViewerForm::ClipboardPicture() {
-    if (engine_) return engine_->ShownBitmap();
+    if (engine_) return engine_->ShownBitmap(hWnd());
     const capture::ClipboardChange change =
         capture::ReadClipboardChange(hWnd(), capture::BitmapChoice::WhenOffered);
     return change.content == capture::ChangeContent::Picture ? change.picture : ui::Picture();

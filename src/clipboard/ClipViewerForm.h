@@ -91,6 +91,7 @@ class ClipViewerForm : public ui::Form, public HookClient {
     void LeaveChain();
     void ForwardToNextViewer(UINT msg, WPARAM wParam, LPARAM lParam) const;
     void ShowChange();
+    void ShowReadBitmap();
     void CheckDisplayItemsOf(long format);
     void ReportViewerReset();
 

@@ -151,9 +151,10 @@ private:
 // The clipboard, open for as long as the object lives.
 class ClipboardSession {
 public:
-    explicit ClipboardSession(HWND owner = nullptr) : open_(OpenClipboard(owner) != FALSE) {}
-    // Another program may hold the clipboard for a moment: tries `attempts`
-    // times, `pauseMs` apart.
+    // Another program, or the program's own reader thread, may hold the
+    // clipboard for a moment: about 100 ms of tries.
+    explicit ClipboardSession(HWND owner = nullptr) : ClipboardSession(owner, 6, 20) {}
+    // Tries `attempts` times, `pauseMs` apart.
     ClipboardSession(HWND owner, int attempts, DWORD pauseMs) : open_(false) {
         for (int attempt = 1; attempt <= attempts && !open_; ++attempt) {
             if (attempt > 1) Sleep(pauseMs);

@@ -275,4 +275,9 @@ clipboard::ClipViewerForm& WithProgram::Viewer() {
 
 std::string WithProgram::NoPictureText() { return Main().Catalogue(96); }
 
+void WithProgram::WaitForTheRead() {
+    testing_support::PumpUntil([&] { return Main().capture.engine.CaughtUp(); }, 3000);
+    testing_support::PumpMessages(30);
+}
+
 } // namespace clipboard_testing

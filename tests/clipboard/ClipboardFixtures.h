@@ -136,6 +136,9 @@ class WithProgram : public ::testing::Test {
     // The default viewer, loaded (hidden) on first use.
     clipboard::ClipViewerForm& Viewer();
     std::string NoPictureText();
+    // Lets the program's reader read the clipboard's change and the viewer
+    // show what it read.
+    void WaitForTheRead();
 
     testing_support::TempStartDir dir;
     testing_support::ScriptedDialogs dialogs;

@@ -118,6 +118,7 @@ TEST_F(Viewer, TextWithABitmapShowsTheTextAndTheBitmapWhenChosen) {
     EXPECT_TRUE(viewer.Picture1.GetPicture().Empty());
 
     ASSERT_TRUE(ChooseMenuItem(viewer, "&Display", "Bitmap (BMP)"));
+    WaitForTheRead();
     EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: CF_BITMAP");
     EXPECT_EQ(viewer.CurrentFormat, 2);
     EXPECT_TRUE(viewer.Picture1.Visible());
@@ -136,6 +137,7 @@ TEST_F(Viewer, TextWithABitmapShowsTheTextAndTheBitmapWhenChosen) {
 TEST_F(Viewer, ABitmapAloneIsShownAutomatically) {
     ClipViewerForm& viewer = WithProgram::Viewer();
     PutOnClipboard({BitmapItem(64, 48, RGB(0, 128, 255))});
+    WaitForTheRead();
     EXPECT_EQ(viewer.Caption(), "Clipboard Viewer: CF_BITMAP");
     EXPECT_EQ(viewer.CurrentFormat, 2);
     EXPECT_EQ(viewer.Picture1.GetPicture().Width(), 64);
@@ -250,6 +252,7 @@ TEST_F(Viewer, ResizingRedrawsThePaletteGridButNeverShowsABitmapAgain) {
     EXPECT_EQ(LogLines().size(), logBefore + 1) << "the palette was shown again";
 
     PutOnClipboard({BitmapItem(30, 30, RGB(1, 2, 3))});
+    WaitForTheRead();
     const std::uint8_t* shownBits = viewer.Picture1.GetPicture().Bits();
     ASSERT_NE(shownBits, nullptr);
     SetWindowPos(viewer.hWnd(), nullptr, 0, 0, 420, 380, SWP_NOMOVE | SWP_NOZORDER);

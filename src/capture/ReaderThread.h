@@ -1,0 +1,59 @@
+// The reader thread: reads the clipboard's current change when asked (the
+// owner probe, the data, the conversion), fingerprints its picture and makes
+// its preview, all off the window's thread, and hands each result back with
+// a posted message. Asks that come while it reads make one more read of the
+// clipboard as it is then, never one read per ask. It touches no window.
+#pragma once
+
+#include "capture/ClipboardReader.h"
+#include "ui/Picture.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace capture {
+
+struct ReadResult {
+    ClipboardChange change;
+    ui::Picture preview;           // the change's picture scaled down to the preview's size
+    std::uint64_t fingerprint = 0; // of the change's picture
+};
+
+// Reads the clipboard as it is now and measures its picture (on any thread).
+ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight);
+
+class ReaderThread {
+  public:
+    ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight);
+    // A read in progress is finished first.
+    ~ReaderThread();
+    ReaderThread(const ReaderThread&) = delete;
+    ReaderThread& operator=(const ReaderThread&) = delete;
+
+    // Asks for a read of the clipboard as it will be when the read begins.
+    void Request();
+    // The results finished since the last call, oldest first.
+    std::vector<ReadResult> TakeResults();
+    // Waits until no read is asked for or running, at most `timeoutMs`;
+    // false when a read still runs (its owner may be rendering for it).
+    bool WaitUntilIdle(unsigned timeoutMs);
+
+  private:
+    void Run();
+
+    HWND window_;
+    UINT resultMessage_;
+    int previewWidth_, previewHeight_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool wanted_ = false;
+    bool reading_ = false;
+    bool stopping_ = false;
+    std::vector<ReadResult> results_;
+    std::thread thread_;
+};
+
+} // namespace capture
