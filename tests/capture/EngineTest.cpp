@@ -236,6 +236,41 @@ TEST_F(Engine, PicturesCaughtWhileABoxIsOpenWaitInBoundedMemoryAndTheRestAreKept
     std::filesystem::remove_all(keepFolder);
 }
 
+// A listener that only counts what it hears.
+class CountingListener final : public capture::CaptureListener {
+  public:
+    void PictureCaught(const capture::CaughtPicture&) override { ++caught; }
+    void PictureMissed(const capture::ClipboardChange&) override {}
+    bool ReadyForPicture() override { return true; }
+    void ChainSilent() override {}
+    void ChangesUnread(int) override {}
+    void KeepWhileBusy(const capture::CaughtPicture&) override {}
+    void SaveFinished(const capture::SaveResult&) override {}
+    int caught = 0;
+};
+
+TEST_F(Engine, AnEngineEndingWhileItReadsAHugePictureEndsCleanly) {
+    const auto programCaughtUp = [&] {
+        PumpUntil([&] { return main.capture.engine.CaughtUp(); }, 10000);
+        Settle();
+    };
+    PutBitmapOnClipboard(TestPicture(8000, 6000));
+    programCaughtUp();
+    const std::vector<std::string> before = AllFilesUnder(dir.Path());
+    CountingListener listener;
+    {
+        capture::CaptureEngine engine(listener, 200, 150);
+        engine.OnClipboardNotice(); // its reader starts on the picture
+    } // and the engine ends at once
+    PumpMessages(100);
+    EXPECT_EQ(listener.caught, 0) << "nothing reaches a listener after its engine ended";
+    EXPECT_EQ(AllFilesUnder(dir.Path()), before) << "nothing is left behind";
+    programCaughtUp(); // the ended engine's read may have made a change of its own
+    PutBitmapOnClipboard(TestPicture(640, 480, 3));
+    Settle();
+    EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "640 x 480 px") << "the program goes on catching";
+}
+
 // How many changes the log counted as gone by unread.
 int UnreadLogged(const std::vector<std::string>& messages, const std::string& text) {
     int count = 0;
