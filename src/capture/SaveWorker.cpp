@@ -5,15 +5,24 @@
 #include "capture/PictureFile.h"
 #include "capture/PictureRows.h"
 #include "ui/AtomicFile.h"
-#include "ui/WideText.h"
 
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace capture {
 namespace {
 
 std::size_t BytesOf(const ui::Picture& picture) {
     return static_cast<std::size_t>(picture.Width()) * static_cast<std::size_t>(picture.Height()) * 4;
+}
+
+// Makes a folder and the folders above it that are missing. A folder that
+// cannot be made is not reported here: the write into it that follows
+// fails and says why.
+void MakeFolders(const std::string& folder) {
+    std::error_code reportedByTheWrite;
+    std::filesystem::create_directories(std::u8string(folder.begin(), folder.end()), reportedByTheWrite);
 }
 
 // Writes the bitmap into the first folder that takes it.
@@ -23,8 +32,7 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
     for (const std::string& path : plan.paths) {
         try {
             // The fallback folder is made when it is needed, and only then.
-            if (&path != &plan.paths.front())
-                CreateDirectoryW(ui::Wide(path.substr(0, path.find_last_of('\\'))).c_str(), nullptr);
+            if (&path != &plan.paths.front()) MakeFolders(path.substr(0, path.find_last_of('\\')));
             ui::WriteFileAtomically(path, file);
         } catch (const std::exception& e) {
             OutputDebugStringA(("The wallpaper was not written: " + std::string(e.what()) + "\n").c_str());
@@ -38,14 +46,6 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
 
 void WriteJpeg(const ui::Picture& picture, const std::string& base, std::string& path) {
     path = WriteNewPictureFile(base, [&](const FileWriter& write) { EncodeJpeg(RowsOf(picture), kJpegQuality, write); });
-}
-
-// Makes a folder and the folders above it that are missing.
-void MakeFolders(const std::string& folder) {
-    const std::wstring wide = ui::Wide(folder);
-    for (size_t at = wide.find(L'\\', 3); at != std::wstring::npos; at = wide.find(L'\\', at + 1))
-        CreateDirectoryW(wide.substr(0, at).c_str(), nullptr);
-    CreateDirectoryW(wide.c_str(), nullptr);
 }
 
 // A picture that could not be written where it was meant to go is written

@@ -43,16 +43,27 @@ struct ItemIdListDeleter {
     void operator()(ITEMIDLIST* list) const { ILFree(list); }
 };
 
+// COM on this thread while the object lives; a thread that had it already
+// keeps it as it was.
+class ComScope {
+public:
+    ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComScope() {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+private:
+    HRESULT result_;
+};
+
 } // namespace
 
 bool ShowFileInFolder(const std::string& path) {
-    // The shell's folder window needs COM on this thread; a thread that has
-    // it already keeps it as it is.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const ComScope com; // the shell's folder window needs it
     const std::unique_ptr<ITEMIDLIST, ItemIdListDeleter> item(ILCreateFromPathW(Wide(path).c_str()));
-    const bool shown = item && SUCCEEDED(SHOpenFolderAndSelectItems(item.get(), 0, nullptr, 0));
-    if (SUCCEEDED(com)) CoUninitialize();
-    return shown;
+    return item && SUCCEEDED(SHOpenFolderAndSelectItems(item.get(), 0, nullptr, 0));
 }
 
 } // namespace ui
