@@ -14,7 +14,6 @@ constexpr UINT_PTR kRetryTimer = 1;
 constexpr UINT kRetryMs = 100; // how often a waiting picture asks again
 constexpr UINT_PTR kWatchTimer = 2;
 constexpr UINT kWatchMs = 1000; // slow enough to cost nothing while idle
-constexpr DWORD kSameChangeMs = 5; // notices closer than this tell of one change
 constexpr unsigned kReadNowWaitMs = 2000;
 
 std::size_t BytesOf(const ui::Picture& picture) {
@@ -49,23 +48,10 @@ void CaptureEngine::OnClipboardNotice() {
     CatchUp();
 }
 
-// Every change brings the listener one notice. A change went by unread when
-// its notice, posted by the time the last read began, found the clipboard
-// already at the later change the notice before it had found; and no more
-// changes went by unread than were told of and not read. Each count alone
-// overstates: the viewer chain may have read the changes as they came, and
-// a clipboard bridge (Wine's, for one) may tell of one copy twice at once,
-// so a notice posted within a few milliseconds of the one before it is
-// taken for the same change.
+// Every change brings the listener one notice (see UnreadChanges).
 void CaptureEngine::OnListenerNotice(DWORD postedAt) {
     const unsigned long sequence = GetClipboardSequenceNumber();
-    ++changesHeard_;
-    const bool postedBeforeRead = static_cast<LONG>(postedAt - lastReadStart_) <= 0;
-    const bool apartFromLast = postedAt - lastNoticePosted_ >= kSameChangeMs;
-    // A change whose owner was busy is still to be read: another notice of it loses nothing.
-    const bool stillToRead = missedSequence_ == sequence;
-    if (heardSequence_ == sequence && postedBeforeRead && apartFromLast && !stillToRead) ++repeatedNotices_;
-    lastNoticePosted_ = postedAt;
+    unread_.Heard(postedAt, heardSequence_ == sequence, missedSequence_ == sequence);
     heardSequence_ = noticeSequence_ = sequence;
     unannounced_.reset();
     CatchUp();
@@ -87,13 +73,7 @@ void CaptureEngine::CheckChainHeard() {
 
 // Told once a burst is over: no change was heard for a whole period.
 void CaptureEngine::ReportUnread() {
-    if (changesHeard_ != heardAtLastWatch_) {
-        heardAtLastWatch_ = changesHeard_;
-        return;
-    }
-    const int unread = std::min(repeatedNotices_, changesHeard_ - changesRead_);
-    if (unread > 0) listener_.ChangesUnread(unread);
-    changesHeard_ = changesRead_ = repeatedNotices_ = heardAtLastWatch_ = 0;
+    if (const int unread = unread_.Watch(); unread > 0) listener_.ChangesUnread(unread);
 }
 
 void CaptureEngine::Watch() {
@@ -125,7 +105,7 @@ void CaptureEngine::CatchUp() {
     const unsigned long sequence = GetClipboardSequenceNumber();
     if (sequence == lastSequence_ || sequence == askedSequence_) return;
     askedSequence_ = sequence;
-    lastReadStart_ = GetTickCount();
+    unread_.ReadBegins(GetTickCount());
     reader_->Request();
 }
 
@@ -135,7 +115,7 @@ void CaptureEngine::ReadNow() {
     reader_->WaitUntilIdle(kReadNowWaitMs);
     TakeReads();
     if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
-    lastReadStart_ = GetTickCount();
+    unread_.ReadBegins(GetTickCount());
     Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_));
 }
 
@@ -175,7 +155,7 @@ void CaptureEngine::Take(ReadResult read) {
     }
     if (lastSequence_ != change.sequence) {
         bitmapChosen_ = false;
-        ++changesRead_;
+        unread_.ChangeRead();
     }
     lastSequence_ = change.sequence;
     lastChange_ = std::move(change);

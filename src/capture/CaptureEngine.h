@@ -10,6 +10,7 @@
 #include "capture/ClipboardReader.h"
 #include "capture/ReaderThread.h"
 #include "capture/SaveWorker.h"
+#include "capture/UnreadChanges.h"
 #include "ui/Picture.h"
 #include "ui/WinHandles.h"
 #include "ui/Window.h"
@@ -123,16 +124,7 @@ class CaptureEngine : private ui::Window {
     std::optional<unsigned long> heardSequence_;  // the change of the listener's last notice
     std::optional<unsigned long> chainSequence_;  // the change of the chain's last notice
     std::optional<unsigned long> chainMissed_;    // a change the chain had not passed on at the last watch
-    // Since the last report: the changes the listener told of, the changes
-    // read, and the notices posted before the last read began that found the
-    // clipboard where the notice before them had found it (their own change
-    // was replaced before it could be read).
-    int changesHeard_ = 0;
-    int changesRead_ = 0;
-    int repeatedNotices_ = 0;
-    DWORD lastReadStart_ = 0;    // when the last read of the clipboard began
-    DWORD lastNoticePosted_ = 0; // when the listener's last notice was posted
-    int heardAtLastWatch_ = 0;
+    UnreadChanges unread_;
     std::optional<unsigned long> unannounced_;    // a change seen at the last watch without a notice
     std::optional<unsigned long> missedSequence_; // the change last reported as missed
     bool bitmapChosen_ = false; // the current change was also read for a chosen bitmap
