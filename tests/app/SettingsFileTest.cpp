@@ -66,7 +66,10 @@ void PrintTo(const PartCase& c, std::ostream* os) {
 class SettingsParts : public ::testing::TestWithParam<PartCase> {};
 
 TEST_P(SettingsParts, HeadHoldsTheFirstLinesAndTailTheCompleteLastOnes) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "vellicor-settings-part.ini";
+    // Each row has a file of its own: the rows run side by side as separate processes.
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("vellicor-settings-part-" + RuleName<PartCase>({GetParam(), 0}) + ".ini");
     {
         std::ofstream out(path, std::ios::binary);
         out << GetParam().content;
