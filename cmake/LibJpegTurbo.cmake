@@ -26,7 +26,7 @@ if(NOT (CMAKE_CROSSCOMPILING AND MINGW))
 endif()
 
 # Debian's source package, fetched by apt-get source through a private apt
-# configuration (tools/fetch-libjpeg-turbo) and built for mingw-w64 with the
+# configuration (tools/fetch-debian-source) and built for mingw-w64 with the
 # project's toolchain: the static library alone, no TurboJPEG API, no tools.
 include(ExternalProject)
 set(jpeg_dir ${CMAKE_BINARY_DIR}/libjpeg-turbo)
@@ -37,7 +37,7 @@ ExternalProject_Add(libjpeg_turbo_build
     SOURCE_DIR ${jpeg_dir}/source
     BINARY_DIR ${jpeg_dir}/build
     INSTALL_DIR ${jpeg_prefix}
-    DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/tools/fetch-libjpeg-turbo ${jpeg_dir}
+    DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/tools/fetch-debian-source libjpeg-turbo ${jpeg_dir}
     CMAKE_ARGS
         -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
         -DCMAKE_BUILD_TYPE=Release

@@ -23,6 +23,11 @@ void CapturePipeline::PictureCaught(const CaughtPicture& caught) { Get_Clipboard
 
 void CapturePipeline::PictureMissed(const ClipboardChange& change) {
     OutputDebugStringA(("A clipboard change was not captured: " + change.detail + "\n").c_str());
+    if (const ClipboardChange::Size size = change.announcedSize; size.width > 0) {
+        host_.AppendLog(host_.Catalogue(i18n::entry::kPictureTooLarge) + ": " + std::to_string(size.width) + " x " +
+                        std::to_string(size.height));
+        return;
+    }
     host_.LogEntry(change.content == ChangeContent::Refused ? i18n::entry::kPictureRefused
                                                             : i18n::entry::kChangeSkipped);
 }

@@ -23,6 +23,12 @@ inline constexpr long DspBitmap = 130;
 inline constexpr long DspMetafilePict = 131;
 } // namespace format
 
+// Formats registered by name in which programs offer encoded pictures. They
+// stand at the bitmap's place in the priority list: a change that offers one
+// of them, and nothing listed before the bitmap, is a picture.
+inline constexpr const char* kPngFormatNames[] = {"PNG", "image/png"};
+inline constexpr const char* kJfifFormatNames[] = {"JFIF", "JPEG", "image/jpeg"};
+
 // The formats the automatic choice looks for, best first.
 inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text, format::EnhMetafile,
                                                        format::Bitmap, format::HDrop};

@@ -1,14 +1,18 @@
 #include "capture/ClipboardReader.h"
 
 #include "capture/DibReader.h"
+#include "capture/JfifReader.h"
+#include "capture/PngReader.h"
+#include "capture/Transparency.h"
 #include "capture/PrivacyMarkers.h"
 #include "capture/ClipboardFormats.h"
 #include "ui/WinHandles.h"
 
 #include <algorithm>
-#include <array>
-#include <iterator>
+#include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace capture {
 namespace {
@@ -50,6 +54,19 @@ UINT OfferedPictureFormat() {
     return 0;
 }
 
+// The first of the named formats that the clipboard holds; 0 for none.
+template <std::size_t N> UINT AvailableNamedFormat(const char* const (&names)[N]) {
+    for (const char* name : names)
+        if (const UINT format = RegisterClipboardFormatA(name); IsClipboardFormatAvailable(format)) return format;
+    return 0;
+}
+
+bool AnyPictureOffered() {
+    return IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB) ||
+           IsClipboardFormatAvailable(CF_DIBV5) || AvailableNamedFormat(kPngFormatNames) ||
+           AvailableNamedFormat(kJfifFormatNames);
+}
+
 const char* ProblemText(DibProblem problem) {
     switch (problem) {
     case DibProblem::BadHeader: return "the bitmap's header makes no sense";
@@ -61,29 +78,109 @@ const char* ProblemText(DibProblem problem) {
     return "";
 }
 
-void ReadDib(UINT format, ClipboardChange& change) {
-    ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
-    if (!lock.get()) {
+void Unreadable(ClipboardChange& change, const char* what) {
+    change.content = ChangeContent::Unavailable;
+    change.detail = std::string(what) + " could not be read from the clipboard";
+}
+
+// Fills the change's picture; the fill says whether the picture is whole.
+template <typename Fill> void TakePicture(int width, int height, ClipboardChange& change, Fill fill) {
+    bool whole = false;
+    change.picture = ui::Picture::FromFilledRows(width, height, [&](std::uint8_t* rows) { whole = fill(rows); });
+    if (change.picture.Empty()) {
         change.content = ChangeContent::Unavailable;
-        change.detail = "the bitmap could not be read from the clipboard";
-        return;
+        change.detail = "no memory for the picture";
+    } else if (!whole) {
+        change.picture = {};
+    } else {
+        change.content = ChangeContent::Picture;
     }
+}
+
+// With `onlyWithAlpha`, a DIB whose alpha means nothing is left for the next source.
+void ReadDib(UINT format, ClipboardChange& change, bool onlyWithAlpha = false) {
+    ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
+    if (!lock.get()) return Unreadable(change, "the bitmap");
     DibLayout layout;
     if (const DibProblem problem = ReadDibLayout(lock.get(), lock.size(), layout); problem != DibProblem::None) {
         change.content = ChangeContent::Refused;
         change.detail = ProblemText(problem);
         return;
     }
-    change.picture = ui::Picture::FromFilledRows(
-        layout.width, layout.height, [&](std::uint8_t* rows) { ConvertDibPixels(lock.get(), layout, rows); });
-    change.content = change.picture.Empty() ? ChangeContent::Unavailable : ChangeContent::Picture;
-    if (change.picture.Empty()) change.detail = "no memory for the picture";
+    if (onlyWithAlpha && !DibAlphaMatters(lock.get(), layout)) return;
+    TakePicture(layout.width, layout.height, change, [&](std::uint8_t* rows) {
+        ConvertDibPixels(lock.get(), layout, rows);
+        return true;
+    });
+}
+
+// A PNG or JPEG file: its size is checked before memory is taken for it.
+template <typename Reader> void ReadEncoded(UINT format, const char* kind, ClipboardChange& change) {
+    ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
+    if (!lock.get()) return Unreadable(change, kind);
+    Reader reader(lock.get(), lock.size());
+    DecodeResult result = reader.ReadHeader();
+    if (result.ok()) {
+        TakePicture(reader.Width(), reader.Height(), change, [&](std::uint8_t* rows) {
+            result = reader.ReadPixels(rows);
+            if (result.ok())
+                SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(), AlphaColours::Straight);
+            return result.ok();
+        });
+        if (result.ok()) return;
+    }
+    change.content = ChangeContent::Refused;
+    change.detail = std::string("the ") + kind + " is refused: " + result.message;
+    if (result.problem == DecodeProblem::TooLarge) change.announcedSize = {reader.Width(), reader.Height()};
 }
 
 void ReadBitmap(ClipboardChange& change) {
     change.picture = CopyClipboardBitmap(CF_BITMAP);
     change.content = change.picture.Empty() ? ChangeContent::Unavailable : ChangeContent::Picture;
     if (change.picture.Empty()) change.detail = "the bitmap could not be copied";
+}
+
+// The change's picture from the best of the forms it is offered in: PNG
+// (real transparency), a version 5 bitmap whose alpha means something, the
+// bitmap as its program set it, JPEG, a device-dependent bitmap. A form that
+// is damaged gives way to the next; when none can be read, the first
+// form's reason stands.
+void ReadPicture(ClipboardChange& change) {
+    const UINT offered = OfferedPictureFormat();
+    const std::function<void(ClipboardChange&)> sources[] = {
+        [](ClipboardChange& c) {
+            if (const UINT png = AvailableNamedFormat(kPngFormatNames)) ReadEncoded<PngReader>(png, "PNG", c);
+        },
+        [](ClipboardChange& c) {
+            if (!IsClipboardFormatAvailable(CF_DIBV5)) return;
+            ReadDib(CF_DIBV5, c, true);
+            if (c.content != ChangeContent::Picture) c = {}; // only a preference: the bitmap itself is read next
+        },
+        [offered](ClipboardChange& c) {
+            if (offered == CF_DIB || offered == CF_DIBV5) ReadDib(offered, c);
+        },
+        [](ClipboardChange& c) {
+            if (const UINT jfif = AvailableNamedFormat(kJfifFormatNames)) ReadEncoded<JfifReader>(jfif, "JPEG", c);
+        },
+        [offered](ClipboardChange& c) {
+            if (offered == CF_BITMAP) ReadBitmap(c);
+        },
+    };
+    std::optional<ClipboardChange> firstFailure;
+    for (const auto& source : sources) {
+        ClipboardChange attempt;
+        source(attempt);
+        if (attempt.content == ChangeContent::Picture) {
+            change.content = attempt.content;
+            change.picture = std::move(attempt.picture);
+            return;
+        }
+        if (attempt.content != ChangeContent::NoPicture && !firstFailure) firstFailure = std::move(attempt);
+    }
+    if (!firstFailure) return;
+    change.content = firstFailure->content;
+    change.detail = std::move(firstFailure->detail);
+    change.announcedSize = firstFailure->announcedSize;
 }
 
 } // namespace
@@ -96,22 +193,22 @@ void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change) {
         change.content = ChangeContent::Private;
         return;
     }
-    if (choice == BitmapChoice::WhenBest ? BestClipboardFormat() != format::Bitmap : !IsClipboardFormatAvailable(CF_BITMAP))
-        return;
-    const UINT offered = OfferedPictureFormat();
-    if (offered == CF_DIB || offered == CF_DIBV5) {
-        ReadDib(offered, change);
-    } else {
-        ReadBitmap(change);
-    }
+    if (choice == BitmapChoice::WhenBest ? BestClipboardFormat() != format::Bitmap : !AnyPictureOffered()) return;
+    ReadPicture(change);
 }
 
 } // namespace
 
 long BestClipboardFormat() {
-    std::array<UINT, kPriorityList.size()> priorities{};
-    std::copy(kPriorityList.begin(), kPriorityList.end(), priorities.begin());
-    return GetPriorityClipboardFormat(priorities.data(), static_cast<int>(priorities.size()));
+    // The picture formats registered by name follow the bitmap in the list.
+    std::vector<UINT> priorities(kPriorityList.begin(), kPriorityList.end());
+    const auto afterBitmap = std::find(priorities.begin(), priorities.end(), UINT{format::Bitmap}) + 1;
+    std::vector<UINT> named;
+    for (const char* name : kPngFormatNames) named.push_back(RegisterClipboardFormatA(name));
+    for (const char* name : kJfifFormatNames) named.push_back(RegisterClipboardFormatA(name));
+    priorities.insert(afterBitmap, named.begin(), named.end());
+    const long best = GetPriorityClipboardFormat(priorities.data(), static_cast<int>(priorities.size()));
+    return std::find(named.begin(), named.end(), static_cast<UINT>(best)) != named.end() ? format::Bitmap : best;
 }
 
 ui::Picture CopyClipboardBitmap(UINT format) {

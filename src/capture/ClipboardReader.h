@@ -1,7 +1,7 @@
-// Reading one clipboard change, at once and briefly: the picture is copied
-// out of the clipboard through the program's own DIB reader (or from a
-// bitmap when no DIB is offered), and the clipboard is closed again before
-// anything slow happens.
+// Reading one clipboard change: the picture is copied out of the clipboard
+// from the best form it is offered in (PNG, a bitmap through the program's
+// own DIB reader, JPEG, a device-dependent bitmap), decoded and checked
+// while the clipboard is open. It runs on the reader thread.
 #pragma once
 
 #include "ui/Picture.h"
@@ -23,6 +23,11 @@ struct ClipboardChange {
     ChangeContent content = ChangeContent::NoPicture;
     ui::Picture picture;
     std::string detail; // why it was refused or unavailable (for the debugger)
+    // A picture refused for its size: the size its file announced.
+    struct Size {
+        int width = 0;
+        int height = 0;
+    } announcedSize;
     // Unavailable for now (the clipboard was held, or its owner was busy):
     // worth another try while the change is the clipboard's current one.
     bool tryAgain = false;
@@ -40,6 +45,7 @@ ui::Picture CopyClipboardBitmap(UINT format);
 
 // The clipboard's best format by the automatic choice's priority list: 0
 // when the clipboard is empty, -1 when it holds none of the listed formats.
+// A picture offered only as PNG or JPEG counts as a bitmap.
 long BestClipboardFormat();
 
 // Reads the clipboard as it is now. `window` is the reading window (it may

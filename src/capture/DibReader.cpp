@@ -1,5 +1,7 @@
 #include "capture/DibReader.h"
 
+#include "capture/Transparency.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -180,39 +182,6 @@ void ConvertRow(const std::uint8_t* row, const DibLayout& layout, const std::uin
     }
 }
 
-// Alpha means something when some pixel is not opaque and not every pixel
-// is transparent (programs that ignore alpha leave it all 0 or all 255).
-bool AlphaMatters(const std::uint8_t* pixels, std::size_t count) {
-    bool anyVisible = false, anyNotOpaque = false;
-    for (std::size_t i = 0; i < count && !(anyVisible && anyNotOpaque); ++i) {
-        const std::uint8_t alpha = pixels[i * 4 + 3];
-        anyVisible |= alpha != 0;
-        anyNotOpaque |= alpha != 255;
-    }
-    return anyVisible && anyNotOpaque;
-}
-
-// Premultiplied pixels never hold a colour brighter than their alpha.
-bool LooksPremultiplied(const std::uint8_t* pixels, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint8_t* p = pixels + i * 4;
-        if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) return false;
-    }
-    return true;
-}
-
-void ComposeOverWhite(std::uint8_t* pixels, std::size_t count) {
-    const bool premultiplied = LooksPremultiplied(pixels, count);
-    for (std::size_t i = 0; i < count; ++i) {
-        std::uint8_t* p = pixels + i * 4;
-        const unsigned alpha = p[3], clear = 255 - alpha;
-        for (int c = 0; c < 3; ++c)
-            p[c] = static_cast<std::uint8_t>(premultiplied ? std::min(255u, p[c] + clear)
-                                                           : (p[c] * alpha + 255 * clear + 127) / 255);
-        p[3] = 0;
-    }
-}
-
 } // namespace
 
 void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
@@ -227,11 +196,26 @@ void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uin
                    out + static_cast<std::size_t>(y) * outStride);
     }
     const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
-    if (layout.alpha && AlphaMatters(out, count)) {
-        ComposeOverWhite(out, count);
+    if (!layout.alpha) {
+        for (std::size_t i = 0; i < count; ++i) out[i * 4 + 3] = 0;
         return;
     }
-    for (std::size_t i = 0; i < count; ++i) out[i * 4 + 3] = 0;
+    SettleAlpha(out, count, AlphaColours::MaybeScaled);
+}
+
+bool DibAlphaMatters(const std::uint8_t* dib, const DibLayout& layout) {
+    if (!layout.alpha) return false;
+    const Channel alpha(layout.masks[3]);
+    bool anyVisible = false, anyNotOpaque = false;
+    for (int y = 0; y < layout.height && !(anyVisible && anyNotOpaque); ++y) {
+        const std::uint8_t* row = dib + layout.bits + static_cast<std::size_t>(y) * layout.stride;
+        for (int x = 0; x < layout.width; ++x) {
+            const std::uint8_t value = alpha.Of(U32(row + static_cast<std::size_t>(x) * 4));
+            anyVisible |= value != 0;
+            anyNotOpaque |= value != 255;
+        }
+    }
+    return anyVisible && anyNotOpaque;
 }
 
 } // namespace capture

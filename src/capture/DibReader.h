@@ -45,4 +45,8 @@ DibProblem ReadDibLayout(const std::uint8_t* dib, std::size_t size, DibLayout& l
 // looks on a white page; otherwise alpha is ignored.
 void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out);
 
+// True when a checked DIB's alpha channel means something (by the rule
+// ConvertDibPixels composes with), told without converting a pixel.
+bool DibAlphaMatters(const std::uint8_t* dib, const DibLayout& layout);
+
 } // namespace capture

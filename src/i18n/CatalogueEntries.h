@@ -53,6 +53,7 @@ inline constexpr int kChangesUnread = 203;    // log: "...: N" changes went by t
 inline constexpr int kPictureKept = 204;      // message and log: "...: path" where an unsaved picture is kept
 inline constexpr int kFirstAdded = kWallpaperNotSet;
 inline constexpr int kPictureGone = 205;      // status: the picture of a log line is no longer there
-inline constexpr int kLastAdded = kPictureGone;
+inline constexpr int kPictureTooLarge = 206;  // log: "...: W x H" a picture file announcing a size beyond the bounds
+inline constexpr int kLastAdded = kPictureTooLarge;
 
 } // namespace i18n::entry

@@ -6,6 +6,8 @@
 #include "i18n/AddedEntries.h"
 
 #include "CaptureTestSupport.h"
+#include "PngTestFiles.h"
+#include "capture/JpegEncoder.h"
 #include "TestPictures.h"
 
 #include <algorithm>
@@ -169,6 +171,83 @@ TEST_F(Engine, TransparentPictureIsSavedAsItLooksOnWhite) {
     };
     EXPECT_TRUE(looks(10, 10, {255, 255, 255})) << "white where the picture is transparent";
     EXPECT_TRUE(looks(600, 400, {255, 0, 0}));
+}
+
+Bytes AsBytes(const std::string& file) { return Bytes(file.begin(), file.end()); }
+
+// A PNG of the test pixels; `transparentLeft` clears the left half.
+Bytes PngOf(int width, int height, unsigned seed, bool transparentLeft = false) {
+    std::vector<std::uint32_t> argb = TestPixels(width, height, seed);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t& pixel = argb[static_cast<size_t>(y) * width + x];
+            pixel = transparentLeft && x < width / 2 ? 0 : (pixel | 0xFF000000u);
+        }
+    return AsBytes(EncodeRgbaPng(width, height, argb));
+}
+
+Bytes PackedDibOf(const ui::Picture& picture) {
+    ui::UniqueGlobal packed = PackedDib(picture);
+    ui::GlobalLockGuard<const std::uint8_t> lock(packed.get());
+    return Bytes(lock.get(), lock.get() + lock.size());
+}
+
+TEST_F(Engine, PicturesOfferedAsPngOrJpegAreCaughtOnceFromTheirBestForm) {
+    const UINT png = RegisterClipboardFormatA("PNG");
+    const UINT jfif = RegisterClipboardFormatA("JFIF");
+
+    PutRawOnClipboard({{png, PngOf(700, 500, 1)}});
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 1u) << "a picture offered only as PNG";
+    EXPECT_EQ(DecodeFile(SlotFolder(1) / SavedIn(1)[0]).width, 700);
+    EXPECT_NE(viewer.Caption().find("CF_BITMAP"), std::string::npos) << "the viewer shows it as a bitmap";
+
+    // Beside it, the bitmap a browser makes of a transparent picture: black where it is transparent.
+    PutRawOnClipboard({{png, PngOf(640, 480, 2, true)}, {CF_DIB, PackedDibOf(ui::Picture::FromFilledRows(
+                                                                     640, 480, [](std::uint8_t* rows) {
+                                                                         std::memset(rows, 0, 640 * 480 * 4);
+                                                                     }))}});
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 2u);
+    const DecodedPicture transparent = DecodeFile(SlotFolder(1) / SavedIn(1)[1]);
+    ASSERT_EQ(transparent.width, 640);
+    for (int c = 0; c < 3; ++c)
+        EXPECT_GE(transparent.rgb[(100 * 640 + 10) * 3 + c], 253) << "the PNG was read: white where it is transparent";
+
+    const std::vector<std::uint32_t> pixels = TestPixels(800, 600, 3);
+    std::vector<std::uint8_t> bgrx;
+    for (const std::uint32_t p : pixels) bgrx.insert(bgrx.end(), {std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), 0});
+    PutRawOnClipboard({{jfif, AsBytes(capture::EncodeJpeg({800, 600, 800 * 4, bgrx.data()}, 95))}});
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 3u) << "a picture offered only as JPEG";
+    EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "800 x 600 px");
+
+    PutRawOnClipboard({{CF_TEXT, Bytes{'c', 'e', 'l', 'l', 's', 0}}, {png, PngOf(600, 400, 4)}});
+    Settle();
+    EXPECT_EQ(SavedIn(1).size(), 3u) << "text offered before the picture is what the change holds";
+}
+
+TEST_F(Engine, DamagedOrHugePngFilesAreRefusedWithAReasonAndTheNextPictureIsCaught) {
+    const UINT png = RegisterClipboardFormatA("PNG");
+    Bytes damaged = PngOf(500, 400, 5);
+    damaged.resize(damaged.size() / 2);
+    PutRawOnClipboard({{png, damaged}});
+    Settle();
+    EXPECT_EQ(LogsOf(i18n::entry::kPictureRefused), 1);
+
+    // 20000 x 20000 announced by a header whose checksum is right: refused by its size, named in the log.
+    const Bytes huge = AsBytes(PatchChunk(std::string(damaged.begin(), damaged.end()), 8, 0,
+                                          std::string("\0\0\x4E\x20\0\0\x4E\x20", 8)));
+    PutRawOnClipboard({{png, huge}});
+    Settle();
+    EXPECT_EQ(LogMessage(main.lst_Log.ListCount() - 1), Entry(i18n::entry::kPictureTooLarge) + ": 20000 x 20000");
+    EXPECT_TRUE(SavedIn(1).empty());
+
+    // A damaged PNG beside a good bitmap: the bitmap is the picture.
+    PutRawOnClipboard({{png, damaged}, {CF_DIB, PackedDibOf(TestPicture(800, 600, 6))}});
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 1u);
+    EXPECT_EQ(DecodeFile(SlotFolder(1) / SavedIn(1)[0]).width, 800);
 }
 
 // A program that joins the chain after this one and passes nothing on.

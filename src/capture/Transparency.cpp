@@ -1,0 +1,48 @@
+#include "capture/Transparency.h"
+
+#include <algorithm>
+
+namespace capture {
+namespace {
+
+// Premultiplied pixels never hold a colour brighter than their alpha.
+bool LooksPremultiplied(const std::uint8_t* pixels, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint8_t* p = pixels + i * 4;
+        if (p[0] > p[3] || p[1] > p[3] || p[2] > p[3]) return false;
+    }
+    return true;
+}
+
+void ComposeOverWhite(std::uint8_t* pixels, std::size_t count, bool premultiplied) {
+    for (std::size_t i = 0; i < count; ++i) {
+        std::uint8_t* p = pixels + i * 4;
+        const unsigned alpha = p[3], clear = 255 - alpha;
+        for (int c = 0; c < 3; ++c)
+            p[c] = static_cast<std::uint8_t>(premultiplied ? std::min(255u, p[c] + clear)
+                                                           : (p[c] * alpha + 255 * clear + 127) / 255);
+        p[3] = 0;
+    }
+}
+
+} // namespace
+
+bool AlphaMatters(const std::uint8_t* pixels, std::size_t count) {
+    bool anyVisible = false, anyNotOpaque = false;
+    for (std::size_t i = 0; i < count && !(anyVisible && anyNotOpaque); ++i) {
+        const std::uint8_t alpha = pixels[i * 4 + 3];
+        anyVisible |= alpha != 0;
+        anyNotOpaque |= alpha != 255;
+    }
+    return anyVisible && anyNotOpaque;
+}
+
+void SettleAlpha(std::uint8_t* pixels, std::size_t count, AlphaColours colours) {
+    if (AlphaMatters(pixels, count)) {
+        ComposeOverWhite(pixels, count, colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count));
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) pixels[i * 4 + 3] = 0;
+}
+
+} // namespace capture
