@@ -1,6 +1,6 @@
 // How long a capture takes: from the clipboard change to the finished JPEG
-// in the slot's folder, and the JPEG encoding alone, for a full-HD and a
-// 12-megapixel picture. Each picture is also written as a PPM file so that
+// in the slot's folder (the picture offered as CF_DIB, and as "PNG"), and
+// the JPEG encoding alone, for a full-HD and a 12-megapixel picture. Each picture is also written as a PPM file so that
 // run-capture-benchmark.sh can time cjpeg on the very same pixels.
 //
 //   CaptureBenchmark.exe OUTPUT_FOLDER [REPETITIONS]
@@ -14,6 +14,7 @@
 #include "ui/AppTitle.h"
 #include "ui/SingleInstance.h"
 
+#include "PngTestFiles.h"
 #include "TestPictures.h"
 #include "TestSupport.h"
 
@@ -21,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -53,13 +55,23 @@ void EmptyFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
 }
 
-// The clipboard change: another program offers the picture as CF_DIB.
-bool ChangeClipboard(ui::UniqueGlobal dib) {
+// The clipboard change: another program offers the picture as CF_DIB or "PNG".
+bool ChangeClipboard(UINT format, ui::UniqueGlobal data) {
     ui::ClipboardSession clipboard;
     if (!clipboard.IsOpen() || !EmptyClipboard()) return false;
-    if (!SetClipboardData(CF_DIB, dib.get())) return false;
-    (void)dib.release(); // the clipboard owns it now
+    if (!SetClipboardData(format, data.get())) return false;
+    (void)data.release(); // the clipboard owns it now
     return true;
+}
+
+ui::UniqueGlobal PngOf(const ui::Picture& picture) {
+    std::vector<std::uint32_t> rgb(static_cast<size_t>(picture.Width()) * picture.Height());
+    std::memcpy(rgb.data(), picture.Bits(), rgb.size() * 4);
+    const std::string png = capture_testing::EncodeRgbPng(picture.Width(), picture.Height(), rgb);
+    ui::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, png.size()));
+    ui::GlobalLockGuard<std::uint8_t> lock(block.get());
+    std::memcpy(lock.get(), png.data(), png.size());
+    return block;
 }
 
 class Bench {
@@ -78,12 +90,13 @@ class Bench {
 
     // From the clipboard change to the JPEG in the folder: the viewer hears
     // of the change, the engine reads it, the worker encodes and writes.
-    double TimeOneCapture(const ui::Picture& picture) {
+    double TimeOneCapture(const ui::Picture& picture, bool asPng) {
         main_.capture.engine.FinishSaves();
         EmptyFolder(slot_);
-        ui::UniqueGlobal dib = capture_testing::PackedDib(picture);
+        ui::UniqueGlobal data = asPng ? PngOf(picture) : capture_testing::PackedDib(picture);
+        const UINT format = asPng ? RegisterClipboardFormatA("PNG") : CF_DIB;
         const Clock::time_point changed = Clock::now();
-        if (!ChangeClipboard(std::move(dib))) return -1;
+        if (!ChangeClipboard(format, std::move(data))) return -1;
         if (!testing_support::PumpUntil([&] { return FolderHasJpeg(slot_); }, 60000)) return -1;
         return MillisecondsSince(changed);
     }
@@ -118,7 +131,7 @@ int main(int argc, char** argv) {
         const std::string name = "picture-" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
         std::ofstream(output / (name + ".ppm"), std::ios::binary) << capture_testing::PortablePixmap(picture);
 
-        std::vector<double> encode, road;
+        std::vector<double> encode, road, roadPng;
         size_t jpegBytes = 0;
         const capture::PixelRows rows = capture::RowsOf(picture);
         for (int i = 0; i < repetitions; ++i) {
@@ -126,17 +139,19 @@ int main(int argc, char** argv) {
             jpegBytes = capture::EncodeJpeg(rows, 100).size();
             encode.push_back(MillisecondsSince(start));
         }
-        for (int i = 0; i < repetitions; ++i) {
-            // A new picture each time: the same one again is not caught twice.
-            const double ms = bench.TimeOneCapture(capture_testing::TestPicture(size[0], size[1], static_cast<unsigned>(i + 2)));
-            if (ms < 0) {
-                std::fprintf(stderr, "the capture of %s wrote no JPEG\n", name.c_str());
-                return 1;
+        for (int i = 0; i < repetitions; ++i)
+            for (const bool asPng : {false, true}) {
+                // A new picture each time: the same one again is not caught twice.
+                const unsigned seed = static_cast<unsigned>(2 * i + asPng + 2);
+                const double ms = bench.TimeOneCapture(capture_testing::TestPicture(size[0], size[1], seed), asPng);
+                if (ms < 0) {
+                    std::fprintf(stderr, "the capture of %s wrote no JPEG\n", name.c_str());
+                    return 1;
+                }
+                (asPng ? roadPng : road).push_back(ms);
             }
-            road.push_back(ms);
-        }
-        std::printf("RESULT %dx%d road_ms=%.1f encode_ms=%.1f jpeg_bytes=%zu ppm=%s.ppm\n", size[0], size[1],
-                    Median(road), Median(encode), jpegBytes, name.c_str());
+        std::printf("RESULT %dx%d road_ms=%.1f road_png_ms=%.1f encode_ms=%.1f jpeg_bytes=%zu ppm=%s.ppm\n", size[0],
+                    size[1], Median(road), Median(roadPng), Median(encode), jpegBytes, name.c_str());
         std::fflush(stdout);
     }
     return 0;

@@ -34,7 +34,8 @@ trap cleanup EXIT
 nanoseconds() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-printf '%-10s %14s %14s %14s %12s %12s\n' picture "capture ms" "encode ms" "cjpeg ms" "jpeg bytes" "cjpeg bytes"
+printf '%-10s %14s %14s %14s %14s %12s %12s\n' picture "capture ms" "from PNG ms" "encode ms" "cjpeg ms" \
+    "jpeg bytes" "cjpeg bytes"
 while read -r _ size fields; do
     declare -A value=()
     for field in $fields; do value[${field%%=*}]=${field#*=}; done
@@ -45,6 +46,7 @@ while read -r _ size fields; do
         times+=($(( ($(nanoseconds) - start) / 1000 )))
     done
     cjpeg_us=$(printf '%s\n' "${times[@]}" | median)
-    printf '%-10s %14s %14s %14.1f %12s %12s\n' "$size" "${value[road_ms]}" "${value[encode_ms]}" \
+    printf '%-10s %14s %14s %14s %14.1f %12s %12s\n' "$size" "${value[road_ms]}" "${value[road_png_ms]}" \
+        "${value[encode_ms]}" \
         "$(awk -v us="$cjpeg_us" 'BEGIN { print us / 1000 }')" "${value[jpeg_bytes]}" "$(stat -c %s "$work/cjpeg.jpg")"
 done < <(tr -d '\r' <"$work/results.txt" | grep '^RESULT ')

@@ -123,7 +123,7 @@ template <typename Reader> void ReadEncoded(UINT format, const char* kind, Clipb
     if (result.ok()) {
         TakePicture(reader.Width(), reader.Height(), change, [&](std::uint8_t* rows) {
             result = reader.ReadPixels(rows);
-            if (result.ok())
+            if (result.ok() && reader.HasAlpha())
                 SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(), AlphaColours::Straight);
             return result.ok();
         });

@@ -105,6 +105,10 @@ void CmykToBgrx(const std::uint8_t* cmyk, int width, bool inverted, std::uint8_t
     }
 }
 
+void ClearFourthBytes(std::uint8_t* row, JDIMENSION width) {
+    for (JDIMENSION x = 0; x < width; ++x) row[x * 4 + 3] = 0;
+}
+
 // Decodes row by row into `row` and puts each row where the orientation says.
 bool DecodeTurned(State& state, std::uint8_t* row, std::uint8_t* turned, std::uint8_t* out) {
     if (setjmp(state.errors.back)) return false;
@@ -119,8 +123,10 @@ bool DecodeTurned(State& state, std::uint8_t* row, std::uint8_t* turned, std::ui
         jpeg_read_scanlines(&info, rows, 1);
         if (state.cmyk) CmykToBgrx(row, static_cast<int>(info.output_width), info.saw_Adobe_marker, turned);
         std::ptrdiff_t to = orientation.Start(y);
-        for (JDIMENSION x = 0; x < info.output_width; ++x, to += orientation.Step())
-            std::memcpy(out + to * 4, pixels + x * 4, 4);
+        for (JDIMENSION x = 0; x < info.output_width; ++x, to += orientation.Step()) {
+            std::memcpy(out + to * 4, pixels + x * 4, 3);
+            out[to * 4 + 3] = 0;
+        }
     }
     jpeg_finish_decompress(&info);
     return true;
@@ -135,6 +141,7 @@ bool DecodeStraight(State& state, std::uint8_t* out) {
     while (info.output_scanline < info.output_height) {
         JSAMPROW rows[1] = {out + info.output_scanline * stride};
         jpeg_read_scanlines(&info, rows, 1);
+        ClearFourthBytes(rows[0], info.output_width); // libjpeg sets it to 255
     }
     jpeg_finish_decompress(&info);
     return true;

@@ -1,7 +1,6 @@
 // Reading JPEG files that other programs put on the clipboard ("JFIF"),
 // through libjpeg-turbo: grey, colour and CMYK pictures come out as top-down
-// rows of blue, green, red bytes and one more that every pixel has alike
-// (opaque), turned as their EXIF orientation
+// rows of blue, green, red, unused (0) bytes, turned as their EXIF orientation
 // says so that they stand as the user saw them. The size is read and checked
 // first, so the caller takes memory only for a picture within the bounds.
 #pragma once
@@ -26,6 +25,7 @@ public:
     DecodeResult ReadHeader();
     int Width() const { return width_; }
     int Height() const { return height_; }
+    bool HasAlpha() const { return false; }
 
     // After a good header: the pixels into `out` (Width() * 4 bytes a row,
     // Height() rows). Data that ends early or is corrupt is refused.

@@ -79,7 +79,9 @@ void AskForBgra(State& state) {
         png_set_scale_16(png);
         png_set_gray_to_rgb(png);
         png_set_bgr(png);
-        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER); // only where there is no alpha yet
+        // A picture without transparency gets a fourth byte of 0, as every
+        // picture of the program has: nothing to settle afterwards.
+        png_set_filler(png, 0, PNG_FILLER_AFTER);
     }
     png_set_interlace_handling(png);
     png_read_update_info(png, state.info);
@@ -99,7 +101,7 @@ bool ExpandIndexes(const State& state, std::uint8_t* out, int width, int height)
             pixel[0] = colour.blue;
             pixel[1] = colour.green;
             pixel[2] = colour.red;
-            pixel[3] = index < state.paletteAlphaSize ? state.paletteAlpha[index] : 0xFF;
+            pixel[3] = index < state.paletteAlphaSize ? state.paletteAlpha[index] : state.paletteAlphaSize ? 0xFF : 0;
         }
     }
     return true;
@@ -150,6 +152,8 @@ DecodeResult PngReader::ReadHeader() {
     // libpng takes no side beyond 2^31 - 1; the size is kept for the caller's message.
     width_ = static_cast<int>(width);
     height_ = static_cast<int>(height);
+    const png_byte colourType = png_get_color_type(state.png, state.info);
+    hasAlpha_ = (colourType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(state.png, state.info, PNG_INFO_tRNS) != 0;
     if (!FitsDecodeBounds(width, height))
         return {DecodeProblem::TooLarge, std::to_string(width) + " x " + std::to_string(height)};
     return {};

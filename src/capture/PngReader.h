@@ -1,7 +1,7 @@
 // Reading PNG files that other programs put on the clipboard, through libpng:
 // every kind (palette, grey, grey with alpha, 16 bits, interlaced) comes out
 // as top-down rows of blue, green, red, alpha bytes, alpha as stored (not
-// multiplied into the colours). The size is read and checked first, so the
+// multiplied into the colours) when the file has transparency, else 0. The size is read and checked first, so the
 // caller takes memory only for a picture within the bounds.
 #pragma once
 
@@ -25,6 +25,8 @@ public:
     DecodeResult ReadHeader();
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // The file has an alpha channel or a transparent colour.
+    bool HasAlpha() const { return hasAlpha_; }
 
     // After a good header: the pixels into `out` (Width() * 4 bytes a row,
     // Height() rows), then the rest of the file, checksums included.
@@ -36,6 +38,7 @@ private:
     std::unique_ptr<State> state_;
     int width_ = 0;
     int height_ = 0;
+    bool hasAlpha_ = false;
 };
 
 } // namespace capture

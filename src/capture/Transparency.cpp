@@ -37,12 +37,18 @@ bool AlphaMatters(const std::uint8_t* pixels, std::size_t count) {
     return anyVisible && anyNotOpaque;
 }
 
+// One pass in the usual case of alpha that means nothing. Alpha means
+// something exactly when one value lies between 0 and 255 or two differ;
+// so until a pixel differs from the first one, they all hold the first's.
 void SettleAlpha(std::uint8_t* pixels, std::size_t count, AlphaColours colours) {
-    if (AlphaMatters(pixels, count)) {
-        ComposeOverWhite(pixels, count, colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count));
-        return;
-    }
-    for (std::size_t i = 0; i < count; ++i) pixels[i * 4 + 3] = 0;
+    if (count == 0) return;
+    const std::uint8_t first = pixels[3];
+    std::size_t same = 0;
+    if (first == 0 || first == 255)
+        for (; same < count && pixels[same * 4 + 3] == first; ++same) pixels[same * 4 + 3] = 0;
+    if (same == count) return;
+    for (std::size_t i = 0; i < same; ++i) pixels[i * 4 + 3] = first;
+    ComposeOverWhite(pixels, count, colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count));
 }
 
 } // namespace capture

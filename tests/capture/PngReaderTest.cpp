@@ -1,5 +1,5 @@
 // PNG files from other programs: every kind comes out as blue, green, red,
-// alpha; damaged and oversized files are refused before their pixels.
+// and alpha where the file has transparency (else 0); damaged and oversized files are refused before their pixels.
 #include "capture/PngReader.h"
 
 #include "PngTestFiles.h"
@@ -65,7 +65,7 @@ Bytes NumberedBgra(int count) {
     Bytes bgra;
     for (int i = 0; i < count; ++i)
         bgra.insert(bgra.end(), {static_cast<std::uint8_t>((i * 3 + 2) * 9), static_cast<std::uint8_t>((i * 3 + 1) * 9),
-                                 static_cast<std::uint8_t>(i * 3 * 9), 255});
+                                 static_cast<std::uint8_t>(i * 3 * 9), 0});
     return bgra;
 }
 
@@ -73,15 +73,15 @@ INSTANTIATE_TEST_SUITE_P(
     Table, PngKinds,
     ::testing::Values(
         KindCase{"RGB", {2, 1, PNG_COLOR_TYPE_RGB, 8, false, {10, 20, 30, 40, 50, 60}, {}, {}},
-                 {30, 20, 10, 255, 60, 50, 40, 255}},
+                 {30, 20, 10, 0, 60, 50, 40, 0}},
         KindCase{"RGBA keeps alpha as stored", {1, 2, PNG_COLOR_TYPE_RGBA, 8, false, {10, 20, 30, 0, 40, 50, 60, 128}, {}, {}},
                  {30, 20, 10, 0, 60, 50, 40, 128}},
         KindCase{"grey of one bit", {3, 1, PNG_COLOR_TYPE_GRAY, 1, false, {0xA0}, {}, {}},
-                 {255, 255, 255, 255, 0, 0, 0, 255, 255, 255, 255, 255}},
+                 {255, 255, 255, 0, 0, 0, 0, 0, 255, 255, 255, 0}},
         KindCase{"grey with alpha", {1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, {77, 200}, {}, {}}, {77, 77, 77, 200}},
         KindCase{"16 bits are rounded to 8", {2, 1, PNG_COLOR_TYPE_RGB, 16, false,
                                                {0xFF, 0xFF, 0x80, 0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x81, 0xFF, 0x7F}, {}, {}},
-                 {0, 128, 255, 255, 255, 1, 0, 255}},
+                 {0, 128, 255, 0, 255, 1, 0, 0}},
         KindCase{"palette of 2 bits with transparency", {4, 1, PNG_COLOR_TYPE_PALETTE, 2, false, {0x1B},
                                                           {255, 0, 0, 0, 255, 0, 0, 0, 255, 9, 9, 9}, {0, 128}},
                  {0, 0, 255, 0, 0, 255, 0, 128, 255, 0, 0, 255, 9, 9, 9, 255}},

@@ -54,6 +54,14 @@ std::string EncodeRgbaPng(int width, int height, const std::vector<std::uint32_t
     return EncodePng(spec);
 }
 
+std::string EncodeRgbPng(int width, int height, const std::vector<std::uint32_t>& rgb) {
+    PngSpec spec{width, height, PNG_COLOR_TYPE_RGB, 8, false, {}, {}, {}};
+    spec.samples.reserve(rgb.size() * 3);
+    for (const std::uint32_t pixel : rgb)
+        for (const int shift : {16, 8, 0}) spec.samples.push_back(static_cast<std::uint8_t>(pixel >> shift));
+    return EncodePng(spec);
+}
+
 std::string PatchChunk(std::string png, std::size_t chunkOffset, std::size_t at, const std::string& bytes) {
     const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<std::uint8_t>(png[i])); };
     const std::size_t length = byte(chunkOffset) << 24 | byte(chunkOffset + 1) << 16 | byte(chunkOffset + 2) << 8 |

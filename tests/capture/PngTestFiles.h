@@ -20,7 +20,8 @@ struct PngSpec {
 
 std::string EncodePng(const PngSpec& spec);
 
-// 8-bit RGBA rows of 0xAARRGGBB pixels.
+// 8-bit RGB rows of 0x00RRGGBB pixels, and RGBA rows of 0xAARRGGBB ones.
+std::string EncodeRgbPng(int width, int height, const std::vector<std::uint32_t>& rgb);
 std::string EncodeRgbaPng(int width, int height, const std::vector<std::uint32_t>& argb);
 
 // The file with its chunk at `chunkOffset` given new data bytes at `at`
