@@ -1,6 +1,7 @@
 // The main window's caption table: every caption and tool tip of the main
 // window, its panels and the tray menu, from the catalogue.
 #include "app/MainForm.h"
+#include "i18n/CatalogueEntries.h"
 
 #include "app/App.h"
 #include "app/StartForm.h"
@@ -37,6 +38,7 @@ void MainForm::Get_Language() {
         {40, [this](const std::string& t) { options.Check6.SetCaption(t); }},
         {43, [this](const std::string& t) { options.Check7.SetCaption(t); }},
         {46, [this](const std::string& t) { options.Check8.SetCaption(t); }},
+        {i18n::entry::kLosslessCaption, [this](const std::string& t) { options.Check9.SetCaption(t); }},
         {33, [&start](const std::string& t) { start.Folders.caption = t; }},
         {26, [&start](const std::string& t) { start.Options.caption = t; }},
         {31, [&start](const std::string& t) { start.In_Memory.caption = t; }},

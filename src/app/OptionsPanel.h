@@ -54,6 +54,7 @@ public:
     ui::CheckBox Check6; // use the capture as wallpaper
     ui::CheckBox Check7; // set file names by hand
     ui::CheckBox Check8; // program log
+    ui::CheckBox Check9; // save pictures without loss (PNG)
     ui::CommandButton Command1; // reset
     ui::CommandButton Command3; // save
     ui::CommandButton Command2; // language chooser

@@ -162,7 +162,8 @@ void CaptureEngine::Take(ReadResult read) {
     switch (lastChange_.content) {
     case ChangeContent::Picture: {
         const ui::Picture& picture = lastChange_.picture;
-        CaughtPicture caught{picture, std::move(read.preview), lastFingerprint_ == read.fingerprint};
+        CaughtPicture caught{picture, std::move(read.preview), lastFingerprint_ == read.fingerprint,
+                             lastChange_.copied};
         lastFingerprint_ = read.fingerprint;
         const std::size_t bytes = BytesOf(picture);
         if (!waiting_.empty() && waitingBytes_ + bytes > waitingBytesLimit_) {
@@ -198,10 +199,10 @@ void CaptureEngine::DeliverWaitingPictures() {
     if (!waiting_.empty()) SetTimer(window_.get(), kRetryTimer, kRetryMs, nullptr);
 }
 
-int CaptureEngine::Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper,
-                        std::string keepFolder) {
-    const int id = nextSaveId_++;
-    worker_->Add(SaveJob{id, std::move(picture), std::move(base), std::move(wallpaper), std::move(keepFolder)});
+int CaptureEngine::Save(SaveJob job) {
+    job.id = nextSaveId_++;
+    const int id = job.id;
+    worker_->Add(std::move(job));
     return id;
 }
 

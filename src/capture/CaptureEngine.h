@@ -29,6 +29,7 @@ struct CaughtPicture {
     ui::Picture picture; // full size, held once
     ui::Picture preview; // a small copy, made once, that the previews draw
     bool repeated = false; // the same size and pixels as the picture caught before it
+    CopiedForm copied;     // what it was on the clipboard
 };
 
 class CaptureListener {
@@ -89,10 +90,9 @@ class CaptureEngine : private ui::Window {
     // After the in-memory picture was cleared: the same picture copied again
     // is a new catch.
     void ForgetLastPicture();
-    // Queues a save; returns its id, which the result carries. A picture
-    // that cannot be written is kept in `keepFolder` (see SaveJob).
-    int Save(ui::Picture picture, std::string base, std::optional<WallpaperPlan> wallpaper,
-             std::string keepFolder = {});
+    // Queues a save (the job's id is set here); returns its id, which the
+    // result carries.
+    int Save(SaveJob job);
     // Waits for the worker and reports every result now (tests, the end).
     void FinishSaves();
     // The bound of the pictures waiting their turn (kWaitingBytesLimit unless set).

@@ -20,6 +20,7 @@ struct CaptureOptions {
     bool emptyAfterSave = false; // empty the clipboard after the capture
     bool wallpaper = false;      // the saved picture becomes the wallpaper
     bool namesByHand = false;    // every save asks for a name
+    bool lossless = false;       // save PNG files instead of JPEG
 };
 
 class CaptureHost : public i18n::Messages {

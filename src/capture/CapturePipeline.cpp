@@ -44,7 +44,7 @@ void CapturePipeline::ChangesUnread(int count) {
     host_.AppendLog(host_.Catalogue(i18n::entry::kChangesUnread) + ": " + std::to_string(count));
 }
 
-void CapturePipeline::KeepWhileBusy(const CaughtPicture& caught) { saver_.Keep(caught.picture); }
+void CapturePipeline::KeepWhileBusy(const CaughtPicture& caught) { saver_.Keep(caught); }
 
 void CapturePipeline::SaveFinished(const SaveResult& result) { saver_.SaveFinished(result); }
 
@@ -77,6 +77,7 @@ void CapturePipeline::TakeIntoMemory(const CaughtPicture& caught) {
     Picture1.SetPicture(caught.picture);
     Image2.SetPicture(caught.picture);
     preview_ = caught.preview;
+    copied_ = caught.copied;
     memory_.Image3.SetPicture(preview_);
 }
 
@@ -84,6 +85,7 @@ void CapturePipeline::Clear() {
     Picture1.SetPicture({});
     Image2.SetPicture({});
     preview_ = {};
+    copied_ = {};
     memory_.Image3.SetPicture({});
     engine.ForgetLastPicture();
 }

@@ -28,6 +28,8 @@ class CapturePipeline : public CaptureListener {
     void DoNotification();
     // The small copy of the in-memory picture that the previews draw.
     const ui::Picture& Preview() const { return preview_; }
+    // What the picture in memory was on the clipboard.
+    const CopiedForm& Copied() const { return copied_; }
     // Step 2 of a capture: the picture into memory, its small copy into the previews.
     void TakeIntoMemory(const CaughtPicture& caught);
     // Empties the in-memory picture and both previews.
@@ -57,6 +59,7 @@ class CapturePipeline : public CaptureListener {
     MemoryPanel& memory_;
     PictureSaver& saver_;
     ui::Picture preview_;
+    CopiedForm copied_;
 };
 
 } // namespace capture

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -107,15 +108,26 @@ void ReadDib(UINT format, ClipboardChange& change, bool onlyWithAlpha = false) {
         change.detail = ProblemText(problem);
         return;
     }
-    if (onlyWithAlpha && !DibAlphaMatters(lock.get(), layout)) return;
+    const bool alphaMatters = DibAlphaMatters(lock.get(), layout);
+    if (onlyWithAlpha && !alphaMatters) return;
     TakePicture(layout.width, layout.height, change, [&](std::uint8_t* rows) {
-        ConvertDibPixels(lock.get(), layout, rows);
+        if (!alphaMatters) {
+            ConvertDibPixels(lock.get(), layout, rows);
+            return true;
+        }
+        // The colours with their alpha are kept for a lossless save.
+        const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
+        ConvertDibRows(lock.get(), layout, rows);
+        change.copied.alphaPixels = std::make_shared<const std::vector<std::uint8_t>>(
+            StraightAlphaCopy(rows, count, AlphaColours::MaybeScaled));
+        SettleAlpha(rows, count, AlphaColours::MaybeScaled);
         return true;
     });
 }
 
 // A PNG or JPEG file: its size is checked before memory is taken for it.
-template <typename Reader> void ReadEncoded(UINT format, const char* kind, ClipboardChange& change) {
+template <typename Reader>
+void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, ClipboardChange& change) {
     ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
     if (!lock.get()) return Unreadable(change, kind);
     Reader reader(lock.get(), lock.size());
@@ -127,7 +139,12 @@ template <typename Reader> void ReadEncoded(UINT format, const char* kind, Clipb
                 SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(), AlphaColours::Straight);
             return result.ok();
         });
-        if (result.ok()) return;
+        if (result.ok()) {
+            change.copied.kind = copiedKind;
+            change.copied.file = std::make_shared<const std::string>(reinterpret_cast<const char*>(lock.get()),
+                                                                     reader.FileSize());
+            return;
+        }
     }
     change.content = ChangeContent::Refused;
     change.detail = std::string("the ") + kind + " is refused: " + result.message;
@@ -149,7 +166,7 @@ void ReadPicture(ClipboardChange& change) {
     const UINT offered = OfferedPictureFormat();
     const std::function<void(ClipboardChange&)> sources[] = {
         [](ClipboardChange& c) {
-            if (const UINT png = AvailableNamedFormat(kPngFormatNames)) ReadEncoded<PngReader>(png, "PNG", c);
+            if (const UINT png = AvailableNamedFormat(kPngFormatNames)) ReadEncoded<PngReader>(png, CopiedForm::Kind::Png, "PNG", c);
         },
         [](ClipboardChange& c) {
             if (!IsClipboardFormatAvailable(CF_DIBV5)) return;
@@ -160,7 +177,7 @@ void ReadPicture(ClipboardChange& change) {
             if (offered == CF_DIB || offered == CF_DIBV5) ReadDib(offered, c);
         },
         [](ClipboardChange& c) {
-            if (const UINT jfif = AvailableNamedFormat(kJfifFormatNames)) ReadEncoded<JfifReader>(jfif, "JPEG", c);
+            if (const UINT jfif = AvailableNamedFormat(kJfifFormatNames)) ReadEncoded<JfifReader>(jfif, CopiedForm::Kind::Jpeg, "JPEG", c);
         },
         [offered](ClipboardChange& c) {
             if (offered == CF_BITMAP) ReadBitmap(c);
@@ -173,6 +190,7 @@ void ReadPicture(ClipboardChange& change) {
         if (attempt.content == ChangeContent::Picture) {
             change.content = attempt.content;
             change.picture = std::move(attempt.picture);
+            change.copied = std::move(attempt.copied);
             return;
         }
         if (attempt.content != ChangeContent::NoPicture && !firstFailure) firstFailure = std::move(attempt);

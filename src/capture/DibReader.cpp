@@ -184,7 +184,7 @@ void ConvertRow(const std::uint8_t* row, const DibLayout& layout, const std::uin
 
 } // namespace
 
-void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
+void ConvertDibRows(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
     const Channel channels[4] = {Channel(layout.masks[0]), Channel(layout.masks[1]), Channel(layout.masks[2]),
                                  Channel(layout.masks[3])};
     const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000u && layout.masks[1] == 0xFF00u &&
@@ -195,6 +195,10 @@ void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uin
         ConvertRow(dib + layout.bits + stored * layout.stride, layout, dib + layout.colourTable, channels, plainBgrx,
                    out + static_cast<std::size_t>(y) * outStride);
     }
+}
+
+void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
+    ConvertDibRows(dib, layout, out);
     const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
     if (!layout.alpha) {
         for (std::size_t i = 0; i < count; ++i) out[i * 4 + 3] = 0;

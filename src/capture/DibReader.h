@@ -40,7 +40,12 @@ struct DibLayout {
 DibProblem ReadDibLayout(const std::uint8_t* dib, std::size_t size, DibLayout& layout);
 
 // Writes the pixels of a checked DIB as top-down 4-byte rows (width * 4
-// bytes each) into `out`. A meaningful alpha channel (some pixel neither
+// bytes each) into `out`: blue, green, red, and the fourth byte as stored
+// (alpha, where the DIB has an alpha mask).
+void ConvertDibRows(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out);
+
+// The same, settled: the pixels as top-down 4-byte rows (width * 4
+// bytes each) in `out`. A meaningful alpha channel (some pixel neither
 // opaque nor all of them transparent) is composed over white, as the picture
 // looks on a white page; otherwise alpha is ignored.
 void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out);

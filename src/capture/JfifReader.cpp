@@ -188,6 +188,7 @@ DecodeResult JfifReader::ReadPixels(std::uint8_t* out) {
     const bool read = straight ? DecodeStraight(state, out) : DecodeTurned(state, row.data(), turned.data(), out);
     if (!read) return {DecodeProblem::Damaged, state.errors.message};
     if (state.errors.corrupt) return {DecodeProblem::Damaged, state.errors.message};
+    fileSize_ = state.size - state.info.src->bytes_in_buffer;
     return {};
 }
 

@@ -26,6 +26,9 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool HasAlpha() const { return false; }
+    // After good pixels: the bytes of the file up to its end marker (the
+    // clipboard's block may be longer).
+    std::size_t FileSize() const { return fileSize_; }
 
     // After a good header: the pixels into `out` (Width() * 4 bytes a row,
     // Height() rows). Data that ends early or is corrupt is refused.
@@ -37,6 +40,7 @@ private:
     std::unique_ptr<State> state_;
     int width_ = 0;
     int height_ = 0;
+    std::size_t fileSize_ = 0;
 };
 
 } // namespace capture

@@ -44,10 +44,10 @@ void WriteWholeFile(const std::string& path, const FileContent& content) {
 
 // Renames without replacing: a name taken between the check and the rename
 // makes the next try pick the following number.
-std::string MoveToFreeName(const std::string& temp, const std::string& base) {
+std::string MoveToFreeName(const std::string& temp, const std::string& base, std::string_view extension) {
     constexpr int kTries = 100;
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        const std::string target = NextFreePictureName(base, PathTaken);
+        const std::string target = NextFreePictureName(base, extension, PathTaken);
         if (MoveFileExW(ui::Wide(temp).c_str(), ui::Wide(target).c_str(), MOVEFILE_WRITE_THROUGH))
             return target;
         const DWORD error = GetLastError();
@@ -59,12 +59,13 @@ std::string MoveToFreeName(const std::string& temp, const std::string& base) {
 
 } // namespace
 
-std::string WriteNewPictureFile(const std::string& base, const FileContent& content) {
+std::string WriteNewPictureFile(const std::string& base, PictureFormat format, const FileContent& content) {
     ui::RemoveUnfinishedFiles(FolderOf(base));
-    const std::string temp = ui::TempNameBeside(base + ".jpg");
+    const std::string_view extension = ExtensionOf(format);
+    const std::string temp = ui::TempNameBeside(base + std::string(extension));
     try {
         WriteWholeFile(temp, content);
-        return MoveToFreeName(temp, base);
+        return MoveToFreeName(temp, base, extension);
     } catch (...) {
         DeleteFileW(ui::Wide(temp).c_str());
         throw;

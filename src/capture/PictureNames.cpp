@@ -34,15 +34,18 @@ std::string AutomaticPictureName(const ui::DateTime& when) {
     return name;
 }
 
-std::string NumberedPictureName(std::string_view base, int n) {
+std::string_view ExtensionOf(PictureFormat format) { return format == PictureFormat::Png ? ".png" : ".jpg"; }
+
+std::string NumberedPictureName(std::string_view base, int n, std::string_view extension) {
     std::string name(base);
     if (n > 1) name += "_" + std::to_string(n);
-    return name + ".jpg";
+    return name.append(extension);
 }
 
-std::string NextFreePictureName(std::string_view base, const std::function<bool(const std::string&)>& taken) {
+std::string NextFreePictureName(std::string_view base, std::string_view extension,
+                                const std::function<bool(const std::string&)>& taken) {
     for (int n = 1; n <= kMaxPictureNumber; ++n) {
-        std::string candidate = NumberedPictureName(base, n);
+        std::string candidate = NumberedPictureName(base, n, extension);
         if (!taken(candidate)) return candidate;
     }
     throw std::runtime_error("no free picture name for " + std::string(base));

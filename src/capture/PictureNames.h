@@ -13,18 +13,24 @@ namespace capture {
 // 16:05:09 on 7 December 2026 gives "20261271659".
 std::string AutomaticPictureName(const ui::DateTime& when);
 
-// Candidate n of a base path (folder, "\", name): n = 1 is base + ".jpg",
-// later ones base + "_n.jpg".
-std::string NumberedPictureName(std::string_view base, int n);
+// The kind of file a picture is saved as, and its name's extension.
+enum class PictureFormat { Jpeg, Png };
+std::string_view ExtensionOf(PictureFormat format);
+
+// Candidate n of a base path (folder, "\", name): n = 1 is base + the
+// extension (".jpg"), later ones base + "_n" + the extension.
+std::string NumberedPictureName(std::string_view base, int n, std::string_view extension);
 
 // The first candidate (from n = 1 on) that is not taken. Throws
 // std::runtime_error when every candidate up to kMaxPictureNumber is taken.
 inline constexpr int kMaxPictureNumber = 100000;
-std::string NextFreePictureName(std::string_view base, const std::function<bool(const std::string&)>& taken);
+std::string NextFreePictureName(std::string_view base, std::string_view extension,
+                                const std::function<bool(const std::string&)>& taken);
 
 // Why a typed file name cannot be used, or nothing when it can. A usable name
 // is one file name in the slot's folder: no path, no character that Windows
-// forbids in names, no device name, and short enough for a numbered ".jpg".
+// forbids in names, no device name, and short enough for a numbered ".jpg"
+// or ".png".
 enum class NameProblem { None, ForbiddenCharacter, DeviceName, TooLong };
 NameProblem TypedNameProblem(std::string_view name);
 inline constexpr size_t kMaxTypedNameLength = 240;

@@ -38,22 +38,33 @@ void PictureSaver::Save_Picture(int slot) {
         // the root of the current drive.
         if (folder.empty()) throw std::runtime_error("target slot #" + std::to_string(slot) + " has no folder");
         if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
-        std::optional<WallpaperPlan> wallpaper;
-        if (host_.Options().wallpaper) wallpaper = wallpaper_.Plan();
-        capture_.engine.Save(picture, folder + "\\" + name, std::move(wallpaper), KeepFolder());
+        const CaptureOptions options = host_.Options();
+        SaveJob job;
+        job.picture = picture;
+        job.copied = capture_.Copied();
+        job.format = options.lossless ? PictureFormat::Png : PictureFormat::Jpeg;
+        job.base = folder + "\\" + name;
+        if (options.wallpaper) job.wallpaper = wallpaper_.Plan();
+        job.keepFolder = KeepFolder();
+        capture_.engine.Save(std::move(job));
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     }
 }
 
-void PictureSaver::Keep(const ui::Picture& picture) {
+void PictureSaver::Keep(const CaughtPicture& caught) {
     const std::string folder = KeepFolder();
     if (folder.empty()) {
         ReportFailure("there is no folder to keep the picture in");
         return;
     }
     // The keep folder is the target: a failure there keeps nothing either.
-    keepIds_.insert(capture_.engine.Save(picture, folder + "\\" + AutomaticPictureName(ui::Now()), std::nullopt));
+    SaveJob job;
+    job.picture = caught.picture;
+    job.copied = caught.copied;
+    job.format = host_.Options().lossless ? PictureFormat::Png : PictureFormat::Jpeg;
+    job.base = folder + "\\" + AutomaticPictureName(ui::Now());
+    keepIds_.insert(capture_.engine.Save(std::move(job)));
 }
 
 std::string PictureSaver::KeepFolder() {

@@ -4,6 +4,7 @@
 // comes back.
 #pragma once
 
+#include "capture/CaptureEngine.h"
 #include "capture/CaptureHost.h"
 #include "capture/SaveWorker.h"
 
@@ -25,7 +26,7 @@ class PictureSaver {
     void Save_Picture(int slot);
     // Keeps a picture in the keep folder under an automatic name, as a
     // failed save does (a picture that cannot wait in memory).
-    void Keep(const ui::Picture& picture);
+    void Keep(const CaughtPicture& caught);
     // A save came back from the worker: closes the notification, reports in
     // the status and the log, empties the clipboard and reports the
     // wallpaper, as asked. A picture that could not be written was kept in

@@ -167,6 +167,7 @@ DecodeResult PngReader::ReadPixels(std::uint8_t* out) {
     if (!ReadRows(state, rows.data())) return Damaged(state);
     if (state.indexed && !ExpandIndexes(state, out, width_, height_))
         return {DecodeProblem::Damaged, "a pixel names a colour the palette does not hold"};
+    fileSize_ = state.position;
     return {};
 }
 

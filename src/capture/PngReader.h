@@ -27,6 +27,9 @@ public:
     int Height() const { return height_; }
     // The file has an alpha channel or a transparent colour.
     bool HasAlpha() const { return hasAlpha_; }
+    // After good pixels: the bytes of the file up to its end chunk (the
+    // clipboard's block may be longer).
+    std::size_t FileSize() const { return fileSize_; }
 
     // After a good header: the pixels into `out` (Width() * 4 bytes a row,
     // Height() rows), then the rest of the file, checksums included.
@@ -39,6 +42,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool hasAlpha_ = false;
+    std::size_t fileSize_ = 0;
 };
 
 } // namespace capture

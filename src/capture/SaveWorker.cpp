@@ -4,6 +4,7 @@
 #include "capture/JpegEncoder.h"
 #include "capture/PictureFile.h"
 #include "capture/PictureRows.h"
+#include "capture/PngEncoder.h"
 #include "ui/AtomicFile.h"
 
 #include <exception>
@@ -44,8 +45,25 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
     }
 }
 
-void WriteJpeg(const ui::Picture& picture, const std::string& base, std::string& path) {
-    path = WriteNewPictureFile(base, [&](const FileWriter& write) { EncodeJpeg(RowsOf(picture), kJpegQuality, write); });
+// The file of a job's picture: the copied file itself when it already is
+// one of the asked format (re-encoding could only lose); else the picture
+// encoded, as a PNG with its alpha when that meant something.
+void WritePicture(const SaveJob& job, const std::string& base, std::string& path) {
+    const CopiedForm& copied = job.copied;
+    const CopiedForm::Kind sameKind = job.format == PictureFormat::Png ? CopiedForm::Kind::Png : CopiedForm::Kind::Jpeg;
+    path = WriteNewPictureFile(base, job.format, [&](const FileWriter& write) {
+        if (copied.kind == sameKind && copied.file) {
+            write(reinterpret_cast<const std::uint8_t*>(copied.file->data()), copied.file->size());
+        } else if (job.format == PictureFormat::Jpeg) {
+            EncodeJpeg(RowsOf(job.picture), kJpegQuality, write);
+        } else if (copied.alphaPixels) {
+            const int width = job.picture.Width();
+            EncodePng({width, job.picture.Height(), static_cast<std::ptrdiff_t>(width) * 4, copied.alphaPixels->data()},
+                      true, write);
+        } else {
+            EncodePng(RowsOf(job.picture), false, write);
+        }
+    });
 }
 
 // A picture that could not be written where it was meant to go is written
@@ -56,7 +74,7 @@ void Keep(const SaveJob& job, SaveResult& result) {
         MakeFolders(job.keepFolder);
         const size_t nameStart = job.base.find_last_of("\\/");
         const std::string name = nameStart == std::string::npos ? job.base : job.base.substr(nameStart + 1);
-        WriteJpeg(job.picture, job.keepFolder + "\\" + name, result.keptPath);
+        WritePicture(job, job.keepFolder + "\\" + name, result.keptPath);
     } catch (const std::exception& e) {
         result.keptPath.clear();
         result.error += "; it could not be kept either: " + std::string(e.what());
@@ -127,7 +145,7 @@ SaveResult SaveWorker::Save(const SaveJob& job) {
     try {
         if (!job.picture.IsBitmap() || !job.picture.Bits())
             throw std::runtime_error("there is no picture to save");
-        WriteJpeg(job.picture, job.base, result.path);
+        WritePicture(job, job.base, result.path);
         result.saved = true;
         if (job.wallpaper) WriteWallpaper(job.picture, *job.wallpaper, result);
     } catch (const std::exception& e) {

@@ -6,6 +6,8 @@
 // touches no window.
 #pragma once
 
+#include "capture/CopiedForm.h"
+#include "capture/PictureNames.h"
 #include "ui/Picture.h"
 
 #include <condition_variable>
@@ -27,7 +29,9 @@ struct WallpaperPlan {
 struct SaveJob {
     int id = 0;
     ui::Picture picture;                    // the picture as it was when the save was decided
-    std::string base;                       // folder, "\", name; ".jpg" (or "_n.jpg") follows
+    CopiedForm copied;                      // what it was on the clipboard
+    PictureFormat format = PictureFormat::Jpeg;
+    std::string base;                       // folder, "\", name; ".jpg" (or "_n.jpg", ".png") follows
     std::optional<WallpaperPlan> wallpaper; // also install the picture as wallpaper
     // Where the picture is kept, under the same name, when it cannot be
     // written where it was meant to go (made when needed; empty: nowhere).

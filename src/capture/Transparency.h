@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace capture {
 
@@ -16,6 +17,10 @@ enum class AlphaColours {
 
 // True when the alpha bytes (every 4th, from byte 3) of `count` pixels mean something.
 bool AlphaMatters(const std::uint8_t* pixels, std::size_t count);
+
+// A copy of `count` blue, green, red, alpha pixels with straight colours:
+// premultiplied ones (told apart as SettleAlpha does) are divided by alpha.
+std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count, AlphaColours colours);
 
 // Composes `count` blue, green, red, alpha pixels over white when their alpha
 // matters; afterwards every alpha byte is 0 (the pixels are plain colours).

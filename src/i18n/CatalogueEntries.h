@@ -54,6 +54,7 @@ inline constexpr int kPictureKept = 204;      // message and log: "...: path" wh
 inline constexpr int kFirstAdded = kWallpaperNotSet;
 inline constexpr int kPictureGone = 205;      // status: the picture of a log line is no longer there
 inline constexpr int kPictureTooLarge = 206;  // log: "...: W x H" a picture file announcing a size beyond the bounds
-inline constexpr int kLastAdded = kPictureTooLarge;
+inline constexpr int kLosslessCaption = 207;  // Check9's caption
+inline constexpr int kLastAdded = kLosslessCaption;
 
 } // namespace i18n::entry

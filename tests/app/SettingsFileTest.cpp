@@ -110,7 +110,7 @@ TEST(SettingsFile, ReadsBytesUnchangedAndMissingFileIsNothing) {
 
 // --- VLCREXT.INI written ---------------------------------------------------------
 
-app::OptionsValues Options(int resolution, std::array<int, 8> checks, std::string width = {},
+app::OptionsValues Options(int resolution, std::array<int, 9> checks, std::string width = {},
                            std::string height = {}) {
     return {resolution, checks, std::move(width), std::move(height)};
 }
@@ -126,37 +126,38 @@ void PrintTo(const WriteCase& c, std::ostream* os) {
 
 class OptionsFileWritten : public ::testing::TestWithParam<WriteCase> {};
 
-TEST_P(OptionsFileWritten, AsNineDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
+TEST_P(OptionsFileWritten, AsTenDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
     EXPECT_EQ(app::FormatOptionsFile(GetParam().values), GetParam().file) << GetParam().rule;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OptionsFileWritten,
     ::testing::Values(
-        WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1}),
-                  "301001001\r\n"},
-        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1}), "211000001\r\n"},
-        WriteCase{"custom lines follow single CRs", Options(6, {1, 1, 0, 0, 0, 0, 0, 1}, "1000", "700"),
-                  "611000001\r1000\r700\r\n"},
-        WriteCase{"custom texts are written as typed", Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "12a", ""),
-                  "600000000\r12a\r\r\n"},
+        WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1, 0}),
+                  "3010010010\r\n"},
+        WriteCase{"Check9 is the tenth digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 1}), "2110000011\r\n"},
+        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0}), "2110000010\r\n"},
+        WriteCase{"custom lines follow single CRs", Options(6, {1, 1, 0, 0, 0, 0, 0, 1, 0}, "1000", "700"),
+                  "6110000010\r1000\r700\r\n"},
+        WriteCase{"custom texts are written as typed", Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "12a", ""),
+                  "6000000000\r12a\r\r\n"},
         WriteCase{"custom texts are not written without Option6",
-                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "500000000\r\n"},
-        WriteCase{"the greyed state is written as 2", Options(1, {2, 0, 0, 0, 0, 0, 0, 2}), "120000002\r\n"},
+                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "5000000000\r\n"},
+        WriteCase{"the greyed state is written as 2", Options(1, {2, 0, 0, 0, 0, 0, 0, 2, 0}), "1200000020\r\n"},
         WriteCase{"ANSI bytes of the custom texts stay",
-                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "600000000\r\xC4\r1 000\r\n"}),
+                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "6000000000\r\xC4\r1 000\r\n"}),
     RuleName<WriteCase>);
 
 TEST(OptionsFileWritten, ValuesOneDigitCannotHoldAreRefused) {
     EXPECT_THROW(app::FormatOptionsFile(Options(0, {})), std::invalid_argument) << "no resolution selected";
     EXPECT_THROW(app::FormatOptionsFile(Options(7, {})), std::invalid_argument);
-    EXPECT_THROW(app::FormatOptionsFile(Options(2, {0, 0, 3, 0, 0, 0, 0, 0})), std::invalid_argument);
-    EXPECT_THROW(app::FormatOptionsFile(Options(2, {0, 0, 0, 0, 0, 0, 0, -1})), std::invalid_argument);
+    EXPECT_THROW(app::FormatOptionsFile(Options(2, {0, 0, 3, 0, 0, 0, 0, 0, 0})), std::invalid_argument);
+    EXPECT_THROW(app::FormatOptionsFile(Options(2, {0, 0, 0, 0, 0, 0, 0, -1, 0})), std::invalid_argument);
 }
 
 // --- VLCREXT.INI read ------------------------------------------------------------
 
-using Checks = std::array<std::optional<int>, 8>;
+using Checks = std::array<std::optional<int>, 9>;
 constexpr std::nullopt_t kKeep = std::nullopt;
 
 struct ReadCase {
@@ -185,64 +186,65 @@ TEST_P(OptionsFileRead, SetsOnlyWhatLineOneAndTheCustomLinesHold) {
 INSTANTIATE_TEST_SUITE_P(
     Table, OptionsFileRead,
     ::testing::Values(
-        ReadCase{"a full line sets everything", "301001001\r\n", 3, {0, 1, 0, 0, 1, 0, 0, 1}},
+        ReadCase{"a full line sets everything", "301001001\r\n", 3, {0, 1, 0, 0, 1, 0, 0, 1, kKeep}},
         ReadCase{"custom lines after CRs fill both boxes",
                  "611000001\r1000\r700\r\n",
                  6,
-                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 {1, 1, 0, 0, 0, 0, 0, 1, kKeep},
                  "1000",
                  "700"},
         ReadCase{
-            "the reset line leaves Check7 and Check8", "2110000\r\n", 2, {1, 1, 0, 0, 0, 0, kKeep, kKeep}},
+            "the reset line leaves Check7, Check8 and Check9", "2110000\r\n", 2, {1, 1, 0, 0, 0, 0, kKeep, kKeep, kKeep}},
         ReadCase{"an empty file changes nothing", "", kKeep, {}},
         ReadCase{"a short line sets only its positions",
                  "41",
                  4,
-                 {1, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep}},
+                 {1, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep}},
         ReadCase{
-            "an unknown first character selects no button", "911000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
-        ReadCase{"a zero selects no button", "011000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1}},
+            "an unknown first character selects no button", "911000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1, kKeep}},
+        ReadCase{"a zero selects no button", "011000001\r\n", kKeep, {1, 1, 0, 0, 0, 0, 0, 1, kKeep}},
         ReadCase{"a digit above 2 or a non-digit leaves its box",
                  "2251x1/:2\r\n",
                  2,
-                 {2, kKeep, 1, kKeep, 1, kKeep, kKeep, 2}},
+                 {2, kKeep, 1, kKeep, 1, kKeep, kKeep, 2, kKeep}},
         ReadCase{"an empty first line selects nothing", "\r\n611000001\r\n", kKeep, {}},
         ReadCase{"custom lines are read only with the digit 6",
                  "511000001\r1000\r700\r\n",
                  5,
-                 {1, 1, 0, 0, 0, 0, 0, 1}},
+                 {1, 1, 0, 0, 0, 0, 0, 1, kKeep}},
         ReadCase{
-            "digit 6 without custom lines leaves both boxes", "611000001\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1}},
+            "digit 6 without custom lines leaves both boxes", "611000001\r\n", 6, {1, 1, 0, 0, 0, 0, 0, 1, kKeep}},
         ReadCase{"digit 6 without line 3 leaves the height box",
                  "611000001\r1000\r\n",
                  6,
-                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 {1, 1, 0, 0, 0, 0, 0, 1, kKeep},
                  "1000"},
         ReadCase{"an empty custom line arrives as a single blank",
                  "611000001\r\r700\r\n",
                  6,
-                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 {1, 1, 0, 0, 0, 0, 0, 1, kKeep},
                  " ",
                  "700"},
         ReadCase{"CR LF between the lines works too",
                  "611000001\r\n1000\r\n700\r\n",
                  6,
-                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 {1, 1, 0, 0, 0, 0, 0, 1, kKeep},
                  "1000",
                  "700"},
         ReadCase{"LF-only line ends work too",
                  "611000001\n1000\n700\n",
                  6,
-                 {1, 1, 0, 0, 0, 0, 0, 1},
+                 {1, 1, 0, 0, 0, 0, 0, 1, kKeep},
                  "1000",
                  "700"},
-        ReadCase{"characters beyond nine are ignored", "1000000002222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0}},
+        ReadCase{"the tenth digit sets Check9", "2110000011\r\n", 2, {1, 1, 0, 0, 0, 0, 0, 1, 1}},
+        ReadCase{"characters beyond ten are ignored", "10000000020222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0, 2}},
         ReadCase{"binary bytes are ignored position by position",
                  std::string("\x01\xFF\x00"
                              "2\x80",
                              5),
                  kKeep,
-                 {kKeep, kKeep, 2, kKeep, kKeep, kKeep, kKeep, kKeep}}),
+                 {kKeep, kKeep, 2, kKeep, kKeep, kKeep, kKeep, kKeep, kKeep}}),
     RuleName<ReadCase>);
 
 TEST(OptionsFileRead, EveryLineGoesToTheHiddenListAnEmptyOneAsABlank) {

@@ -193,7 +193,7 @@ void CaptureTest::SetUp() {
 }
 
 void CaptureTest::Capture(const ui::Picture& picture) {
-    main.capture.Get_Clipboard_Content(capture::CaughtPicture{picture, picture, false});
+    main.capture.Get_Clipboard_Content(capture::CaughtPicture{picture, picture, false, {}});
     main.capture.engine.FinishSaves();
 }
 

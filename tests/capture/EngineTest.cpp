@@ -8,6 +8,7 @@
 #include "CaptureTestSupport.h"
 #include "PngTestFiles.h"
 #include "capture/JpegEncoder.h"
+#include "capture/PngReader.h"
 #include "TestPictures.h"
 
 #include <algorithm>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 #include <atomic>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 using namespace capture_testing;
@@ -248,6 +251,34 @@ TEST_F(Engine, DamagedOrHugePngFilesAreRefusedWithAReasonAndTheNextPictureIsCaug
     Settle();
     ASSERT_EQ(SavedIn(1).size(), 1u);
     EXPECT_EQ(DecodeFile(SlotFolder(1) / SavedIn(1)[0]).width, 800);
+}
+
+TEST_F(Engine, ALosslessSaveOfATransparentBitmapKeepsItsAlpha) {
+    main.options.Check9.SetValue(1);
+    // Left half transparent, right half opaque red, and one half-transparent blue pixel.
+    constexpr int kWidth = 640, kHeight = 480;
+    Bytes dib = V5Header(kWidth, kHeight, 0xFF000000);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const bool opaque = x >= kWidth / 2;
+            dib.insert(dib.end(), {0, 0, static_cast<std::uint8_t>(opaque ? 255 : 0), static_cast<std::uint8_t>(opaque ? 255 : 0)});
+        }
+    std::memcpy(&dib[sizeof(BITMAPV5HEADER)], "\xFF\0\0\x80", 4);
+    PutRawOnClipboard({{CF_DIBV5, dib}});
+    Settle();
+    ASSERT_EQ(SavedIn(1).size(), 1u);
+    ASSERT_TRUE(SavedIn(1)[0].ends_with(".png"));
+    std::ifstream in(SlotFolder(1) / SavedIn(1)[0], std::ios::binary);
+    const std::string file((std::istreambuf_iterator<char>(in)), {});
+    capture::PngReader reader(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
+    ASSERT_TRUE(reader.ReadHeader().ok());
+    Bytes pixels(kWidth * kHeight * 4);
+    ASSERT_TRUE(reader.ReadPixels(pixels.data()).ok());
+    ASSERT_TRUE(reader.HasAlpha());
+    EXPECT_EQ(Bytes(pixels.begin(), pixels.begin() + 4), (Bytes{255, 0, 0, 128})) << "half-transparent blue, as copied";
+    EXPECT_EQ(pixels[(10 * kWidth + 10) * 4 + 3], 0) << "transparent stays transparent";
+    EXPECT_EQ(Bytes(pixels.begin() + (10 * kWidth + 600) * 4, pixels.begin() + (10 * kWidth + 601) * 4),
+              (Bytes{0, 0, 255, 255}));
 }
 
 // A program that joins the chain after this one and passes nothing on.

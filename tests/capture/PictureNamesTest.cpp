@@ -26,20 +26,21 @@ TEST(AutomaticPictureName, DifferentMomentsCanShareAName) {
 }
 
 TEST(NumberedPictureName, FirstIsPlainThenUnderscoreNumberBeforeTheExtension) {
-    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday", 1), "C:\\pics\\holiday.jpg");
-    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday", 2), "C:\\pics\\holiday_2.jpg");
-    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday.jpg", 3), "C:\\pics\\holiday.jpg_3.jpg");
+    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday", 1, ".jpg"), "C:\\pics\\holiday.jpg");
+    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday", 2, ".png"), "C:\\pics\\holiday_2.png");
+    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday.jpg", 3, ".jpg"), "C:\\pics\\holiday.jpg_3.jpg");
 }
 
 TEST(NextFreePictureName, SkipsEveryTakenName) {
     const std::set<std::string> taken{"d\\a.jpg", "d\\a_2.jpg", "d\\a_4.jpg"};
     auto isTaken = [&](const std::string& name) { return taken.count(name) > 0; };
-    EXPECT_EQ(capture::NextFreePictureName("d\\a", isTaken), "d\\a_3.jpg");
-    EXPECT_EQ(capture::NextFreePictureName("d\\b", isTaken), "d\\b.jpg");
+    EXPECT_EQ(capture::NextFreePictureName("d\\a", ".jpg", isTaken), "d\\a_3.jpg");
+    EXPECT_EQ(capture::NextFreePictureName("d\\b", ".jpg", isTaken), "d\\b.jpg");
+    EXPECT_EQ(capture::NextFreePictureName("d\\a", ".png", isTaken), "d\\a.png") << "a JPEG does not take a PNG's name";
 }
 
 TEST(NextFreePictureName, ThrowsWhenEveryNumberIsTaken) {
-    EXPECT_THROW(capture::NextFreePictureName("d\\a", [](const std::string&) { return true; }),
+    EXPECT_THROW(capture::NextFreePictureName("d\\a", ".jpg", [](const std::string&) { return true; }),
                  std::runtime_error);
 }
 

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::Require(name.size() <= capture::kMaxTypedNameLength, "a usable name is short enough");
     fuzzing::Require(name.find_first_of("\\/:*?\"<>|") == std::string_view::npos,
                      "a usable name has no path");
-    fuzzing::Require(capture::NumberedPictureName(name, 2).ends_with("_2.jpg"),
+    fuzzing::Require(capture::NumberedPictureName(name, 2, ".jpg").ends_with("_2.jpg"),
                      "a numbered name ends in _2.jpg");
     return 0;
 }

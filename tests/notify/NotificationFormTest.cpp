@@ -107,7 +107,7 @@ protected:
     void Capture(int width, int height) {
         window().PrepareForCapture();
         const ui::Picture picture = RampPicture(width, height);
-        main().capture.TakeIntoMemory(capture::CaughtPicture{picture, picture, false});
+        main().capture.TakeIntoMemory(capture::CaughtPicture{picture, picture, false, {}});
         const std::string size = std::to_string(width) + " x " + std::to_string(height) + " px";
         main().memory.lbl_Resolution.SetCaption(size);
         window().lbl_Resolution.SetCaption(size);

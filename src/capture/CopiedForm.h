@@ -1,0 +1,24 @@
+// What a caught picture was on the clipboard, beside its pixels in memory
+// (which are always opaque colours): the copied PNG or JPEG file itself, and
+// the colours with their alpha when the alpha meant something. A lossless
+// save keeps them; a JPEG of a copied JPEG is the copied file.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace capture {
+
+struct CopiedForm {
+    enum class Kind { Pixels, Png, Jpeg };
+    Kind kind = Kind::Pixels;
+    // With Png or Jpeg: the file's bytes as they were copied, checked by decoding them.
+    std::shared_ptr<const std::string> file;
+    // Blue, green, red, alpha (not multiplied into the colours), rows top to
+    // bottom, when the copied picture's alpha meant something; else empty.
+    std::shared_ptr<const std::vector<std::uint8_t>> alphaPixels;
+};
+
+} // namespace capture
