@@ -23,9 +23,9 @@ Windows& ViewerWindows() {
     return windows;
 }
 
-int NewWindowOffset() {
-    const int pixels = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION);
-    return static_cast<int>(std::lround(static_cast<double>(ui::TwipsPerPixelY()) * pixels));
+// One title bar down and to the right of the window it was opened from.
+int NewWindowOffset(const ClipViewerForm& from) {
+    return from.ToTwips(GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION));
 }
 
 } // namespace
@@ -34,7 +34,7 @@ void NewViewerWindow(ClipViewerForm& from) {
     Windows& windows = ViewerWindows();
     windows.closed.clear();
     if (windows.slots.size() <= windows.count) windows.slots.resize(windows.count + 1);
-    const int offset = NewWindowOffset();
+    const int offset = NewWindowOffset(from);
     auto& slot = windows.slots[windows.count];
     slot = std::make_unique<ClipViewerForm>(from.Engine(), from.Host());
     slot->Move(from.Left() + offset, from.Top() + offset);

@@ -27,17 +27,19 @@ bool Overlap(const RECT& a, const RECT& b) {
 
 ui::Picture ToPicture(const PixelArt& art) { return ui::Picture::FromPixels(art.width, art.height, art.pixels.data()); }
 
-// The primary monitor's work area in twips, read afresh: the taskbar may
-// have moved or the display changed since the last time.
-Area WorkArea() {
+} // namespace
+
+// The primary monitor's work area in the window's twips, read afresh: the
+// taskbar may have moved or the display changed since the last time.
+Area NotificationForm::WorkArea() const {
     RECT area{};
     if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
         area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; // the full screen, then
-    return Area{ui::PixelsToTwipsX(area.left), ui::PixelsToTwipsY(area.top), ui::PixelsToTwipsX(area.right),
-                ui::PixelsToTwipsY(area.bottom)};
+    return Area{ToTwips(area.left), ToTwips(area.top), ToTwips(area.right), ToTwips(area.bottom)};
 }
 
-} // namespace
+// Below the primary screen: parked.
+int NotificationForm::ScreenBottom() const { return ToTwips(GetSystemMetrics(SM_CYSCREEN)); }
 
 NotificationForm::NotificationForm(NotificationHost& host)
     : ui::Form("Vellicor Rizezuza", layout::kClientWidth, layout::kClientHeight, ui::FormStyle::ToolPopup),
@@ -63,8 +65,10 @@ void NotificationForm::LayOut() {
         SaveButton(slot).Move(layout::kButtonLefts[slot - 1], layout::kButtonTop, layout::kButtonWidth,
                               layout::kButtonHeight);
     place(Check1, layout::kManualNames);
-    // The small images take the size of their pictures (16 x 16 pixels).
-    const int icon = ui::PixelsToTwipsX(layout::kIconPx);
+    // The small pictures are 16 x 16 design pixels, scaled as the rest.
+    const int icon = layout::kIconPx * layout::kTwipsPerDesignPixel;
+    Image2.SetStretch(true);
+    Image3.SetStretch(true);
     Image2.Move(layout::kCloseLeft, layout::kCloseTop, icon, icon);
     Image3.Move(layout::kDecorationLeft, layout::kDecorationTop, icon, icon);
     txt_Timer1.SetText("0");
@@ -117,8 +121,8 @@ void NotificationForm::MakeBackdrop() {
     if (!bitmap || !dc) return;
     {
         ui::ScopedSelectObject select(dc.get(), bitmap.get());
-        picture.Draw(dc.get(), RECT{0, 0, ui::TwipsToPixelsX(picture.Width() * layout::kTwipsPerDesignPixel),
-                                    ui::TwipsToPixelsY(picture.Height() * layout::kTwipsPerDesignPixel)});
+        picture.Draw(dc.get(), RECT{0, 0, ToPixels(picture.Width() * layout::kTwipsPerDesignPixel),
+                                    ToPixels(picture.Height() * layout::kTwipsPerDesignPixel)});
     }
     backdropBrush_.reset(CreatePatternBrush(bitmap.get())); // the brush keeps its own copy
 }
@@ -165,7 +169,7 @@ bool NotificationForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRE
 void NotificationForm::PlaceAtStart() {
     Hide();
     Load();
-    Move(ShowingLeft(WorkArea(), Width()), ui::ScreenHeightTwips());
+    Move(ShowingLeft(WorkArea(), Width()), ScreenBottom());
     // Shown without activation: a window below the screen must not take the
     // keyboard from the one the user works in.
     ShowWindow(hWnd(), SW_SHOWNOACTIVATE);
@@ -177,7 +181,7 @@ void NotificationForm::Park() {
         PlaceAtStart();
         return;
     }
-    SetTop(ui::ScreenHeightTwips());
+    SetTop(ScreenBottom());
 }
 
 // The taskbar moved or the display changed: the window keeps to the work

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "notify/NotificationHost.h"
+#include "notify/NotificationRules.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/PictureControls.h"
@@ -59,6 +60,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_DpiChanged() override { MakeBackdrop(); }
     // The close box parks the window as the close image does: the window
     // lives for the whole run.
     void Form_CloseBox() override { Image2_Click(); }
@@ -77,6 +79,8 @@ private:
     void PaceKeepOnTop();
     void MakePictures();
     void MakeBackdrop();
+    Area WorkArea() const;
+    int ScreenBottom() const;
     HBRUSH BackdropFor(HWND control, HDC dc) const;
 
     NotificationHost& host_;

@@ -1,7 +1,6 @@
 #include "ui/Control.h"
 
 #include "ui/Form.h"
-#include "ui/Twips.h"
 #include "ui/WideText.h"
 
 namespace ui {
@@ -18,8 +17,15 @@ void Control::Move(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     if (hwnd_)
-        MoveWindow(hwnd_, TwipsToPixelsX(left), TwipsToPixelsY(top), TwipsToPixelsX(width), TwipsToPixelsY(height),
+        MoveWindow(hwnd_, form_.ToPixels(left), form_.ToPixels(top), form_.ToPixels(width), form_.ToPixels(height),
                    TRUE);
+}
+
+void Control::FollowDpi() {
+    if (!hwnd_) return;
+    Move(left_, top_, width_, height_);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font(bold_)), TRUE);
+    OnDpiChanged();
 }
 
 void Control::SetVisible(bool visible) {
@@ -53,8 +59,8 @@ void Control::ZOrder() {
 void Control::Create() {
     if (hwnd_) return;
     if (container_) container_->Create();
-    hwnd_ = CreateControlWindow(ParentWindow(), TwipsToPixelsX(left_), TwipsToPixelsY(top_), TwipsToPixelsX(width_),
-                                TwipsToPixelsY(height_));
+    hwnd_ = CreateControlWindow(ParentWindow(), form_.ToPixels(left_), form_.ToPixels(top_), form_.ToPixels(width_),
+                                form_.ToPixels(height_));
     if (!hwnd_) return;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font(bold_)), FALSE);
     EnableWindow(hwnd_, enabled_ ? TRUE : FALSE);

@@ -49,6 +49,9 @@ public:
     // when their windows are gone.
     void Create();
     void WindowDestroyed();
+    // The form was laid out at another DPI: the window takes its place and
+    // font there.
+    void FollowDpi();
     virtual void OnCommand(WORD /*code*/) {}
     virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
@@ -57,6 +60,8 @@ protected:
     virtual HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) = 0;
     // Pushes the kept state into a newly created window.
     virtual void AfterCreate() {}
+    // After the form's DPI changed and the control took its new place and font.
+    virtual void OnDpiChanged() {}
     HWND ParentWindow() const;
     static std::string WindowText(HWND hwnd);
 

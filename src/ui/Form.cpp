@@ -50,7 +50,7 @@ int CentredStart(LONG low, LONG high, LONG size) {
 
 Form::Form(std::string caption, int clientWidthTwips, int clientHeightTwips, FormStyle style)
     : caption_(std::move(caption)), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips),
-      style_(style) {}
+      style_(style), dpi_(SystemDpi()) {}
 
 Form::~Form() {
     // Controls and timers are members of derived forms and are gone by now;
@@ -72,12 +72,15 @@ void Form::Unregister(Timer& timer) {
     std::erase(timers_, &timer);
 }
 
+int Form::ToPixels(int twips) const { return TwipsToPixels(twips, dpi_); }
+int Form::ToTwips(int pixels) const { return PixelsToTwips(pixels, dpi_); }
+
 RECT Form::OuterPixels() const {
-    RECT rect{0, 0, TwipsToPixelsX(clientWidth_), TwipsToPixelsY(clientHeight_)};
-    AdjustWindowRectEx(&rect, StyleOf(style_), FALSE, ExStyleOf(style_));
-    return rect;
+    return OuterRectForDpi(RECT{0, 0, ToPixels(clientWidth_), ToPixels(clientHeight_)}, StyleOf(style_),
+                           ExStyleOf(style_), dpi_);
 }
 
+// The system's message font, whose size is given at the system's DPI.
 void Form::CreateFonts() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
@@ -86,6 +89,7 @@ void Form::CreateFonts() {
         logFont = metrics.lfMessageFont;
     else
         GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof logFont, &logFont);
+    logFont.lfHeight = MulDiv(logFont.lfHeight, dpi_, SystemDpi());
     font_.reset(CreateFontIndirectA(&logFont));
     logFont.lfWeight = FW_BOLD;
     boldFont_.reset(CreateFontIndirectA(&logFont));
@@ -99,13 +103,16 @@ HFONT Form::Font(bool bold) const {
 void Form::Load() {
     if (hwnd_) return;
     RegisterClassOnce(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr);
-    if (!font_) CreateFonts();
+    dpi_ = SystemDpi();
+    CreateFonts();
     const RECT outer = OuterPixels();
     const POINT start = StartPixels(outer);
     HWND hwnd = CreateBound(ExStyleOf(style_), kFormClass, caption_.c_str(), StyleOf(style_), start.x,
                             start.y, outer.right - outer.left, outer.bottom - outer.top, nullptr);
     if (!hwnd) throw std::runtime_error("a window could not be created");
     hwnd_.reset(hwnd);
+    // Made on a screen of another DPI than the system's: laid out at its own.
+    if (const int dpi = WindowDpi(hwnd); dpi != dpi_) FollowDpi(dpi, nullptr);
     toolTip_.reset(CreateWindowExW(
         WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr, GetModuleHandleW(nullptr), nullptr));
@@ -118,13 +125,35 @@ void Form::Load() {
 }
 
 POINT Form::StartPixels(const RECT& outer) {
-    if (startUpPosition_ == StartUpPosition::Manual) return {TwipsToPixelsX(left_), TwipsToPixelsY(top_)};
+    if (startUpPosition_ == StartUpPosition::Manual) return {ToPixels(left_), ToPixels(top_)};
     const RECT work = WorkAreaUnderPointer();
     const POINT start{CentredStart(work.left, work.right, outer.right - outer.left),
                       CentredStart(work.top, work.bottom, outer.bottom - outer.top)};
-    left_ = PixelsToTwipsX(start.x);
-    top_ = PixelsToTwipsY(start.y);
+    left_ = ToTwips(start.x);
+    top_ = ToTwips(start.y);
     return start;
+}
+
+void Form::FollowDpi(int dpi, const POINT* topLeft) {
+    dpi_ = dpi;
+    // The old fonts stay until every control has taken the new ones.
+    const UniqueFont oldFont = std::move(font_), oldBoldFont = std::move(boldFont_);
+    CreateFonts();
+    const RECT outer = OuterPixels();
+    const UINT keepPlace = topLeft ? 0 : SWP_NOMOVE;
+    SetWindowPos(hwnd_.get(), nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, outer.right - outer.left,
+                 outer.bottom - outer.top, keepPlace | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A system that draws the frame at another DPI than it told (Wine draws
+    // every frame at the system's) leaves the client area off by the difference.
+    RECT client{};
+    GetClientRect(hwnd_.get(), &client);
+    const int extraWidth = ToPixels(clientWidth_) - client.right, extraHeight = ToPixels(clientHeight_) - client.bottom;
+    if (extraWidth != 0 || extraHeight != 0)
+        SetWindowPos(hwnd_.get(), nullptr, 0, 0, outer.right - outer.left + extraWidth,
+                     outer.bottom - outer.top + extraHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (Control* control : controls_) control->FollowDpi();
+    Form_DpiChanged();
+    InvalidateRect(hwnd_.get(), nullptr, TRUE);
 }
 
 void Form::Unload() {
@@ -172,49 +201,49 @@ void Form::SetCaption(const std::string& caption) {
 int Form::Left() const {
     RECT rect{};
     if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
-        return PixelsToTwipsX(rect.left);
+        return ToTwips(rect.left);
     return left_;
 }
 
 int Form::Top() const {
     RECT rect{};
-    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect)) return PixelsToTwipsY(rect.top);
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect)) return ToTwips(rect.top);
     return top_;
 }
 
 int Form::Width() const {
     RECT rect{};
     if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
-        return PixelsToTwipsX(rect.right - rect.left);
+        return ToTwips(rect.right - rect.left);
     const RECT outer = OuterPixels();
-    return PixelsToTwipsX(outer.right - outer.left);
+    return ToTwips(outer.right - outer.left);
 }
 
 int Form::Height() const {
     RECT rect{};
     if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
-        return PixelsToTwipsY(rect.bottom - rect.top);
+        return ToTwips(rect.bottom - rect.top);
     const RECT outer = OuterPixels();
-    return PixelsToTwipsY(outer.bottom - outer.top);
+    return ToTwips(outer.bottom - outer.top);
 }
 
 void Form::Move(int left, int top) {
     left_ = left;
     top_ = top;
     if (hwnd_)
-        SetWindowPos(hwnd_.get(), nullptr, TwipsToPixelsX(left), TwipsToPixelsY(top), 0, 0,
+        SetWindowPos(hwnd_.get(), nullptr, ToPixels(left), ToPixels(top), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Form::ScaleWidth() const {
     RECT rect{};
-    if (hwnd_ && GetClientRect(hwnd_.get(), &rect)) return PixelsToTwipsX(rect.right);
+    if (hwnd_ && GetClientRect(hwnd_.get(), &rect)) return ToTwips(rect.right);
     return clientWidth_;
 }
 
 int Form::ScaleHeight() const {
     RECT rect{};
-    if (hwnd_ && GetClientRect(hwnd_.get(), &rect)) return PixelsToTwipsY(rect.bottom);
+    if (hwnd_ && GetClientRect(hwnd_.get(), &rect)) return ToTwips(rect.bottom);
     return clientHeight_;
 }
 
@@ -303,10 +332,18 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!IsIconic(hwnd)) {
             RECT rect{};
             GetWindowRect(hwnd, &rect);
-            left_ = PixelsToTwipsX(rect.left);
-            top_ = PixelsToTwipsY(rect.top);
+            left_ = ToTwips(rect.left);
+            top_ = ToTwips(rect.top);
         }
         break;
+    case WM_DPICHANGED: {
+        // The window went to a screen of another DPI: laid out anew at the
+        // place the system suggests, at the size the twips give there.
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        const POINT topLeft{suggested->left, suggested->top};
+        FollowDpi(HIWORD(wParam), &topLeft);
+        return 0;
+    }
     case WM_CLOSE: Form_CloseBox(); return 0;
     case WM_ACTIVATE: {
         // The default gives the focus to the form; a form may then pass it on.

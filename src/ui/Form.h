@@ -1,7 +1,9 @@
 // A form: a top-level window with its controls and timers. Load runs once,
 // on first use (creating the window and its controls, then Form_Load);
 // Unload destroys the window, and the next use loads afresh. Geometry is in
-// twips.
+// twips, made pixels at the DPI of the screen the window is on; when the
+// window moves to a screen of another DPI, the window, its controls and its
+// fonts are laid out again at the new one.
 #pragma once
 
 #include "ui/Picture.h"
@@ -65,6 +67,10 @@ public:
 
     HWND hWnd() const { return hwnd_.get(); }
     HFONT Font(bool bold) const;
+    // The DPI the form is laid out at, and conversions at it.
+    int Dpi() const { return dpi_; }
+    int ToPixels(int twips) const;
+    int ToTwips(int pixels) const;
     void SetToolTip(HWND tool, const std::string& text);
 
     // Toolkit internals.
@@ -82,6 +88,9 @@ protected:
     virtual void Form_Activate() {}
     // The close box; unloads the form unless a form decides otherwise.
     virtual void Form_CloseBox() { Unload(); }
+    // The form was laid out again at another DPI (pictures it draws itself
+    // may need to be made again).
+    virtual void Form_DpiChanged() {}
     // Messages a form handles beyond the toolkit's; true when handled.
     virtual bool OnFormMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
         return false;
@@ -92,6 +101,9 @@ protected:
 private:
     Control* ControlOf(HWND hwnd) const;
     void CreateFonts();
+    // Lays the window, its controls and fonts out at another DPI; the
+    // window's top-left corner goes to `topLeft` when given.
+    void FollowDpi(int dpi, const POINT* topLeft);
     RECT OuterPixels() const;
     POINT StartPixels(const RECT& outer);
 
@@ -111,6 +123,7 @@ private:
     std::vector<Control*> controls_;
     std::vector<Timer*> timers_;
     bool unloading_ = false;
+    int dpi_ = 96;
 };
 
 } // namespace ui

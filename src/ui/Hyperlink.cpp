@@ -28,12 +28,19 @@ HBRUSH Hyperlink::OnColor(HDC dc) {
 }
 
 void Hyperlink::AfterCreate() {
+    Underline();
+    SetWindowSubclass(hWnd(), &Hyperlink::CursorProc, 1, 0);
+}
+
+// The form's font, underlined; made again when the form's font changes.
+void Hyperlink::Underline() {
     LOGFONTA font{};
     GetObjectA(OwnerForm().Font(false), sizeof font, &font);
     font.lfUnderline = TRUE;
-    underlined_.reset(CreateFontIndirectA(&font));
-    if (underlined_) SendMessageA(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlined_.get()), FALSE);
-    SetWindowSubclass(hWnd(), &Hyperlink::CursorProc, 1, 0);
+    UniqueFont underlined(CreateFontIndirectA(&font));
+    if (!underlined) return; // the form's own font stays
+    SendMessageA(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlined.get()), TRUE);
+    underlined_ = std::move(underlined);
 }
 
 LRESULT CALLBACK Hyperlink::CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {

@@ -18,8 +18,10 @@ public:
 
 protected:
     void AfterCreate() override;
+    void OnDpiChanged() override { Underline(); }
 
 private:
+    void Underline();
     static LRESULT CALLBACK CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
     std::string address_;
     UniqueFont underlined_;

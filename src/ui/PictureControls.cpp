@@ -153,7 +153,7 @@ HWND Image::CreateControlWindow(HWND parent, int x, int y, int width, int height
 
 void Image::FitToPicture() {
     if (stretch_ || picture_.Empty()) return;
-    Move(Left(), Top(), PixelsToTwipsX(picture_.Width()), PixelsToTwipsY(picture_.Height()));
+    Move(Left(), Top(), OwnerForm().ToTwips(picture_.Width()), OwnerForm().ToTwips(picture_.Height()));
 }
 
 void Image::SetPicture(Picture picture) {

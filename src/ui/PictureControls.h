@@ -63,6 +63,9 @@ protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+    // An unstretched image shows its picture's pixels one to one: its size in twips follows the DPI.
+    void OnDpiChanged() override { FitToPicture(); }
+
 private:
     void FitToPicture();
     void Repaint();

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <utility>
+
 using namespace testing_support;
 using app::MainForm;
 
@@ -325,4 +328,71 @@ TEST_F(MainWindow, HiddenViewerButtonShowsTheViewerAtTheTopLeftCorner) {
     GetWindowRect(program.Viewer().hWnd(), &rect);
     EXPECT_EQ(rect.left, 0);
     EXPECT_EQ(rect.top, 0);
+}
+
+namespace {
+
+RECT ClientPixels(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+RECT ScreenPixels(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// A control's place in its form's client area.
+RECT InClient(HWND control, HWND form) {
+    RECT rect = ScreenPixels(control);
+    MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int FontHeight(HWND control) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+}
+
+// The system tells a window that it is now on a screen of another DPI.
+void MoveToScreenOfDpi(HWND window, int dpi) {
+    RECT suggested = ScreenPixels(window);
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+} // namespace
+
+TEST_F(MainWindow, OnAScreenOfTwiceTheDpiEverythingIsLaidOutTwiceAsLargeAndBackAgain) {
+    main.Show();
+    main.Move(0, 0); // twice as large, it still fits the screen
+    PumpMessages(50);
+    const int dpi = main.Dpi();
+    ui::CheckBox& longest = main.options.Check4; // "Empty the clipboard when the notification closes"
+    const RECT client = ClientPixels(main.hWnd()), check = InClient(longest.hWnd(), main.hWnd());
+    const int font = FontHeight(longest.hWnd());
+
+    MoveToScreenOfDpi(main.hWnd(), dpi * 2);
+    PumpMessages(50);
+    const RECT window = ScreenPixels(main.hWnd()), bigClient = ClientPixels(main.hWnd());
+    EXPECT_NEAR(bigClient.right, 2 * client.right, 2);
+    EXPECT_NEAR(bigClient.bottom, 2 * client.bottom, 2);
+    const RECT bigCheck = InClient(longest.hWnd(), main.hWnd());
+    for (const auto& [big, small] : {std::pair{bigCheck.left, check.left}, {bigCheck.top, check.top},
+                                     {bigCheck.right, check.right}, {bigCheck.bottom, check.bottom}})
+        EXPECT_NEAR(big, 2 * small, 2);
+    EXPECT_NEAR(FontHeight(longest.hWnd()), 2 * font, 2) << "the text grows with the boxes: no caption is cut";
+    // On the screen: the point at the box's new far right is the box.
+    POINT farRight{bigCheck.right - 3, (bigCheck.top + bigCheck.bottom) / 2};
+    ClientToScreen(main.hWnd(), &farRight);
+    ASSERT_TRUE(PtInRect(&window, farRight));
+    EXPECT_EQ(WindowFromPoint(farRight), longest.hWnd());
+
+    MoveToScreenOfDpi(main.hWnd(), dpi);
+    PumpMessages(50);
+    EXPECT_EQ(ClientPixels(main.hWnd()).right, client.right);
+    EXPECT_EQ(ClientPixels(main.hWnd()).bottom, client.bottom);
+    EXPECT_EQ(FontHeight(longest.hWnd()), font);
 }

@@ -70,6 +70,17 @@ Bytes InfoHeader(std::uint32_t size, int width, int height) {
     return Bytes(bytes, bytes + sizeof header);
 }
 
+// Left half transparent (as browsers offer it: colour 0, alpha 0), right half opaque red.
+Bytes HalfTransparentRedDib(int width, int height) {
+    Bytes dib = V5Header(width, height, 0xFF000000);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t opaque = x >= width / 2 ? 255 : 0;
+            dib.insert(dib.end(), {0, 0, opaque, opaque});
+        }
+    return dib;
+}
+
 int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
 
 class Engine : public CaptureTest {
@@ -152,14 +163,8 @@ TEST_F(Engine, ChangesMarkedPrivateAreNeitherCaughtNorLogged) {
 }
 
 TEST_F(Engine, TransparentPictureIsSavedAsItLooksOnWhite) {
-    // Left half transparent (as browsers offer it: colour 0, alpha 0), right half opaque red.
     constexpr int kWidth = 640, kHeight = 480;
-    Bytes dib = V5Header(kWidth, kHeight, 0xFF000000);
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const bool opaque = x >= kWidth / 2;
-            dib.insert(dib.end(), {0, 0, static_cast<std::uint8_t>(opaque ? 255 : 0), static_cast<std::uint8_t>(opaque ? 255 : 0)});
-        }
+    const Bytes dib = HalfTransparentRedDib(kWidth, kHeight);
     PutRawOnClipboard({{CF_DIBV5, dib}});
     Settle();
     ASSERT_EQ(SavedIn(1).size(), 1u);
@@ -255,14 +260,9 @@ TEST_F(Engine, DamagedOrHugePngFilesAreRefusedWithAReasonAndTheNextPictureIsCaug
 
 TEST_F(Engine, ALosslessSaveOfATransparentBitmapKeepsItsAlpha) {
     main.options.Check9.SetValue(1);
-    // Left half transparent, right half opaque red, and one half-transparent blue pixel.
+    // And one half-transparent blue pixel.
     constexpr int kWidth = 640, kHeight = 480;
-    Bytes dib = V5Header(kWidth, kHeight, 0xFF000000);
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x) {
-            const bool opaque = x >= kWidth / 2;
-            dib.insert(dib.end(), {0, 0, static_cast<std::uint8_t>(opaque ? 255 : 0), static_cast<std::uint8_t>(opaque ? 255 : 0)});
-        }
+    Bytes dib = HalfTransparentRedDib(kWidth, kHeight);
     std::memcpy(&dib[sizeof(BITMAPV5HEADER)], "\xFF\0\0\x80", 4);
     PutRawOnClipboard({{CF_DIBV5, dib}});
     Settle();

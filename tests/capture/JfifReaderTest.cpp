@@ -4,6 +4,8 @@
 #include "capture/JfifReader.h"
 #include "capture/JpegEncoder.h"
 
+#include "DecodeTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -72,24 +74,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Decoding -------------------------------------------------------------------
 
-struct Decoded {
-    capture::DecodeResult result;
-    int width = 0;
-    int height = 0;
-    Bytes pixels;
-};
+using capture_testing::Decoded;
 
-Decoded Decode(const std::string& file) {
-    capture::JfifReader reader(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
-    Decoded decoded;
-    decoded.result = reader.ReadHeader();
-    if (!decoded.result.ok()) return decoded;
-    decoded.width = reader.Width();
-    decoded.height = reader.Height();
-    decoded.pixels.resize(static_cast<std::size_t>(decoded.width) * decoded.height * 4);
-    decoded.result = reader.ReadPixels(decoded.pixels.data());
-    return decoded;
-}
+Decoded Decode(const std::string& file) { return capture_testing::DecodeWith<capture::JfifReader>(file); }
 
 // 24 x 16 pixels of six flat 8 x 8 blocks; the corners are red, blue, black, yellow.
 std::string CornerJpeg() {

@@ -4,6 +4,8 @@
 
 #include "PngTestFiles.h"
 
+#include "DecodeTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <png.h>
@@ -15,24 +17,9 @@ using capture_testing::EncodePng;
 using capture_testing::PngSpec;
 using Bytes = std::vector<std::uint8_t>;
 
-struct Decoded {
-    capture::DecodeResult result;
-    int width = 0;
-    int height = 0;
-    Bytes pixels;
-};
+using capture_testing::Decoded;
 
-Decoded Decode(const std::string& file) {
-    capture::PngReader reader(reinterpret_cast<const std::uint8_t*>(file.data()), file.size());
-    Decoded decoded;
-    decoded.result = reader.ReadHeader();
-    if (!decoded.result.ok()) return decoded;
-    decoded.width = reader.Width();
-    decoded.height = reader.Height();
-    decoded.pixels.resize(static_cast<std::size_t>(decoded.width) * decoded.height * 4);
-    decoded.result = reader.ReadPixels(decoded.pixels.data());
-    return decoded;
-}
+Decoded Decode(const std::string& file) { return capture_testing::DecodeWith<capture::PngReader>(file); }
 
 std::size_t ChunkOffset(const std::string& png, const char* type) {
     return png.find(type) - 4;
