@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times a capture of the program (from the clipboard change to the finished
-# JPEG, and the JPEG encoding alone) under Wine, beside cjpeg run natively on
-# the very same pixels with the same settings (quality 100, no chroma
+# JPEG, and the JPEG encoding alone) under Wine, beside a bare reader's time
+# from the same change to having its bytes (the floor) and cjpeg run natively
+# on the very same pixels with the same settings (quality 100, no chroma
 # subsampling).
 #
 #   bench/run-capture-benchmark.sh [REPETITIONS]      (default 5; medians)
@@ -34,9 +35,9 @@ trap cleanup EXIT
 nanoseconds() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-printf '%-10s %14s %14s %14s %14s %12s %12s\n' picture "capture ms" "from PNG ms" "encode ms" "cjpeg ms" \
-    "jpeg bytes" "cjpeg bytes"
-while read -r _ size fields; do
+printf '%-20s %11s %11s %11s %11s %11s %11s\n' picture "capture ms" "bare ms" "from PNG ms" "encode ms" "cjpeg ms" \
+    "jpeg bytes"
+while read -r _ name fields; do
     declare -A value=()
     for field in $fields; do value[${field%%=*}]=${field#*=}; done
     times=()
@@ -45,8 +46,7 @@ while read -r _ size fields; do
         cjpeg -quality 100 -sample 1x1 -outfile "$work/cjpeg.jpg" "$work/${value[ppm]}"
         times+=($(( ($(nanoseconds) - start) / 1000 )))
     done
-    cjpeg_us=$(printf '%s\n' "${times[@]}" | median)
-    printf '%-10s %14s %14s %14s %14.1f %12s %12s\n' "$size" "${value[road_ms]}" "${value[road_png_ms]}" \
-        "${value[encode_ms]}" \
-        "$(awk -v us="$cjpeg_us" 'BEGIN { print us / 1000 }')" "${value[jpeg_bytes]}" "$(stat -c %s "$work/cjpeg.jpg")"
+    cjpeg_ms=$(printf '%s\n' "${times[@]}" | median | awk '{ print $1 / 1000 }')
+    printf '%-20s %11s %11s %11s %11s %11.1f %11s\n' "$name" "${value[road_ms]}" "${value[bare_ms]}" \
+        "${value[road_png_ms]}" "${value[encode_ms]}" "$cjpeg_ms" "${value[jpeg_bytes]}"
 done < <(tr -d '\r' <"$work/results.txt" | grep '^RESULT ')

@@ -151,6 +151,17 @@ void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, Cli
     if (result.problem == DecodeProblem::TooLarge) change.announcedSize = {reader.Width(), reader.Height()};
 }
 
+// A version 5 bitmap beside a plain one may hold the alpha the plain one
+// lost, but only a plain one of 32 bits has room for alpha at all: for any
+// other, the version 5 bitmap is the system's copy of it, not worth making.
+bool DibV5MayHoldAlpha(UINT offered) {
+    if (offered == CF_DIBV5) return true;
+    if (offered != CF_DIB || !IsClipboardFormatAvailable(CF_DIBV5)) return false;
+    constexpr std::size_t kBitCountOffset = 14;
+    ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(CF_DIB));
+    return lock.get() && lock.size() > kBitCountOffset + 1 && lock.get()[kBitCountOffset] == 32;
+}
+
 void ReadBitmap(ClipboardChange& change) {
     change.picture = CopyClipboardBitmap(CF_BITMAP);
     change.content = change.picture.Empty() ? ChangeContent::Unavailable : ChangeContent::Picture;
@@ -168,8 +179,8 @@ void ReadPicture(ClipboardChange& change) {
         [](ClipboardChange& c) {
             if (const UINT png = AvailableNamedFormat(kPngFormatNames)) ReadEncoded<PngReader>(png, CopiedForm::Kind::Png, "PNG", c);
         },
-        [](ClipboardChange& c) {
-            if (!IsClipboardFormatAvailable(CF_DIBV5)) return;
+        [offered](ClipboardChange& c) {
+            if (!DibV5MayHoldAlpha(offered)) return;
             ReadDib(CF_DIBV5, c, true);
             if (c.content != ChangeContent::Picture) c = {}; // only a preference: the bitmap itself is read next
         },

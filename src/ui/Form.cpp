@@ -313,12 +313,14 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_ERASEBKGND:
         if (!background_.Empty()) {
-            // The picture at its own size from the top-left corner, on the face colour.
+            // The picture from the top-left corner, on the face colour, at its
+            // own size at 96 DPI and grown with the form's DPI.
             RECT client{};
             GetClientRect(hwnd, &client);
             FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
             background_.Draw(reinterpret_cast<HDC>(wParam),
-                             RECT{0, 0, background_.Width(), background_.Height()});
+                             RECT{0, 0, PictureToPixels(background_.Width(), dpi_),
+                                  PictureToPixels(background_.Height(), dpi_)});
             return TRUE;
         }
         break;

@@ -1,6 +1,7 @@
 #include "ui/PictureButton.h"
 
 #include "ui/Form.h"
+#include "ui/Twips.h"
 
 namespace ui {
 
@@ -21,10 +22,8 @@ bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &rect, GetSysColorBrush(pressed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
     DrawEdge(item.hDC, &rect, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
     if (!picture_.Empty()) {
-        // The pictures are drawn for 96 DPI: they grow with the form's.
-        constexpr int kPictureDpi = 96;
-        const int width = MulDiv(picture_.Width(), OwnerForm().Dpi(), kPictureDpi);
-        const int height = MulDiv(picture_.Height(), OwnerForm().Dpi(), kPictureDpi);
+        const int width = PictureToPixels(picture_.Width(), OwnerForm().Dpi());
+        const int height = PictureToPixels(picture_.Height(), OwnerForm().Dpi());
         const int left = (rect.left + rect.right - width) / 2 + (pressed ? 1 : 0);
         const int top = (rect.top + rect.bottom - height) / 2 + (pressed ? 1 : 0);
         picture_.Draw(item.hDC, RECT{left, top, left + width, top + height});

@@ -24,6 +24,8 @@ template <typename Function> Function User32Function(const char* name) {
 int TwipsToPixels(int twips, int dpi) { return Round(static_cast<double>(twips) * dpi / kTwipsPerInch); }
 int PixelsToTwips(int pixels, int dpi) { return Round(static_cast<double>(pixels) * kTwipsPerInch / dpi); }
 
+int PictureToPixels(int pictureSize, int dpi) { return MulDiv(pictureSize, dpi, kDefaultDpi); }
+
 int SystemDpi() {
     ScopedGetDC screen(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;

@@ -11,6 +11,9 @@ namespace ui {
 int TwipsToPixels(int twips, int dpi);
 int PixelsToTwips(int pixels, int dpi);
 
+// The program's pictures are drawn for 96 DPI; at another they grow with it.
+int PictureToPixels(int pictureSize, int dpi);
+
 // The system's DPI (the primary screen's when the program started).
 int SystemDpi();
 // The DPI a window is shown at: its monitor's, where the system tells each
