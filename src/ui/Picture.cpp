@@ -6,17 +6,10 @@
 
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <string>
 
 namespace ui {
-
-struct Picture::Data {
-    UniqueBitmap bitmap;
-    std::uint8_t* bits = nullptr; // owned by the DIB section
-    UniqueEnhMetaFile metafile;
-    int width = 0;
-    int height = 0;
-};
 
 namespace {
 
@@ -24,7 +17,54 @@ namespace {
 struct DibSection {
     UniqueBitmap bitmap;
     std::uint8_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
 };
+
+// The bitmap of the last picture that was let go, kept for the next of the
+// same size: copied pictures often come one after another at one size
+// (screenshots), and memory already used is written faster than fresh
+// memory, which the system must first find and clear page by page. Only
+// bitmaps up to a bound are kept; pictures come and go on several threads.
+class SpareBitmap {
+public:
+    static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
+
+    static SpareBitmap& Instance() {
+        static SpareBitmap spare;
+        return spare;
+    }
+    DibSection Take(int width, int height) {
+        std::lock_guard lock(mutex_);
+        if (spare_.bitmap && spare_.width == width && spare_.height == height) return std::move(spare_);
+        return {};
+    }
+    void Give(DibSection dib) {
+        if (static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height) * 4 > kMaxBytes) return;
+        std::lock_guard lock(mutex_);
+        spare_ = std::move(dib); // the one kept before goes
+    }
+
+private:
+    std::mutex mutex_;
+    DibSection spare_;
+};
+
+} // namespace
+
+struct Picture::Data {
+    UniqueBitmap bitmap;
+    std::uint8_t* bits = nullptr; // owned by the DIB section
+    UniqueEnhMetaFile metafile;
+    int width = 0;
+    int height = 0;
+
+    ~Data() {
+        if (bitmap) SpareBitmap::Instance().Give(DibSection{std::move(bitmap), bits, width, height});
+    }
+};
+
+namespace {
 
 DibSection MakeDibSection(int width, int height) {
     if (width <= 0 || height <= 0) return {};
@@ -40,7 +80,7 @@ DibSection MakeDibSection(int width, int height) {
     void* bits = nullptr;
     UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits) return {};
-    return {std::move(bitmap), static_cast<std::uint8_t*>(bits)};
+    return {std::move(bitmap), static_cast<std::uint8_t*>(bits), width, height};
 }
 
 } // namespace
@@ -68,7 +108,8 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
 }
 
 Picture Picture::FromFilledRows(int width, int height, const std::function<void(std::uint8_t*)>& fill) {
-    DibSection dib = MakeDibSection(width, height);
+    DibSection dib = SpareBitmap::Instance().Take(width, height);
+    if (!dib.bitmap) dib = MakeDibSection(width, height);
     if (!dib.bitmap) return {};
     fill(dib.bits);
     return Adopt(std::move(dib.bitmap), dib.bits, width, height);

@@ -17,8 +17,10 @@ public:
     // Copies a bitmap (device-dependent or DIB section). Empty when it cannot be
     // held in memory.
     static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette = nullptr);
-    // A new bitmap whose top-down 4-byte rows (width * 4 bytes each) `fill`
-    // writes. Empty when it cannot be held in memory.
+    // A bitmap whose top-down 4-byte rows (width * 4 bytes each) `fill`
+    // writes, every byte of them: the memory of a picture of the same size
+    // that was let go may be used again. Empty when it cannot be held in
+    // memory.
     static Picture FromFilledRows(int width, int height, const std::function<void(std::uint8_t* rows)>& fill);
     // Pixels as 0x00RRGGBB, rows top to bottom.
     static Picture FromPixels(int width, int height, const std::uint32_t* pixels);
