@@ -121,8 +121,11 @@ void CaptureEngine::ReadNow() {
 
 ui::Picture CaptureEngine::ShownBitmap(HWND askedBy) {
     if (lastSequence_ != GetClipboardSequenceNumber()) {
-        // Being read: the window asks again when it is.
-        CatchUp();
+        // Being read: the window asks again when it is. A change whose owner
+        // did not answer is asked again by the watch, not at once: a window
+        // asking after every failed read would keep its thread busy for as
+        // long as the owner hangs.
+        if (missedSequence_ != GetClipboardSequenceNumber()) CatchUp();
         if (askedBy && std::find(waitingForRead_.begin(), waitingForRead_.end(), askedBy) == waitingForRead_.end())
             waitingForRead_.push_back(askedBy);
         return {};
