@@ -29,6 +29,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -72,8 +73,12 @@ ui::UniqueGlobal PngOf(const ui::Picture& picture) {
     std::memcpy(rgb.data(), picture.Bits(), rgb.size() * 4);
     const std::string png = capture_testing::EncodeRgbPng(picture.Width(), picture.Height(), rgb);
     ui::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, png.size()));
-    ui::GlobalLockGuard<std::uint8_t> lock(block.get());
-    std::memcpy(lock.get(), png.data(), png.size());
+    if (!block) throw std::runtime_error("no memory for the PNG");
+    {
+        ui::GlobalLockGuard<std::uint8_t> lock(block.get());
+        if (!lock.get()) throw std::runtime_error("the PNG's memory could not be locked");
+        std::memcpy(lock.get(), png.data(), png.size());
+    }
     return block;
 }
 

@@ -159,6 +159,7 @@ bool DibV5MayHoldAlpha(UINT offered) {
     if (offered != CF_DIB || !IsClipboardFormatAvailable(CF_DIBV5)) return false;
     constexpr std::size_t kBitCountOffset = 14;
     ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(CF_DIB));
+    // A plain one that cannot be read is read again, and refused, as the bitmap itself.
     return lock.get() && lock.size() > kBitCountOffset + 1 && lock.get()[kBitCountOffset] == 32;
 }
 

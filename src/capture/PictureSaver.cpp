@@ -38,13 +38,8 @@ void PictureSaver::Save_Picture(int slot) {
         // the root of the current drive.
         if (folder.empty()) throw std::runtime_error("target slot #" + std::to_string(slot) + " has no folder");
         if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
-        const CaptureOptions options = host_.Options();
-        SaveJob job;
-        job.picture = picture;
-        job.copied = capture_.Copied();
-        job.format = options.lossless ? PictureFormat::Png : PictureFormat::Jpeg;
-        job.base = folder + "\\" + name;
-        if (options.wallpaper) job.wallpaper = wallpaper_.Plan();
+        SaveJob job = JobFor(picture, capture_.Copied(), folder + "\\" + name);
+        if (host_.Options().wallpaper) job.wallpaper = wallpaper_.Plan();
         job.keepFolder = KeepFolder();
         capture_.engine.Save(std::move(job));
     } catch (const std::exception& e) {
@@ -59,17 +54,26 @@ void PictureSaver::Keep(const CaughtPicture& caught) {
         return;
     }
     // The keep folder is the target: a failure there keeps nothing either.
-    SaveJob job;
-    job.picture = caught.picture;
-    job.copied = caught.copied;
-    job.format = host_.Options().lossless ? PictureFormat::Png : PictureFormat::Jpeg;
-    job.base = folder + "\\" + AutomaticPictureName(ui::Now());
-    keepIds_.insert(capture_.engine.Save(std::move(job)));
+    keepIds_.insert(capture_.engine.Save(JobFor(caught.picture, caught.copied, folder + "\\" + AutomaticPictureName(ui::Now()))));
 }
 
+// A save of the picture in the format the options ask for now.
+SaveJob PictureSaver::JobFor(const ui::Picture& picture, const CopiedForm& copied, std::string base) {
+    SaveJob job;
+    job.picture = picture;
+    job.copied = copied;
+    job.format = host_.Options().lossless ? PictureFormat::Png : PictureFormat::Jpeg;
+    job.base = std::move(base);
+    return job;
+}
+
+// Asked of the shell once: it does not move while the program runs.
 std::string PictureSaver::KeepFolder() {
-    const std::string localData = ui::LocalAppDataFolder();
-    return localData.empty() ? std::string() : localData + "\\" + kLocalDataFolder + "\\Unsaved";
+    static const std::string folder = [] {
+        const std::string localData = ui::LocalAppDataFolder();
+        return localData.empty() ? std::string() : localData + "\\" + kLocalDataFolder + "\\Unsaved";
+    }();
+    return folder;
 }
 
 std::string PictureSaver::ChooseName() {

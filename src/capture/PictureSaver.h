@@ -39,6 +39,7 @@ class PictureSaver {
     static std::string KeepFolder();
 
   private:
+    SaveJob JobFor(const ui::Picture& picture, const CopiedForm& copied, std::string base);
     // The name of the file: typed when names are set by hand (asked again,
     // with the reason, while the answer cannot be a file name), else the
     // automatic one.

@@ -59,6 +59,18 @@ void Collect(png_structp png, png_bytep data, png_size_t size) {
 
 void FlushNothing(png_structp) {}
 
+// libpng's writing state, owned.
+struct WriteStructs {
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    explicit WriteStructs(Output& output)
+        : png(png_create_write_struct(PNG_LIBPNG_VER_STRING, &output, JumpBack, IgnoreWarning)),
+          info(png ? png_create_info_struct(png) : nullptr) {}
+    ~WriteStructs() { png_destroy_write_struct(&png, &info); }
+    WriteStructs(const WriteStructs&) = delete;
+    WriteStructs& operator=(const WriteStructs&) = delete;
+};
+
 bool Write(png_structp png, png_infop info, const PixelRows& pixels, bool alpha, PngPacking packing) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, png_get_error_ptr(png), Collect, FlushNothing);
@@ -94,10 +106,11 @@ void EncodePng(const PixelRows& pixels, bool alpha, const PngSink& sink) {
     Output output;
     output.sink = &sink;
     output.piece.reserve(kPieceSize + 8192);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &output, JumpBack, IgnoreWarning);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    const bool written = info && Write(png, info, pixels, alpha, ChoosePngPacking(pixels));
-    png_destroy_write_struct(&png, &info);
+    bool written = false;
+    {
+        WriteStructs structs(output);
+        written = structs.info && Write(structs.png, structs.info, pixels, alpha, ChoosePngPacking(pixels));
+    }
     if (output.sinkFailure) std::rethrow_exception(output.sinkFailure);
     if (!written) throw std::runtime_error(std::string("the PNG could not be encoded: ") + output.message);
     if (!output.Hand()) std::rethrow_exception(output.sinkFailure);
