@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Peak memory of the real program for one 8000 x 6000 capture (automatic,
+# Peak memory of the real program for one 8000 x 6000 capture and a second after it (automatic,
 # into slot #1), beside its memory at rest and the picture's own size, the
 # time from the clipboard change to the JPEG on disk, and the longest time
 # the main window kept a user waiting meanwhile, beside a bare window program
@@ -36,3 +36,7 @@ echo "a bare window meanwhile: $(cat "$WORK/bare-ping.txt")"
 peak=$(status_kib "$program" VmHWM)
 printf 'one 8000 x 6000 capture: %.1f s from starting the setting program to the JPEG; memory at rest %d MiB, peak %d MiB (the picture: %d MiB)\n' \
     "$(echo "$landed - $started" | bc)" $((rest / 1024)) $((peak / 1024)) $((8000 * 6000 * 4 / 1048576))
+# A second, different picture of the same size right after the first.
+"$RUNNER" "$BUILD/tests/e2e/SetPictures.exe" 1 8000 6000 0 1 || fail "the second picture was not set"
+wait_for 120 has_jpegs "$WORK/slot1" 2 || fail "the second picture did not land"
+printf 'two successive 8000 x 6000 captures: peak %d MiB\n' $(($(status_kib "$program" VmHWM) / 1024))

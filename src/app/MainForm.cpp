@@ -25,6 +25,7 @@ constexpr int kClientHeight = 5760;
 constexpr int kPanelLeft = 840, kPanelTop = 120, kPanelWidth = 7440, kPanelHeight = 4440;
 constexpr UINT kViewerCheckMs = 60000;
 constexpr UINT kTrayRetryMs = 1000;
+constexpr UINT kFinishStartMessage = WM_APP + 78;
 constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
 constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
 
@@ -103,7 +104,6 @@ void MainForm::WireEvents() {
 // --- Start-up --------------------------------------------------------------
 
 void MainForm::Form_Load() {
-    App& program = App::Current();
     try {                                                                  // M1
         ui::EmptySystemClipboard();
     } catch (const std::exception& e) {
@@ -113,29 +113,46 @@ void MainForm::Form_Load() {
     // M2: the program's own folder, where its files are, whatever folder it
     // was started in.
     txt_InitDir.SetText(ui::ProgramFolder());
-    program.Viewer().Show();                                               // M3
-    program.Viewer().Hide();
-    if (FirstRunMarkerExists()) return;                                    // M4
-    ShowTrayIcon();                                                        // M5
+    if (FirstRunMarkerExists()) {                                          // M4
+        LoadViewer();                                                      // M3
+        return;
+    }
     Set_Language();                                                        // M6
     Get_Language();
     options.Options_Load();                                                // M7
     for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot); // M8
     wallpaper.Get_WinDir();                                                // M9
     ApplyTitleAndResolutionOptions();                                      // M10
-    PlaceNotificationWindow();                                             // M11
-    if (IsSet(options.Check2)) {                                           // M12
-        SetWindowState(ui::WindowState::Minimized);
-    } else {
-        program.Notifications().Timer3.SetEnabled(false);
-        SetWindowState(ui::WindowState::Normal);
-        Show();
-    }
     lbl_Version.SetCaption(VersionLabelText(kVersionMajor, kVersionMinor, kVersionRevision)); // M13
     if (IsSet(options.Check8)) {
         const ui::DateTime now = ui::Now();
         for (const std::string& line : LogHeaderLines(ui::ShortDateText(now), ui::TimeText(now))) lst_Log.AddItem(line);
     }
+    if (IsSet(options.Check2)) {                                           // M12
+        SetWindowState(ui::WindowState::Minimized);
+    } else {
+        App::Current().Notifications().Timer3.SetEnabled(false);
+        SetWindowState(ui::WindowState::Normal);
+        Show();
+        UpdateWindow(hWnd());
+    }
+    // What the user does not see waits until the window is on the screen:
+    // the viewer joining the chain, the tray icon and the notification's
+    // place (an eighth of the start). They come before every other message
+    // of the loop, so no picture reaches an unplaced notification.
+    PostMessageW(hWnd(), kFinishStartMessage, 0, 0);
+}
+
+void MainForm::FinishStart() {
+    LoadViewer();                                                          // M3
+    ShowTrayIcon();                                                        // M5
+    PlaceNotificationWindow();                                             // M11
+}
+
+void MainForm::LoadViewer() {
+    clipboard::ClipViewerForm& viewer = App::Current().Viewer();
+    viewer.Show();
+    viewer.Hide();
 }
 
 void MainForm::ApplyTitleAndResolutionOptions() {
@@ -232,6 +249,11 @@ void MainForm::Form_MouseMove(int xTwips) {
 bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
     if (msg == ui::TrayIcon::kCallbackMessage) {
         Form_MouseMove(static_cast<int>(lParam) * ui::TwipsPerPixelX());
+        result = 0;
+        return true;
+    }
+    if (msg == kFinishStartMessage) {
+        FinishStart();
         result = 0;
         return true;
     }

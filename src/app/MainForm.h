@@ -118,6 +118,10 @@ private:
     void LayOut();
     void WireEvents();
     void PlaceNotificationWindow();
+    // The steps of the start the user does not see, once the window is drawn.
+    void FinishStart();
+    // Loads the hidden viewer, which joins the clipboard-viewer chain.
+    void LoadViewer();
     // Shows a wanted tray icon that is missing; Timer2 runs until it shows.
     void RestoreTrayIcon();
     void CoverPanelsWithLog();

@@ -20,6 +20,7 @@ protected:
         dir.Write("VLCRLANG.DRV", NumberedDriver());
         program.Main().options.Check2.SetValue(0);
         program.Start().Load();
+        PumpMessages(50); // the start ends once the window is drawn
     }
     TempStartDir dir;
     ScriptedDialogs dialogs;

@@ -61,6 +61,8 @@ TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {
     EXPECT_EQ(main.lst_Log.List(1).rfind("Started at ", 0), 0u);
     EXPECT_EQ(main.lst_Log.List(1).find(", "), std::string::npos) << "no blank after the comma in the header";
     EXPECT_EQ(main.lst_Log.List(2), std::string(48, '='));
+    EXPECT_FALSE(program.Viewer().IsLoaded()) << "what is not seen waits until the window is drawn";
+    PumpMessages(100);
     EXPECT_EQ(ui::AppTitle(), "Clipboard Viewer") << "the viewer's load sets the application title";
     EXPECT_TRUE(program.Viewer().IsLoaded());
     EXPECT_FALSE(program.Viewer().Visible());

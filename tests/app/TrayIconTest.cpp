@@ -43,6 +43,7 @@ protected:
 
 TEST_F(TrayIcon, ARefusedIconIsTriedAgainUntilTheShellTakesIt) {
     program.Start().Load();
+    PumpMessages(50); // the start ends once the window is drawn
     app::MainForm& main = program.Main();
     const HWND owner = main.hWnd();
     i18n::LanguageForm& chooser = program.Language();

@@ -384,6 +384,7 @@ TEST_F(Chain, NewWindowOpensOneFrameAndCaptionLowerAndFurtherRight) {
 
 TEST_F(Chain, CloseLeavesTheChainUntilTheMainWindowsMinuteCheckReloadsIt) {
     program->Start().Load(); // the whole start: the main window loads the default viewer
+    testing_support::PumpMessages(50); // the start ends once the window is drawn
     ClipViewerForm& viewer = program->Viewer();
     ASSERT_TRUE(viewer.IsLoaded());
     ASSERT_FALSE(viewer.mnuMain[2].enabled) << "the clipboard is empty after the start";

@@ -55,6 +55,7 @@ protected:
         program.emplace();
         program->Main().options.Check2.SetValue(0);
         program->Start().Load();
+        PumpMessages(50); // the start ends once the window is drawn
         program->Main().Command2_Click();
         return program->Language();
     }
