@@ -16,4 +16,5 @@ out=$build/performance.txt
     "$root/tools/prepare-wine-prefix" "$build/wine-run" >/dev/null 2>&1
     "$root/bench/measure-program.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
     "$root/bench/measure-huge-capture.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
+    "$root/bench/measure-lost-pictures.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
 } | tee "$out"

@@ -1,6 +1,7 @@
 // A second clipboard viewer for the end-to-end tests: it joins the
 // clipboard-viewer chain and appends one line to a file (its first argument)
-// for every clipboard change that reaches it.
+// for every clipboard change that reaches it. With "swallow" as its second
+// argument it passes no change on, as a misbehaving viewer does.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@ namespace {
 
 HWND nextViewer = nullptr;
 std::string logPath;
+bool swallow = false;
 
 void Record(const char* what) {
     if (FILE* file = std::fopen(logPath.c_str(), "a")) {
@@ -22,7 +24,7 @@ LRESULT CALLBACK WatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     switch (msg) {
     case WM_DRAWCLIPBOARD:
         Record("change");
-        if (nextViewer) SendMessageA(nextViewer, msg, wParam, lParam);
+        if (nextViewer && !swallow) SendMessageA(nextViewer, msg, wParam, lParam);
         return 0;
     case WM_CHANGECBCHAIN:
         if (reinterpret_cast<HWND>(wParam) == nextViewer)
@@ -43,6 +45,7 @@ LRESULT CALLBACK WatcherProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     logPath = argv[1];
+    swallow = argc > 2 && std::string(argv[2]) == "swallow";
     WNDCLASSA wc{};
     wc.lpfnWndProc = WatcherProc;
     wc.hInstance = GetModuleHandleA(nullptr);

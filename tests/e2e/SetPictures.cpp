@@ -77,7 +77,14 @@ int main(int argc, char** argv) {
     for (int i = 0; i < (twice ? 2 : count); ++i) {
         if (i > 0) Sleep(static_cast<DWORD>(pause));
         if (!SetPicture(width, height, KeyColour(twice ? first : first + i))) {
-            std::fprintf(stderr, "picture %d could not be set\n", i);
+            char holder[64] = "";
+            DWORD process = 0;
+            if (HWND open = GetOpenClipboardWindow()) {
+                GetClassNameA(open, holder, sizeof holder);
+                GetWindowThreadProcessId(open, &process);
+            }
+            std::fprintf(stderr, "picture %d could not be set (the clipboard was held by \"%s\" of process %lu)\n", i,
+                         holder, process);
             return 1;
         }
     }
