@@ -20,6 +20,7 @@ class MemoryPanel : public CaptureTest {
     void SetUp() override {
         CaptureTest::SetUp();
         main.Load();
+        testing_support::PumpMessages(50); // the start ends once the window is drawn
         // The start-up reads the settings files, which this folder lacks.
         for (int slot = 1; slot <= 5; ++slot) {
             main.targets.FolderText(slot).SetText(SlotFolder(slot).string());
