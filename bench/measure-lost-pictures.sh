@@ -22,7 +22,7 @@ caught_of() {
         set=$(sed -n 's/^picture \([0-9]*\) could not be set.*/\1/p' "$WORK/set.txt")
     fi
     sleep 6
-    echo "$(($(jpegs) - before)) of $set caught"
+    echo "$(($(jpegs) - before)) of $set caught$([ "$set" = "$count" ] || echo " ($(cat "$WORK/set.txt"))")"
 }
 watcher() { # MODE: swallow or pass
     (exec "$RUNNER" "$BUILD/tests/e2e/ChainWatcher.exe" "$(windows_path "$WORK")\\watcher-$1.log" "$1") &

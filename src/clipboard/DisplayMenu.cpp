@@ -47,9 +47,15 @@ void BuildDisplayMenu(ui::MenuArray& menu) {
         menu[0].enabled = true;
         for (int i = 1; i < count; ++i) menu.Load().enabled = true;
     }
-    ui::ClipboardSession clipboard;
-    if (!clipboard.IsOpen()) return; // the items keep their captions
-    NameDisplayItems(menu, EnumerateFormats());
+    std::vector<UINT> formats;
+    {
+        // Open only to list the formats: naming them needs no clipboard, and
+        // other programs wait while it is open.
+        ui::ClipboardSession clipboard;
+        if (!clipboard.IsOpen()) return; // the items keep their captions
+        formats = EnumerateFormats();
+    }
+    NameDisplayItems(menu, formats);
 }
 
 void NameDisplayItems(ui::MenuArray& menu, const std::vector<UINT>& ids) {
