@@ -138,8 +138,8 @@ void MainForm::Form_Load() {
     }
     // What the user does not see waits until the window is on the screen:
     // the viewer joining the chain, the tray icon and the notification's
-    // place (an eighth of the start). They come before every other message
-    // of the loop, so no picture reaches an unplaced notification.
+    // place (a fifth of the start). Posted now, they come before any picture
+    // read in the loop, so none reaches an unplaced notification.
     PostMessageW(hWnd(), kFinishStartMessage, 0, 0);
 }
 
