@@ -12,10 +12,7 @@ source "$(dirname "$0")/../tests/e2e/lib.sh" "$build"
 
 status_kib() { awk -v key="^$2:" '$0 ~ key {print $2}' "/proc/$1/status"; }
 
-install_english 110100001 # 640 x 480 on, main window open, automatic capture
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 110100001 # 640 x 480 on, main window open, automatic capture
 sleep 3
 rest=$(status_kib "$program" VmRSS)
 ("$RUNNER" "$BUILD/bench/BareWindow.exe") &

@@ -30,10 +30,7 @@ watcher() { # MODE: swallow or pass
     wait_for 15 grep -qs joined "$WORK/watcher-$1.log" || fail "the watcher did not join the chain"
 }
 
-install_english 1111000010
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 1111000010
 sleep 2
 watcher swallow # joins after the program: in front of it
 echo "a viewer in front that swallows change notices, 20 pictures 150 ms apart: $(caught_of 20 150 0)"

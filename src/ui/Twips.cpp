@@ -26,10 +26,15 @@ int PixelsToTwips(int pixels, int dpi) { return Round(static_cast<double>(pixels
 
 int PictureToPixels(int pictureSize, int dpi) { return MulDiv(pictureSize, dpi, kDefaultDpi); }
 
+// Asked of the screen once: the system's DPI holds for the whole run, and
+// every conversion at it would otherwise take and give back a screen DC.
 int SystemDpi() {
-    ScopedGetDC screen(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : kDefaultDpi;
+    static const int dpi = [] {
+        ScopedGetDC screen(nullptr);
+        const int asked = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+        return asked > 0 ? asked : kDefaultDpi;
+    }();
+    return dpi;
 }
 
 int WindowDpi(HWND window) {

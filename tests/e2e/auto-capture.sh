@@ -3,10 +3,7 @@
 # lands as a JPEG in slot #1; a smaller one and copied text land nothing.
 source "$(dirname "$0")/lib.sh" "$1"
 
-install_english 211100001 # 800 x 600, automatic capture, in the tray
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 211100001 # 800 x 600, automatic capture, in the tray
 
 copy_picture_until "$(make_picture 1024 768)" has_jpegs "$WORK/slot1" 1 || fail "the picture did not land in slot #1"
 saved=$(find "$WORK/slot1" -name '*.jpg' | head -n 1)

@@ -24,10 +24,7 @@ key_of() {
 }
 
 # --- Automatic capture, 640 x 480 on, in the tray, log on -----------------------------------
-install_english 111100001
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 111100001
 
 set_pictures 50 800 600 100
 wait_for 90 has_jpegs "$WORK/slot1" 50 || fail "only $(jpeg_count "$WORK/slot1") of 50 pictures landed"

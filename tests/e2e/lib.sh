@@ -73,6 +73,15 @@ start_program() {
     PIDS+=("$pid_out")
 }
 
+# An English installation with the options line, a folder in slot #1, and
+# the program started on it (its process id in $program) and ready.
+start_with_slot1() {
+    install_english "$1"
+    set_slot 1
+    start_program program
+    wait_until_ready
+}
+
 # The program is up once its notification window has been placed (the last
 # window of the start); Wine's clipboard bridge then needs a moment more.
 program_ready() { [ -n "$(xdotool search --name "^Vellicor Rizezuza$" 2>/dev/null | head -n 1)" ]; }

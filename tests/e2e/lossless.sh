@@ -16,10 +16,7 @@ convert -size 640x480 xc:none -fill "rgba(255,0,0,0.5)" -draw "circle 320,240 32
 convert -size 900x700 gradient:teal-yellow -quality 90 "$WORK/photo.jpg"
 
 # --- Lossless: Check9 (the tenth digit) on, automatic capture into slot 1 -------------------
-install_english 1111000011
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 1111000011
 
 set_formats "CF_DIB=$(win "$WORK/copied.bmp")"
 wait_for 20 has_files png 1 || fail "no PNG for a copied bitmap"
@@ -36,10 +33,7 @@ opaque=$(identify -format "%[opaque]" "$(newest png)")
 stop_wine
 
 # --- JPEG mode: a copied JPEG is the saved file ------------------------------------------------
-install_english 1111000010
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 1111000010
 set_formats "JFIF=$(win "$WORK/photo.jpg")"
 wait_for 20 has_files jpg 1 || fail "no JPEG for a copied JPEG"
 sleep 1

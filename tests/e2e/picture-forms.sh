@@ -27,10 +27,7 @@ head -c 2000 "$WORK/only.png" >"$WORK/damaged.png"
 convert -size 660x490 gradient:green-blue "bmp3:$WORK/good.bmp"
 
 # --- Automatic capture, 640 x 480 on, in the tray ---------------------------------------------
-install_english 111100001
-set_slot 1
-start_program program
-wait_until_ready
+start_with_slot1 111100001
 
 set_formats "PNG=$(win "$WORK/only.png")"
 expect_jpeg 1 700 500 "only PNG"
