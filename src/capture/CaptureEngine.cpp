@@ -119,6 +119,18 @@ void CaptureEngine::ReadNow() {
     Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_));
 }
 
+void CaptureEngine::AnswerWhenRead(HWND window) {
+    if (window && std::find(waitingForRead_.begin(), waitingForRead_.end(), window) == waitingForRead_.end())
+        waitingForRead_.push_back(window);
+}
+
+bool CaptureEngine::TellWhenRead(HWND window) {
+    const unsigned long sequence = GetClipboardSequenceNumber();
+    if (lastSequence_ == sequence || askedSequence_ != sequence) return false;
+    AnswerWhenRead(window);
+    return true;
+}
+
 ui::Picture CaptureEngine::ShownBitmap(HWND askedBy) {
     if (lastSequence_ != GetClipboardSequenceNumber()) {
         // Being read: the window asks again when it is. A change whose owner
@@ -126,8 +138,7 @@ ui::Picture CaptureEngine::ShownBitmap(HWND askedBy) {
         // asking after every failed read would keep its thread busy for as
         // long as the owner hangs.
         if (missedSequence_ != GetClipboardSequenceNumber()) CatchUp();
-        if (askedBy && std::find(waitingForRead_.begin(), waitingForRead_.end(), askedBy) == waitingForRead_.end())
-            waitingForRead_.push_back(askedBy);
+        AnswerWhenRead(askedBy);
         return {};
     }
     if (lastChange_.content == ChangeContent::NoPicture && !bitmapChosen_) {

@@ -87,6 +87,9 @@ class CaptureEngine : private ui::Window {
     // refused, and while it is being read: `askedBy` is then sent
     // kChangeReadMessage once it is read.
     ui::Picture ShownBitmap(HWND askedBy = nullptr);
+    // True while the clipboard's current change is being read: `window` is
+    // then sent kChangeReadMessage once it is read.
+    bool TellWhenRead(HWND window);
     // After the in-memory picture was cleared: the same picture copied again
     // is a new catch.
     void ForgetLastPicture();
@@ -112,6 +115,8 @@ class CaptureEngine : private ui::Window {
     void ReportResults();
     // Hands pictures that waited to the listener when it is ready.
     void DeliverWaitingPictures();
+    // `window` is sent kChangeReadMessage when the read under way ends.
+    void AnswerWhenRead(HWND window);
     // Once a second: a change that nobody announced, or that could not be read yet.
     void Watch();
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace clipboard {
 namespace {
@@ -146,7 +147,8 @@ bool ClipViewerForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, L
         menuBar_.Detach();
         return false;
     case capture::kChangeReadMessage:
-        ShowReadBitmap();
+        if (std::exchange(changeAfterRead_, false)) ShowChange();
+        else ShowReadBitmap();
         result = 0;
         return true;
     default: return false;
@@ -163,7 +165,13 @@ void ClipViewerForm::WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& l
         // time, and the change is read before it is shown.
         ForwardToNextViewer(msg, wParam, lParam);
         if (engine_) engine_->OnClipboardNotice();
-        ShowChange();
+        // A picture's read can take seconds, and while it runs the clipboard
+        // is the reader's: that change is shown once it is read, so this
+        // thread never waits for the clipboard (nor for Wine's server moving
+        // a huge picture). Other changes are read in a moment.
+        if (engine_ && capture::BestClipboardFormat() == format::Bitmap && engine_->TellWhenRead(hWnd))
+            changeAfterRead_ = true;
+        else ShowChange();
         break;
     case WM_CHANGECBCHAIN:
         if (reinterpret_cast<HWND>(wParam) == hWndNextViewer) hWndNextViewer = reinterpret_cast<HWND>(lParam);

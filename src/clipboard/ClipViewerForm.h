@@ -100,6 +100,7 @@ class ClipViewerForm : public ui::Form, public HookClient {
     capture::CaptureEngine* engine_;
     ViewerHost* host_;
     bool inChain_ = false;
+    bool changeAfterRead_ = false; // a change is shown once the engine has read it
     ui::MenuBar menuBar_;
 };
 

@@ -196,6 +196,7 @@ TEST_F(Viewer, AFormatNameWithAnAmpersandIsShownLiterallyInTheDisplayMenu) {
 TEST_F(Viewer, APredefinedFormatWithoutANameIsListedAsUnknown) {
     WithProgram::Viewer();
     PutOnClipboard({DibV5Item()});
+    WaitForTheRead(); // a picture is shown once the reader has read it
     EXPECT_TRUE(Contains(DisplayCaptions(), "Unknown: 17"));
     EXPECT_EQ(ClipboardFormatName(17), "Unknown: 17");
     EXPECT_EQ(ClipboardFormatName(142), "Unknown: 142");
