@@ -3,6 +3,7 @@
 #include "capture/Transparency.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace capture {
@@ -166,15 +167,32 @@ void ConvertMaskedRow(const std::uint8_t* row, const DibLayout& layout, const Ch
     }
 }
 
+// Three bytes a pixel become four with the fourth clear. On a little-endian
+// machine four bytes are moved at a time where the row goes on beyond them
+// (the fourth is the next pixel's blue, masked away); the last pixel of a
+// row is moved alone, as the data may end right after it.
+void ConvertRow24(const std::uint8_t* row, int width, std::uint8_t* out) {
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; x + 1 < width; ++x) {
+            std::uint32_t pixel = 0;
+            std::memcpy(&pixel, row + static_cast<std::size_t>(x) * 3, 4);
+            pixel &= 0x00FFFFFFu;
+            std::memcpy(out + static_cast<std::size_t>(x) * 4, &pixel, 4);
+        }
+    }
+    for (; x < width; ++x) {
+        std::memcpy(out + static_cast<std::size_t>(x) * 4, row + static_cast<std::size_t>(x) * 3, 3);
+        out[static_cast<std::size_t>(x) * 4 + 3] = 0;
+    }
+}
+
 void ConvertRow(const std::uint8_t* row, const DibLayout& layout, const std::uint8_t* table,
                 const Channel (&channels)[4], bool plainBgrx, std::uint8_t* out) {
     if (layout.bitCount <= 8) {
         ConvertIndexedRow(row, layout, table, out);
     } else if (layout.bitCount == 24) {
-        for (int x = 0; x < layout.width; ++x, out += 4, row += 3) {
-            std::memcpy(out, row, 3);
-            out[3] = 0;
-        }
+        ConvertRow24(row, layout.width, out);
     } else if (plainBgrx) {
         std::memcpy(out, row, static_cast<std::size_t>(layout.width) * 4);
     } else {
@@ -200,11 +218,13 @@ void ConvertDibRows(const std::uint8_t* dib, const DibLayout& layout, std::uint8
 void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
     ConvertDibRows(dib, layout, out);
     const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
-    if (!layout.alpha) {
-        for (std::size_t i = 0; i < count; ++i) out[i * 4 + 3] = 0;
+    if (layout.alpha) {
+        SettleAlpha(out, count, AlphaColours::MaybeScaled);
         return;
     }
-    SettleAlpha(out, count, AlphaColours::MaybeScaled);
+    // Indexed and 24-bit rows are written with the fourth byte clear already.
+    if (layout.bitCount <= 8 || layout.bitCount == 24) return;
+    for (std::size_t i = 0; i < count; ++i) out[i * 4 + 3] = 0;
 }
 
 bool DibAlphaMatters(const std::uint8_t* dib, const DibLayout& layout) {

@@ -26,8 +26,11 @@ struct DibSection {
 // (screenshots), and memory already used is written faster than fresh
 // memory, which the system must first find and clear page by page. Only
 // bitmaps up to a bound are kept; pictures come and go on several threads.
+// Small ones (a picture's preview, let go right after it) are made afresh
+// at little cost, and keeping one would push out the picture's bitmap.
 class SpareBitmap {
 public:
+    static constexpr std::size_t kMinBytes = std::size_t{1} << 20;
     static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
 
     static SpareBitmap& Instance() {
@@ -40,7 +43,8 @@ public:
         return {};
     }
     void Give(DibSection dib) {
-        if (static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height) * 4 > kMaxBytes) return;
+        const std::size_t bytes = static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height) * 4;
+        if (bytes < kMinBytes || bytes > kMaxBytes) return;
         std::lock_guard lock(mutex_);
         spare_ = std::move(dib); // the one kept before goes
     }

@@ -72,6 +72,8 @@ TEST(DibReader, ReadsEveryDepthAndOrientation) {
         std::string pixels;
     } cases[] = {
         {"24 bits, bottom-up rows", Dib(1, 2, 24, 0, {1, 2, 3, 0, 4, 5, 6, 0}), "040506 010203 "},
+        {"24 bits, a row without padding ends the data", Dib(4, 1, 24, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
+         "010203 040506 070809 0A0B0C "},
         {"32 bits, top-down rows", Dib(2, -1, 32, 0, {1, 2, 3, 9, 4, 5, 6, 9}), "010203 040506 "},
         {"8 bits, two colours used", Dib(2, 1, 8, 0, Join(twoColours, {1, 0, 0, 0}), 40, 2), "FF0000 0000FF "},
         {"index beyond the colours is black", Dib(1, 1, 8, 0, Join(twoColours, {7, 0, 0, 0}), 40, 2), "000000 "},
