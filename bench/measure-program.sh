@@ -73,3 +73,30 @@ server_after=$(server_ticks)
 percent() { echo "scale=4; ($2 - $1) * 100 / ($ticks_per_second * 60)" | bc; }
 printf 'idle CPU over 60 s in the tray: program %.2f %%, Wine server %.2f %% of one core\n' \
     "$(percent "$before" "$after")" "$(percent "$server_before" "$server_after")"
+kill "$idle" 2>/dev/null || true
+wait "$idle" 2>/dev/null || true
+
+# A pointer resting on the main window: on a check box, on a picture button
+# with its tool tip; beside a bare window with one button under the pointer.
+rest_percent() { # PID X Y: CPU of the process over 20 s with the pointer at X, Y
+    xdotool mousemove "$2" "$3"
+    sleep 2
+    local before=$(cpu_ticks "$1")
+    sleep 20
+    echo "scale=2; ($(cpu_ticks "$1") - $before) * 100 / ($ticks_per_second * 20)" | bc
+}
+printf '210100001\r\n' >"$INSTALL/VLCREXT.INI"
+start_program open
+wait_until_ready
+geometry "$(window_id "^Vellicor Rizezuza 2.2")"
+on_box=$(rest_percent "$open" $((X + WIDTH / 2)) $((Y + HEIGHT / 2)))
+on_picture_button=$(rest_percent "$open" $((X + 30)) $((Y + 60)))
+kill "$open"
+("$RUNNER" "$BUILD/bench/BareWindow.exe" button) &
+PIDS+=("$!")
+wait_for 30 has_window "^Bare Window$" || fail "the bare window did not start"
+sleep 2
+geometry "$(window_id "^Bare Window$")"
+on_bare_button=$(rest_percent "$(pgrep -f 'BareWindow.exe' | tail -n 1)" $((X + 60)) $((Y + 70)))
+printf 'idle CPU, main window open, pointer resting on a check box / on a picture button with its tool tip: %s %% / %s %%; a bare window, pointer on its button: %s %%\n' \
+    "$on_box" "$on_picture_button" "$on_bare_button"

@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include "ui/Form.h"
+#include "ui/QuietHover.h"
 #include "ui/Twips.h"
 #include "ui/WideText.h"
 
@@ -149,6 +150,7 @@ HBRUSH CheckBox::OnColor(HDC dc) {
 
 HWND CheckBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
     HWND hwnd = CreateChild("BUTTON", caption_, BS_3STATE | WS_TABSTOP, x, y, width, height, parent);
+    QuietHover(hwnd);
     if (hwnd) SendMessageA(hwnd, BM_SETCHECK, static_cast<WPARAM>(value_), 0);
     return hwnd;
 }
@@ -187,8 +189,10 @@ void OptionButton::OnCommand(WORD code) {
 }
 
 HWND OptionButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    return CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height,
-                       parent);
+    HWND hwnd = CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height,
+                            parent);
+    QuietHover(hwnd);
+    return hwnd;
 }
 
 void OptionButton::AfterCreate() {
@@ -210,7 +214,9 @@ void CommandButton::OnCommand(WORD code) {
 }
 
 HWND CommandButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    return CreateChild("BUTTON", caption_, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, parent);
+    HWND hwnd = CreateChild("BUTTON", caption_, BS_PUSHBUTTON | WS_TABSTOP, x, y, width, height, parent);
+    QuietHover(hwnd);
+    return hwnd;
 }
 
 // --- ListBox -------------------------------------------------------------

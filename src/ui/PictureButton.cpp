@@ -1,6 +1,7 @@
 #include "ui/PictureButton.h"
 
 #include "ui/Form.h"
+#include "ui/QuietHover.h"
 #include "ui/Twips.h"
 
 namespace ui {
@@ -37,8 +38,10 @@ bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 HWND PictureButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    return CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, x, y, width, height,
-                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP | BS_OWNERDRAW, x, y, width, height,
+                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    QuietHover(hwnd);
+    return hwnd;
 }
 
 } // namespace ui
