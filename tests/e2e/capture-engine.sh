@@ -3,7 +3,8 @@
 # the other by a Windows program all land, each as itself; the same picture
 # set twice lands once; a picture set while the typed-name prompt is open is
 # saved after it, and the name typed goes with the picture shown when the
-# save began.
+# save began. In a burst 20 ms apart, every picture is caught or counted in
+# the one log line of changes that went by unread.
 source "$(dirname "$0")/lib.sh" "$1"
 
 set_pictures() { "$RUNNER" "$BUILD/tests/e2e/SetPictures.exe" "$@" || fail "SetPictures $*"; }
@@ -39,6 +40,15 @@ done | sort -n | tr '\n' ' ')
 set_pictures 0 800 600 200 60
 sleep 3
 [ "$(jpeg_count "$WORK/slot1")" -eq 51 ] || fail "the same picture set twice gave $(($(jpeg_count "$WORK/slot1") - 50)) files"
+
+set_pictures 50 640 480 20
+sleep 6
+caught=$(($(jpeg_count "$WORK/slot1") - 51))
+unread_lines=$(read_log | sed -n 's/.* - Clipboard changes that went by too quickly to be read: \([0-9]*\)$/\1/p')
+unread=$(printf '%s\n' "$unread_lines" | awk '{ s += $1 } END { print s + 0 }')
+[ "$(printf '%s' "$unread_lines" | grep -c .)" -le 1 ] || fail "the burst's unread changes were told in several lines: $unread_lines"
+((caught + unread == 50)) || fail "of a burst of 50 pictures, $caught were caught and $unread counted as unread"
+echo "a burst of 50 pictures 20 ms apart: $caught caught, $unread counted as unread"
 stop_wine
 
 # --- Names by hand: a picture set while the prompt is open waits its turn -------------------

@@ -159,6 +159,9 @@ copy_picture_until() {
 }
 copy_text() { printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1; }
 
+# The program's log as its log list holds it, a line each.
+read_log() { "$RUNNER" "$BUILD/tests/e2e/ReadLog.exe" "Vellicor Rizezuza 2.2" | tr -d '\r'; }
+
 jpeg_count() { find "$1" -maxdepth 1 -name '*.jpg' | wc -l; }
 # For wait_for, which runs its command again and again: at least N JPEGs in a folder.
 has_jpegs() { [ "$(jpeg_count "$1")" -ge "$2" ]; }
