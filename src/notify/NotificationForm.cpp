@@ -175,13 +175,15 @@ void NotificationForm::PlaceAtStart() {
     ShowWindow(hWnd(), SW_SHOWNOACTIVATE);
 }
 
+// The right edge is taken from the work area as it is now: the taskbar may
+// have moved since the window was placed.
 void NotificationForm::Park() {
     if (!Visible()) {
         // Not placed yet (a first run places it at the first capture).
         PlaceAtStart();
         return;
     }
-    SetTop(ScreenBottom());
+    Move(ShowingLeft(WorkArea(), Width()), ScreenBottom());
 }
 
 // The taskbar moved or the display changed: the window keeps to the work

@@ -609,3 +609,24 @@ TEST_F(Notification, TickingCheck1AndPressingTwoAsksForAFileName) {
 }
 
 } // namespace
+
+// The taskbar moved after the start, as the shell tells it: the work area
+// is set anew and the change broadcast. The window follows it at once and
+// rises above the new bottom.
+TEST_F(Notification, AWorkAreaChangedAfterTheStartIsFollowedAndRisenAbove) {
+    struct WorkAreaSet {
+        RECT before = WorkArea();
+        explicit WorkAreaSet(RECT area) { SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE); }
+        ~WorkAreaSet() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &before, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE); }
+    };
+    window().PlaceAtStart();
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const WorkAreaSet taskbar(RECT{0, 0, screen.right - 48, screen.bottom - 48});
+    ASSERT_EQ(WorkArea().bottom, screen.bottom - 48) << "the system took the new work area";
+    PumpMessages(50);
+    EXPECT_EQ(ScreenRect(hwnd()).right, screen.right - 48) << "the parked window follows the new right edge";
+    Capture(800, 600);
+    SlideIn();
+    ExpectShowing();
+    EXPECT_LE(ScreenRect(hwnd()).bottom, screen.bottom - 48);
+}
