@@ -1,8 +1,9 @@
-// How long a capture takes: from the clipboard change to the finished JPEG
-// in the slot's folder (the picture offered as CF_DIB, and as "PNG"), beside
-// the floor of a bare reader that only takes the change's bytes, and the JPEG
-// encoding alone: a full-HD and a 12-megapixel photo-like picture, and a
-// 12-megapixel gradient (easily compressed). Each picture is also written as
+// How long a capture takes inside one process: from the clipboard change to
+// the finished JPEG in the slot's folder (the picture offered as CF_DIB, and
+// as "PNG"), and the JPEG encoding alone: a full-HD and a 12-megapixel
+// photo-like picture, and a 12-megapixel gradient (easily compressed). The
+// capture from another program, beside a bare reader timed alone, is
+// bench/measure-capture-road.sh. Each picture is also written as
 // a PPM file so that run-capture-benchmark.sh can time cjpeg on the very same
 // pixels.
 //
@@ -82,10 +83,6 @@ ui::UniqueGlobal PngOf(const ui::Picture& picture) {
     return block;
 }
 
-// Wine's clipboard bridge holds the clipboard a while after a large change.
-constexpr int kBareOpenAttempts = 250;
-constexpr DWORD kBareOpenPauseMs = 20;
-
 class Bench {
   public:
     Bench() : main_(program_.Main()) {
@@ -115,26 +112,6 @@ class Bench {
             return -1;
         }
         return MillisecondsSince(changed);
-    }
-
-    // The floor: from the same change, what a bare reader needs to have its
-    // bytes (open the clipboard, take the DIB, copy it out). The program
-    // then catches the change as usual, untimed.
-    double TimeBareRead(const ui::Picture& picture) {
-        main_.capture.engine.FinishSaves();
-        EmptyFolder(slot_);
-        ui::UniqueGlobal dib = capture_testing::PackedDib(picture);
-        const Clock::time_point start = Clock::now();
-        if (!ChangeClipboard(CF_DIB, std::move(dib))) return -1;
-        {
-            ui::ClipboardSession clipboard(nullptr, kBareOpenAttempts, kBareOpenPauseMs);
-            ui::GlobalLockGuard<const std::uint8_t> lock(clipboard.IsOpen() ? GetClipboardData(CF_DIB) : nullptr);
-            if (!lock.get()) return -1;
-            const std::vector<std::uint8_t> bytes(lock.get(), lock.get() + lock.size());
-        }
-        const double ms = MillisecondsSince(start);
-        testing_support::PumpUntil([&] { return FolderHasJpeg(slot_); }, 60000);
-        return ms;
     }
 
   private:
@@ -185,7 +162,7 @@ int main(int argc, char** argv) {
         const std::string name = std::string(c.kind) + "-" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
         std::ofstream(output / (name + ".ppm"), std::ios::binary) << capture_testing::PortablePixmap(picture);
 
-        std::vector<double> encode, road, roadPng, bare;
+        std::vector<double> encode, road, roadPng;
         size_t jpegBytes = 0;
         const capture::PixelRows rows = capture::RowsOf(picture);
         for (int i = 0; i < repetitions; ++i) {
@@ -204,10 +181,8 @@ int main(int argc, char** argv) {
                 }
                 (asPng ? roadPng : road).push_back(ms);
             }
-        for (int i = 0; i < repetitions; ++i)
-            bare.push_back(bench.TimeBareRead(c.make(size[0], size[1], static_cast<unsigned>(1000 + i))));
-        std::printf("RESULT %s road_ms=%.1f bare_ms=%.1f road_png_ms=%.1f encode_ms=%.1f jpeg_bytes=%zu ppm=%s.ppm\n",
-                    name.c_str(), Median(road), Median(bare), Median(roadPng), Median(encode), jpegBytes, name.c_str());
+        std::printf("RESULT %s road_ms=%.1f road_png_ms=%.1f encode_ms=%.1f jpeg_bytes=%zu ppm=%s.ppm\n",
+                    name.c_str(), Median(road), Median(roadPng), Median(encode), jpegBytes, name.c_str());
         std::fflush(stdout);
     }
     return 0;

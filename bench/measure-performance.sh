@@ -14,6 +14,7 @@ out=$build/performance.txt
     "$root/tools/xvfb-session" start "$build/xvfb.state" >/dev/null
     trap '"$root/tools/xvfb-session" stop "$build/xvfb.state" >/dev/null' EXIT
     "$root/tools/prepare-wine-prefix" "$build/wine-run" >/dev/null 2>&1
+    "$root/bench/measure-capture-road.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
     "$root/bench/measure-program.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
     "$root/bench/measure-huge-capture.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '
     "$root/bench/measure-lost-pictures.sh" "$build" 2>&1 | grep -v -e '^X Error' -e '^  '

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Times a capture of the program (from the clipboard change to the finished
-# JPEG, and the JPEG encoding alone) under Wine, beside a bare reader's time
-# from the same change to having its bytes (the floor) and cjpeg run natively
-# on the very same pixels with the same settings (quality 100, no chroma
-# subsampling).
+# Times a capture of the program inside one process (from the clipboard
+# change to the finished JPEG, and the JPEG encoding alone) under Wine,
+# beside cjpeg run natively on the very same pixels with the same settings
+# (quality 100, no chroma subsampling). The capture from another program,
+# beside its floor timed alone, is bench/measure-capture-road.sh.
 #
 #   bench/run-capture-benchmark.sh [REPETITIONS]      (default 5; medians)
 #
@@ -35,8 +35,7 @@ trap cleanup EXIT
 nanoseconds() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-printf '%-20s %11s %11s %11s %11s %11s %11s\n' picture "capture ms" "bare ms" "from PNG ms" "encode ms" "cjpeg ms" \
-    "jpeg bytes"
+printf '%-20s %11s %11s %11s %11s %11s\n' picture "capture ms" "from PNG ms" "encode ms" "cjpeg ms" "jpeg bytes"
 while read -r _ name fields; do
     declare -A value=()
     for field in $fields; do value[${field%%=*}]=${field#*=}; done
@@ -47,6 +46,6 @@ while read -r _ name fields; do
         times+=($(( ($(nanoseconds) - start) / 1000 )))
     done
     cjpeg_ms=$(printf '%s\n' "${times[@]}" | median | awk '{ print $1 / 1000 }')
-    printf '%-20s %11s %11s %11s %11s %11.1f %11s\n' "$name" "${value[road_ms]}" "${value[bare_ms]}" \
-        "${value[road_png_ms]}" "${value[encode_ms]}" "$cjpeg_ms" "${value[jpeg_bytes]}"
+    printf '%-20s %11s %11s %11s %11.1f %11s\n' "$name" "${value[road_ms]}" "${value[road_png_ms]}" \
+        "${value[encode_ms]}" "$cjpeg_ms" "${value[jpeg_bytes]}"
 done < <(tr -d '\r' <"$work/results.txt" | grep '^RESULT ')

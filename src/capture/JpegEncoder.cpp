@@ -43,7 +43,7 @@ void IgnoreMessage(j_common_ptr) {}
 // Collects the file's bytes in a piece and hands each full piece to the sink.
 struct Output {
     jpeg_destination_mgr manager; // first, as above
-    const JpegSink* sink = nullptr;
+    const ByteSink* sink = nullptr;
     std::vector<std::uint8_t> piece = std::vector<std::uint8_t>(kPieceSize);
     std::exception_ptr sinkFailure;
 
@@ -93,7 +93,7 @@ struct Compressor {
     Errors errors;
     Output output;
 
-    explicit Compressor(const JpegSink& sink) { output.sink = &sink; }
+    explicit Compressor(const ByteSink& sink) { output.sink = &sink; }
     ~Compressor() { jpeg_destroy_compress(&info); }
     Compressor(const Compressor&) = delete;
     Compressor& operator=(const Compressor&) = delete;
@@ -154,7 +154,7 @@ void CheckInput(const PixelRows& pixels, int quality) {
 
 } // namespace
 
-void EncodeJpeg(const PixelRows& pixels, int quality, const JpegSink& sink) {
+void EncodeJpeg(const PixelRows& pixels, int quality, const ByteSink& sink) {
     CheckInput(pixels, quality);
     Compressor compressor(sink);
     if (Compress(compressor, pixels, quality)) return;

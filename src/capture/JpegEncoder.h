@@ -3,6 +3,7 @@
 // rows of blue, green, red, unused bytes.
 #pragma once
 
+#include "capture/ByteSink.h"
 #include "capture/PixelRows.h"
 
 #include <cstddef>
@@ -15,15 +16,11 @@ namespace capture {
 // The largest width or height libjpeg writes (its JPEG_MAX_DIMENSION).
 inline constexpr int kMaxJpegSide = 65500;
 
-// Hands the JPEG file's bytes on in pieces, as they are made, so that a huge
-// picture never needs its whole JPEG in memory.
-using JpegSink = std::function<void(const std::uint8_t* data, std::size_t size)>;
-
 // Encodes at quality 1..100 (100: every quantisation step 1). Throws
 // std::runtime_error for an empty picture, a side over kMaxJpegSide, rows
 // shorter than the width, a quality out of range or a failed encoding. An
 // exception thrown by the sink ends the encoding and reaches the caller.
-void EncodeJpeg(const PixelRows& pixels, int quality, const JpegSink& sink);
+void EncodeJpeg(const PixelRows& pixels, int quality, const ByteSink& sink);
 // The whole file in memory.
 std::string EncodeJpeg(const PixelRows& pixels, int quality);
 

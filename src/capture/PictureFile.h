@@ -1,6 +1,7 @@
 // Writing a picture file into a folder without ever replacing a file there.
 #pragma once
 
+#include "capture/ByteSink.h"
 #include "capture/PictureNames.h"
 
 #include <cstddef>
@@ -10,9 +11,8 @@
 
 namespace capture {
 
-// Hands the file's bytes, piece by piece, to the writer it is given.
-using FileWriter = std::function<void(const std::uint8_t* data, std::size_t size)>;
-using FileContent = std::function<void(const FileWriter& write)>;
+// Hands the file's bytes, piece by piece, to the sink it is given.
+using FileContent = std::function<void(const ByteSink& write)>;
 
 // Writes the content to a temporary file of the program's own in the folder
 // of base (folder, "\", name), then renames it to the first free name of

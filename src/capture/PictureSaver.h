@@ -1,4 +1,4 @@
-// Saving the in-memory picture as a JPEG file into a target slot. The
+// Saving the in-memory picture into a target slot (a JPEG or a PNG file). The
 // decisions (folder, name, the typed-name prompt) are made at once; the
 // engine's worker encodes and writes, and the result is reported when it
 // comes back.

@@ -23,7 +23,7 @@ constexpr int kHardLevel = 6;
 
 // Collects the file's bytes in a piece and hands each full piece to the sink.
 struct Output {
-    const PngSink* sink = nullptr;
+    const ByteSink* sink = nullptr;
     std::vector<std::uint8_t> piece;
     std::exception_ptr sinkFailure;
     char message[200] = {};
@@ -100,7 +100,7 @@ PngPacking ChoosePngPacking(const PixelRows& pixels) {
     return equal * 2 > compared ? PngPacking::Hard : PngPacking::Quick;
 }
 
-void EncodePng(const PixelRows& pixels, bool alpha, const PngSink& sink) {
+void EncodePng(const PixelRows& pixels, bool alpha, const ByteSink& sink) {
     if (pixels.width <= 0 || pixels.height <= 0 || !pixels.bgrx) throw std::runtime_error("there is no picture to encode");
     if (pixels.stride < static_cast<std::ptrdiff_t>(pixels.width) * 4) throw std::runtime_error("rows shorter than the picture");
     Output output;

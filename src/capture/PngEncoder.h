@@ -5,6 +5,7 @@
 // (many equal neighbours) are packed hard, photos quickly.
 #pragma once
 
+#include "capture/ByteSink.h"
 #include "capture/PixelRows.h"
 
 #include <cstddef>
@@ -13,8 +14,6 @@
 #include <string>
 
 namespace capture {
-
-using PngSink = std::function<void(const std::uint8_t* data, std::size_t size)>;
 
 // How hard zlib packs; the filter is "sub" for both.
 enum class PngPacking { Quick, Hard };
@@ -26,7 +25,7 @@ PngPacking ChoosePngPacking(const PixelRows& pixels);
 // multiplied into the colours). Throws std::runtime_error for an empty
 // picture or a failed encoding; an exception thrown by the sink ends the
 // encoding and reaches the caller.
-void EncodePng(const PixelRows& pixels, bool alpha, const PngSink& sink);
+void EncodePng(const PixelRows& pixels, bool alpha, const ByteSink& sink);
 // The whole file in memory.
 std::string EncodePng(const PixelRows& pixels, bool alpha);
 

@@ -51,7 +51,7 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
 void WritePicture(const SaveJob& job, const std::string& base, std::string& path) {
     const CopiedForm& copied = job.copied;
     const CopiedForm::Kind sameKind = job.format == PictureFormat::Png ? CopiedForm::Kind::Png : CopiedForm::Kind::Jpeg;
-    path = WriteNewPictureFile(base, job.format, [&](const FileWriter& write) {
+    path = WriteNewPictureFile(base, job.format, [&](const ByteSink& write) {
         if (copied.kind == sameKind && copied.file) {
             write(reinterpret_cast<const std::uint8_t*>(copied.file->data()), copied.file->size());
         } else if (job.format == PictureFormat::Jpeg) {

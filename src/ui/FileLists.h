@@ -38,7 +38,6 @@ public:
     // Lists the files of a folder that match the pattern, sorted by name.
     void SetPath(const std::string& path);
     const std::string& Path() const { return path_; }
-    const std::string& Pattern() const { return pattern_; }
 
 private:
     std::string path_;

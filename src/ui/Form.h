@@ -52,7 +52,6 @@ public:
     int Width() const;
     int Height() const;
     void Move(int left, int top);
-    void SetLeft(int left) { Move(left, Top()); }
     void SetTop(int top) { Move(Left(), top); }
     // The inner (client) area in twips.
     int ScaleWidth() const;

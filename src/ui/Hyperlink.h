@@ -10,7 +10,6 @@ namespace ui {
 class Hyperlink : public Label {
 public:
     Hyperlink(Form& form, std::string caption, std::string address);
-    const std::string& Address() const { return address_; }
     // Opens the address; false when the shell could not open it.
     bool Open() const;
 

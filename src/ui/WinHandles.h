@@ -124,7 +124,6 @@ public:
     }
     ScopedSelectPalette(const ScopedSelectPalette&) = delete;
     ScopedSelectPalette& operator=(const ScopedSelectPalette&) = delete;
-    bool Selected() const { return old_ != nullptr; }
 
 private:
     HDC dc_;
