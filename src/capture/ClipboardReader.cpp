@@ -126,7 +126,7 @@ void ReadDib(UINT format, ClipboardChange& change, bool onlyWithAlpha = false) {
 }
 
 // A PNG or JPEG file: its size is checked before memory is taken for it.
-template <typename Reader>
+template <EncodedPictureReader Reader>
 void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, ClipboardChange& change) {
     ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
     if (!lock.get()) return Unreadable(change, kind);

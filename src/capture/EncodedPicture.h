@@ -6,6 +6,8 @@
 
 #include "capture/DibReader.h"
 
+#include <concepts>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -32,5 +34,21 @@ struct DecodeResult {
     std::string message;
     bool ok() const { return problem == DecodeProblem::None; }
 };
+
+// A reader of one encoded file (PngReader, JfifReader), made over its bytes:
+// the header first, which tells the size (and whether alpha means
+// something) before any memory is taken, then the pixels into top-down rows
+// of blue, green, red, alpha; the file's own length within the bytes given.
+template <typename Reader>
+concept EncodedPictureReader =
+    std::constructible_from<Reader, const std::uint8_t*, std::size_t> &&
+    requires(Reader reader, const Reader& read, std::uint8_t* rows) {
+        { reader.ReadHeader() } -> std::same_as<DecodeResult>;
+        { read.Width() } -> std::same_as<int>;
+        { read.Height() } -> std::same_as<int>;
+        { read.HasAlpha() } -> std::same_as<bool>;
+        { read.FileSize() } -> std::same_as<std::size_t>;
+        { reader.ReadPixels(rows) } -> std::same_as<DecodeResult>;
+    };
 
 } // namespace capture

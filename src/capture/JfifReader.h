@@ -43,4 +43,6 @@ private:
     std::size_t fileSize_ = 0;
 };
 
+static_assert(EncodedPictureReader<JfifReader>);
+
 } // namespace capture

@@ -45,4 +45,6 @@ private:
     std::size_t fileSize_ = 0;
 };
 
+static_assert(EncodedPictureReader<PngReader>);
+
 } // namespace capture
