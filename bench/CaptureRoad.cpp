@@ -15,6 +15,8 @@
 //       writes the pixels of that picture as a PPM file (for cjpeg).
 //
 // Prints one time in milliseconds per picture, a line each.
+#include "ui/WinHandles.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -24,6 +26,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -53,11 +56,13 @@ std::vector<std::uint8_t> PhotoRows(int width, int height, unsigned seed) {
     return rows;
 }
 
-HGLOBAL MakeDib(int width, int height, unsigned seed) {
+ui::UniqueGlobal MakeDib(int width, int height, unsigned seed) {
     const std::vector<std::uint8_t> rows = PhotoRows(width, height, seed);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + rows.size());
-    if (!block) return nullptr;
-    auto* bytes = static_cast<std::uint8_t*>(GlobalLock(block));
+    ui::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, sizeof(BITMAPINFOHEADER) + rows.size()));
+    if (!block) return block;
+    ui::GlobalLockGuard<std::uint8_t> lock(block.get());
+    std::uint8_t* bytes = lock.get();
+    if (!bytes) return {};
     BITMAPINFOHEADER header{};
     header.biSize = sizeof header;
     header.biWidth = width;
@@ -67,7 +72,6 @@ HGLOBAL MakeDib(int width, int height, unsigned seed) {
     header.biCompression = BI_RGB;
     std::memcpy(bytes, &header, sizeof header);
     std::memcpy(bytes + sizeof header, rows.data(), rows.size());
-    GlobalUnlock(block);
     return block;
 }
 
@@ -79,23 +83,22 @@ bool OpenWithPatience(HWND window) {
     return false;
 }
 
-bool SetDib(HGLOBAL dib) {
+bool SetDib(ui::UniqueGlobal dib) {
     if (!OpenWithPatience(nullptr)) return false;
     EmptyClipboard();
-    const bool set = SetClipboardData(CF_DIB, dib) != nullptr;
+    const bool set = SetClipboardData(CF_DIB, dib.get()) != nullptr;
+    if (set) (void)dib.release(); // the clipboard owns it now
     CloseClipboard();
-    if (!set) GlobalFree(dib);
     return set;
 }
 
 int JpegCount(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*.jpg").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    const ui::UniqueFind search(FindFirstFileW((folder + L"\\*.jpg").c_str(), &found));
+    if (search.get() == INVALID_HANDLE_VALUE) return 0;
     int count = 0;
     do ++count;
-    while (FindNextFileW(search, &found));
-    FindClose(search);
+    while (FindNextFileW(search.get(), &found));
     return count;
 }
 
@@ -104,12 +107,12 @@ int JpegCount(const std::wstring& folder) {
 template <typename Arm, typename Done>
 int TimePictures(int width, int height, int count, unsigned seed, Arm arm, Done done) {
     for (int i = 0; i < count; ++i) {
-        HGLOBAL dib = MakeDib(width, height, seed + static_cast<unsigned>(i));
+        ui::UniqueGlobal dib = MakeDib(width, height, seed + static_cast<unsigned>(i));
         if (!dib) return 1;
         arm();
         const Clock::time_point start = Clock::now();
         { LARGE_INTEGER f, t; QueryPerformanceFrequency(&f); QueryPerformanceCounter(&t); char l[80]; std::snprintf(l, 80, "STEP %.2f set begins\n", t.QuadPart*1000.0/f.QuadPart); OutputDebugStringA(l); }
-        if (!SetDib(dib)) return 1;
+        if (!SetDib(std::move(dib))) return 1;
         { LARGE_INTEGER f, t; QueryPerformanceFrequency(&f); QueryPerformanceCounter(&t); char l[80]; std::snprintf(l, 80, "STEP %.2f set done\n", t.QuadPart*1000.0/f.QuadPart); OutputDebugStringA(l); }
         if (!done(start)) {
             std::fprintf(stderr, "picture %d did not arrive\n", i);
@@ -140,16 +143,16 @@ LRESULT CALLBACK ReaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 int RunReader() {
-    HANDLE event = CreateEventW(nullptr, FALSE, FALSE, kReadEvent);
+    const ui::UniqueHandle event(CreateEventW(nullptr, FALSE, FALSE, kReadEvent));
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = ReaderProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"CaptureRoadReader";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowW(L"CaptureRoadReader", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    if (!event || !window || !AddClipboardFormatListener(window)) return 1;
-    SetPropW(window, L"ReadEvent", event);
+    const ui::UniqueWindow window(CreateWindowW(L"CaptureRoadReader", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                                GetModuleHandleW(nullptr), nullptr));
+    if (!event || !window || !AddClipboardFormatListener(window.get())) return 1;
+    SetPropW(window.get(), L"ReadEvent", event.get());
     std::printf("listening\n");
     std::fflush(stdout);
     MSG message;
@@ -180,11 +183,13 @@ int wmain(int argc, wchar_t** argv) {
     const auto number = [&](int i) { return argc > i ? _wtoi(argv[i]) : 0; };
     if (mode == L"reader") return RunReader();
     if (mode == L"bare" && argc == 6) {
-        HANDLE event = CreateEventW(nullptr, FALSE, FALSE, kReadEvent);
+        const ui::UniqueHandle event(CreateEventW(nullptr, FALSE, FALSE, kReadEvent));
         if (!event) return 1;
         return TimePictures(number(2), number(3), number(4), static_cast<unsigned>(number(5)),
-                            [&] { ResetEvent(event); },
-                            [&](Clock::time_point) { return WaitForSingleObject(event, kPatienceMs) == WAIT_OBJECT_0; });
+                            [&] { ResetEvent(event.get()); },
+                            [&](Clock::time_point) {
+                                return WaitForSingleObject(event.get(), kPatienceMs) == WAIT_OBJECT_0;
+                            });
     }
     if (mode == L"program" && argc == 7) {
         const std::wstring folder = argv[2];
