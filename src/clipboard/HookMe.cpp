@@ -1,5 +1,7 @@
 #include "clipboard/HookMe.h"
 
+#include <commctrl.h>
+
 #include "ui/ProgramError.h"
 #include "clipboard/HookTrace.h"
 
@@ -9,6 +11,18 @@
 
 namespace clipboard {
 namespace {
+
+constexpr UINT_PTR kHookId = 1; // the program's one subclass of a window
+
+using GetWindowSubclassFunction = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+
+// Not in every import library of the common controls: the system exports it
+// by ordinal 411 in every version that has the subclass chain.
+GetWindowSubclassFunction GetWindowSubclassEntry() {
+    static const auto entry = reinterpret_cast<GetWindowSubclassFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"comctl32.dll"), MAKEINTRESOURCEA(411))));
+    return entry;
+}
 
 // The number and description of the error that ended a client's handling.
 HookFailure CurrentFailure() {
@@ -38,28 +52,30 @@ void WriteUnhookTrace(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcep
 
 } // namespace
 
-void HookWindow(HWND hWnd, HookClient* viewer) {
-    if (GetPropA(hWnd, kOldWindowProcProperty)) return; // never subclassed twice
-    SetPropA(hWnd, kObjectPointerProperty, viewer);
-    SetPropA(hWnd, kOldWindowProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC)));
-    SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HookProc));
+void HookWindow(HWND hWnd, HookClient* client) {
+    if (!client || HookedClient(hWnd)) return; // never subclassed twice
+    if (!SetWindowSubclass(hWnd, &HookProc, kHookId, reinterpret_cast<DWORD_PTR>(client)))
+        OutputDebugStringA("The viewer's window could not be subclassed.\n");
 }
 
 void UnhookWindow(HWND hWnd) {
-    if (HANDLE oldProc = GetPropA(hWnd, kOldWindowProcProperty))
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
-    RemovePropA(hWnd, kObjectPointerProperty);
-    RemovePropA(hWnd, kOldWindowProcProperty);
+    // A window that was not subclassed has nothing to take out.
+    RemoveWindowSubclass(hWnd, &HookProc, kHookId);
+}
+
+HookClient* HookedClient(HWND hWnd) {
+    DWORD_PTR client = 0;
+    const GetWindowSubclassFunction getWindowSubclass = GetWindowSubclassEntry();
+    if (!getWindowSubclass || !getWindowSubclass(hWnd, &HookProc, kHookId, &client)) return nullptr;
+    return reinterpret_cast<HookClient*>(client);
 }
 
 LRESULT CallOldWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    const auto oldProc = reinterpret_cast<WNDPROC>(GetPropA(hWnd, kOldWindowProcProperty));
-    return CallWindowProcA(oldProc, hWnd, msg, wParam, lParam);
+    return DefSubclassProc(hWnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK HookProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* const client = static_cast<HookClient*>(GetPropA(hWnd, kObjectPointerProperty));
-    if (!client) return 0;
+LRESULT CALLBACK HookProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR clientData) {
+    auto* const client = reinterpret_cast<HookClient*>(clientData);
     LRESULT result = 0;
     HWND handledWindow = hWnd;
     UINT handledMsg = msg;

@@ -1,7 +1,6 @@
-// Window subclassing for the clipboard viewer: the window's procedure is
-// replaced by HookProc, which hands every message to the object that owns
-// the window. The object's address and the previous procedure are kept in
-// the window properties "ObjectPointer" and "OldWindowProc".
+// Window subclassing for the clipboard viewer: through the system's subclass
+// chain (SetWindowSubclass), every message of the window goes first to the
+// object that owns it, which passes on what it does not answer.
 #pragma once
 
 #include <windows.h>
@@ -19,16 +18,17 @@ class HookClient {
     ~HookClient() = default;
 };
 
-inline constexpr char kObjectPointerProperty[] = "ObjectPointer";
-inline constexpr char kOldWindowProcProperty[] = "OldWindowProc";
-
-// Subclasses the window for the client; a window already subclassed is left alone.
-void HookWindow(HWND hWnd, HookClient* viewer);
-// Puts the previous procedure back and removes both properties.
+// Subclasses the window for the client; a window already subclassed, or no
+// client, leaves the window as it is.
+void HookWindow(HWND hWnd, HookClient* client);
+// Takes the window out of the subclass chain; a window not subclassed stays as it is.
 void UnhookWindow(HWND hWnd);
-// Passes a message to the window's previous procedure.
+// The client a window hands its messages to, or nothing.
+HookClient* HookedClient(HWND hWnd);
+// Passes a message on to the window's procedure below the hook. Only while
+// the client handles a message of that window.
 LRESULT CallOldWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
-// The replacement window procedure.
-LRESULT CALLBACK HookProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+// The subclass procedure.
+LRESULT CALLBACK HookProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR client);
 
 } // namespace clipboard

@@ -55,22 +55,17 @@ class TestClient : public HookClient {
     std::vector<UINT> seen;
 };
 
-bool IsHooked(HWND hwnd) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) == &HookProc &&
-           GetPropA(hwnd, kObjectPointerProperty) && GetPropA(hwnd, kOldWindowProcProperty);
-}
+bool IsHooked(HWND hwnd) { return HookedClient(hwnd) != nullptr; }
 
 } // namespace
 
 // --- The subclassing module ------------------------------------------------------------
 
-TEST(HookMe, HookKeepsObjectAndOldProcedureInPropertiesAndPassesMessagesThrough) {
+TEST(HookMe, HookKeepsTheObjectInTheSubclassChainAndPassesMessagesThrough) {
     PlainWindow window;
     TestClient client;
     HookWindow(window.hwnd.get(), &client);
-    EXPECT_EQ(window.CurrentProc(), &HookProc);
-    EXPECT_EQ(GetPropA(window.hwnd.get(), "ObjectPointer"), static_cast<HookClient*>(&client));
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(window.hwnd.get(), "OldWindowProc")), window.OwnProc());
+    EXPECT_EQ(HookedClient(window.hwnd.get()), static_cast<HookClient*>(&client));
 
     EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 42) << "the old procedure's answer comes back";
     EXPECT_TRUE(client.Saw(kAsk));
@@ -83,37 +78,31 @@ TEST(HookMe, AWindowIsNeverSubclassedTwice) {
     TestClient first, second;
     HookWindow(window.hwnd.get(), &first);
     HookWindow(window.hwnd.get(), &second);
-    EXPECT_EQ(GetPropA(window.hwnd.get(), "ObjectPointer"), static_cast<HookClient*>(&first));
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(window.hwnd.get(), "OldWindowProc")), window.OwnProc());
+    EXPECT_EQ(HookedClient(window.hwnd.get()), static_cast<HookClient*>(&first));
     SendMessageA(window.hwnd.get(), kAsk, 0, 0);
     EXPECT_TRUE(first.Saw(kAsk));
     EXPECT_FALSE(second.Saw(kAsk));
     UnhookWindow(window.hwnd.get());
 }
 
-TEST(HookMe, UnhookRestoresTheProcedureAndRemovesBothPropertiesAlsoTwice) {
+TEST(HookMe, UnhookRestoresTheProcedureAlsoTwice) {
     PlainWindow window;
     TestClient client;
     HookWindow(window.hwnd.get(), &client);
     UnhookWindow(window.hwnd.get());
-    EXPECT_EQ(window.CurrentProc(), window.OwnProc());
-    EXPECT_EQ(GetPropA(window.hwnd.get(), "ObjectPointer"), nullptr);
-    EXPECT_EQ(GetPropA(window.hwnd.get(), "OldWindowProc"), nullptr);
+    EXPECT_EQ(HookedClient(window.hwnd.get()), nullptr);
     UnhookWindow(window.hwnd.get());
     EXPECT_EQ(window.CurrentProc(), window.OwnProc());
     EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 42);
     EXPECT_FALSE(client.Saw(kAsk));
 }
 
-TEST(HookMe, MessageForAWindowWithoutObjectGetsZeroAndGoesNowhere) {
+TEST(HookMe, WithoutAnObjectTheWindowIsLeftAlone) {
     PlainWindow window;
-    TestClient client;
-    HookWindow(window.hwnd.get(), &client);
-    RemovePropA(window.hwnd.get(), "ObjectPointer");
-    EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 0);
-    EXPECT_FALSE(window.Saw(kAsk)) << "not even the previous procedure hears it";
-    EXPECT_FALSE(client.Saw(kAsk));
-    UnhookWindow(window.hwnd.get());
+    HookWindow(window.hwnd.get(), nullptr);
+    EXPECT_EQ(HookedClient(window.hwnd.get()), nullptr);
+    EXPECT_EQ(window.CurrentProc(), window.OwnProc());
+    EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 42);
 }
 
 TEST(HookMe, AnErrorInTheHandlerUnhooksTheWindowAndReturnsZero) {
@@ -121,9 +110,7 @@ TEST(HookMe, AnErrorInTheHandlerUnhooksTheWindowAndReturnsZero) {
     TestClient client;
     HookWindow(window.hwnd.get(), &client);
     EXPECT_EQ(SendMessageA(window.hwnd.get(), kFail, 0, 0), 0);
-    EXPECT_EQ(window.CurrentProc(), window.OwnProc());
-    EXPECT_EQ(GetPropA(window.hwnd.get(), "ObjectPointer"), nullptr);
-    EXPECT_EQ(GetPropA(window.hwnd.get(), "OldWindowProc"), nullptr);
+    EXPECT_EQ(HookedClient(window.hwnd.get()), nullptr);
     client.seen.clear();
     EXPECT_EQ(SendMessageA(window.hwnd.get(), kAsk, 0, 0), 42)
         << "the window runs on its own procedure again";

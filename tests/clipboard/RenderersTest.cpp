@@ -67,7 +67,7 @@ class Renderers : public WithProgram {
         return std::all_of(pixels.begin(), pixels.end(), [&](COLORREF c) { return c == pixels.front(); });
     }
     bool StillHooked() {
-        return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(viewer->hWnd(), GWLP_WNDPROC)) == &HookProc;
+        return HookedClient(viewer->hWnd()) != nullptr;
     }
     ClipViewerForm* viewer = nullptr;
     size_t logBefore = 0;

@@ -61,7 +61,7 @@ std::vector<COLORREF> DrawnText(const std::string& text, UINT flags) {
 }
 
 bool Hooked(const ClipViewerForm& viewer) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(viewer.hWnd(), GWLP_WNDPROC)) == &HookProc;
+    return HookedClient(viewer.hWnd()) != nullptr;
 }
 
 } // namespace
