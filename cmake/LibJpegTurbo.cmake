@@ -25,39 +25,13 @@ if(NOT (CMAKE_CROSSCOMPILING AND MINGW))
                         "(tools/install-deps) or, on Windows, a mingw-w64 libjpeg-turbo package")
 endif()
 
-# Debian's source package, fetched by apt-get source through a private apt
-# configuration (tools/fetch-debian-source) and built for mingw-w64 with the
-# project's toolchain: the static library alone, no TurboJPEG API, no tools.
-include(ExternalProject)
-set(jpeg_dir ${CMAKE_BINARY_DIR}/libjpeg-turbo)
-set(jpeg_prefix ${jpeg_dir}/install)
-set(jpeg_library ${jpeg_prefix}/lib/libjpeg.a)
-ExternalProject_Add(libjpeg_turbo_build
-    PREFIX ${jpeg_dir}
-    SOURCE_DIR ${jpeg_dir}/source
-    BINARY_DIR ${jpeg_dir}/build
-    INSTALL_DIR ${jpeg_prefix}
-    DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/tools/fetch-debian-source libjpeg-turbo ${jpeg_dir}
-    CMAKE_ARGS
-        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
-        -DCMAKE_BUILD_TYPE=Release
-        -DCMAKE_INSTALL_PREFIX=<INSTALL_DIR>
-        -DENABLE_SHARED=OFF -DENABLE_STATIC=ON
-        -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON -DREQUIRE_SIMD=ON
-        -Wno-dev
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target jpeg-static
-    # The library and the four headers of its API, nothing else.
-    INSTALL_COMMAND ${CMAKE_COMMAND} -E make_directory <INSTALL_DIR>/include <INSTALL_DIR>/lib
-    COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/libjpeg.a <INSTALL_DIR>/lib/
-    COMMAND ${CMAKE_COMMAND} -E copy <SOURCE_DIR>/jpeglib.h <SOURCE_DIR>/jmorecfg.h <SOURCE_DIR>/jerror.h
-            <BINARY_DIR>/jconfig.h <INSTALL_DIR>/include/
-    BUILD_BYPRODUCTS ${jpeg_library}
-    EXCLUDE_FROM_ALL ON)
-# An imported target's include folder must exist when the build files are made.
-file(MAKE_DIRECTORY ${jpeg_prefix}/include)
-add_library(libjpeg_turbo_static STATIC IMPORTED)
-set_target_properties(libjpeg_turbo_static PROPERTIES
-    IMPORTED_LOCATION ${jpeg_library}
-    INTERFACE_INCLUDE_DIRECTORIES ${jpeg_prefix}/include)
+# Debian's source package with SIMD code (nasm): the static library alone,
+# no TurboJPEG API, no tools.
+include(cmake/DebianSource.cmake)
+add_debian_source_library(libjpeg_turbo
+    PACKAGE libjpeg-turbo FOLDER libjpeg-turbo BUILD_TARGET jpeg-static BUILT libjpeg.a LIBRARY libjpeg.a
+    SOURCE_HEADERS jpeglib.h jmorecfg.h jerror.h
+    BUILT_HEADERS jconfig.h
+    CMAKE_ARGS -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON -DREQUIRE_SIMD=ON)
 target_link_libraries(vellicor_jpeg INTERFACE libjpeg_turbo_static)
 add_dependencies(vellicor_jpeg libjpeg_turbo_build)

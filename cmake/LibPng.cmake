@@ -25,65 +25,18 @@ if(LIBPNG_INCLUDE_DIR AND LIBPNG_LIBRARY AND ZLIB_STATIC_LIBRARY)
     return()
 endif()
 
-# Debian's source packages, fetched by apt-get source through a private apt
-# configuration (tools/fetch-debian-source) and built with the project's
-# toolchain: the static libraries and their API headers, no tools, no tests.
-include(ExternalProject)
-set(zlib_dir ${CMAKE_BINARY_DIR}/zlib)
-set(zlib_prefix ${zlib_dir}/install)
-set(zlib_library ${zlib_prefix}/lib/libz.a)
-ExternalProject_Add(zlib_build
-    PREFIX ${zlib_dir}
-    SOURCE_DIR ${zlib_dir}/source
-    BINARY_DIR ${zlib_dir}/build
-    INSTALL_DIR ${zlib_prefix}
-    DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/tools/fetch-debian-source zlib ${zlib_dir}
-    CMAKE_ARGS
-        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
-        -DCMAKE_BUILD_TYPE=Release
-        -DCMAKE_INSTALL_PREFIX=<INSTALL_DIR>
-        -Wno-dev
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target zlibstatic
-    INSTALL_COMMAND ${CMAKE_COMMAND} -E make_directory <INSTALL_DIR>/include <INSTALL_DIR>/lib
-    COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/libzlibstatic.a ${zlib_library}
-    COMMAND ${CMAKE_COMMAND} -E copy <SOURCE_DIR>/zlib.h <BINARY_DIR>/zconf.h <INSTALL_DIR>/include/
-    BUILD_BYPRODUCTS ${zlib_library}
-    EXCLUDE_FROM_ALL ON)
-
-set(png_dir ${CMAKE_BINARY_DIR}/libpng)
-set(png_prefix ${png_dir}/install)
-set(png_library ${png_prefix}/lib/libpng16.a)
-ExternalProject_Add(libpng_build
-    PREFIX ${png_dir}
-    SOURCE_DIR ${png_dir}/source
-    BINARY_DIR ${png_dir}/build
-    INSTALL_DIR ${png_prefix}
+# Debian's source packages of zlib and libpng.
+include(cmake/DebianSource.cmake)
+add_debian_source_library(zlib
+    PACKAGE zlib FOLDER zlib BUILD_TARGET zlibstatic BUILT libzlibstatic.a LIBRARY libz.a
+    SOURCE_HEADERS zlib.h
+    BUILT_HEADERS zconf.h)
+add_debian_source_library(libpng
+    PACKAGE libpng1.6 FOLDER libpng BUILD_TARGET png_static BUILT libpng16.a LIBRARY libpng16.a
+    SOURCE_HEADERS png.h pngconf.h
+    BUILT_HEADERS pnglibconf.h
     DEPENDS zlib_build
-    DOWNLOAD_COMMAND ${CMAKE_SOURCE_DIR}/tools/fetch-debian-source libpng1.6 ${png_dir}
-    CMAKE_ARGS
-        -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
-        -DCMAKE_BUILD_TYPE=Release
-        -DCMAKE_INSTALL_PREFIX=<INSTALL_DIR>
-        -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_EXECUTABLES=OFF -DPNG_TESTS=OFF
-        -DZLIB_LIBRARY=${zlib_library} -DZLIB_INCLUDE_DIR=${zlib_prefix}/include
-        -Wno-dev
-    BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --target png_static
-    INSTALL_COMMAND ${CMAKE_COMMAND} -E make_directory <INSTALL_DIR>/include <INSTALL_DIR>/lib
-    COMMAND ${CMAKE_COMMAND} -E copy <BINARY_DIR>/libpng16.a ${png_library}
-    COMMAND ${CMAKE_COMMAND} -E copy <SOURCE_DIR>/png.h <SOURCE_DIR>/pngconf.h <BINARY_DIR>/pnglibconf.h
-            <INSTALL_DIR>/include/
-    BUILD_BYPRODUCTS ${png_library}
-    EXCLUDE_FROM_ALL ON)
-
-# An imported target's include folder must exist when the build files are made.
-file(MAKE_DIRECTORY ${zlib_prefix}/include ${png_prefix}/include)
-add_library(zlib_static STATIC IMPORTED)
-set_target_properties(zlib_static PROPERTIES
-    IMPORTED_LOCATION ${zlib_library}
-    INTERFACE_INCLUDE_DIRECTORIES ${zlib_prefix}/include)
-add_library(libpng_static STATIC IMPORTED)
-set_target_properties(libpng_static PROPERTIES
-    IMPORTED_LOCATION ${png_library}
-    INTERFACE_INCLUDE_DIRECTORIES ${png_prefix}/include)
+    CMAKE_ARGS -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_EXECUTABLES=OFF -DPNG_TESTS=OFF
+        -DZLIB_LIBRARY=${zlib_PREFIX}/lib/libz.a -DZLIB_INCLUDE_DIR=${zlib_PREFIX}/include)
 target_link_libraries(vellicor_png INTERFACE libpng_static zlib_static)
 add_dependencies(vellicor_png libpng_build)
