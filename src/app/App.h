@@ -5,7 +5,7 @@
 // App implements.
 #pragma once
 
-#include "capture/CaptureHost.h"
+#include "catcher/CaptureHost.h"
 #include "clipboard/ViewerHost.h"
 #include "i18n/LanguageHost.h"
 #include "notify/NotificationHost.h"
@@ -28,7 +28,7 @@ class StartForm;
 class MainForm;
 class AboutForm;
 
-class App final : public capture::CaptureHost,
+class App final : public catcher::CaptureHost,
                   public notify::NotificationHost,
                   public clipboard::ViewerHost,
                   public i18n::LanguageHost {
@@ -62,10 +62,7 @@ public:
     void SetStatus(const std::string& text) override;
     void ErrorReport(int entry, ui::MsgIcon icon) override;
 
-    // capture::CaptureHost
-    capture::CaptureOptions Options() override;
-    std::string TargetFolder(int slot) override;
-    bool SlotOffered(int slot) override;
+    // catcher::CaptureHost
     void PrepareNotification() override;
     void ShowNotification(const std::string& sizeText, const ui::Picture& preview) override;
     void ShowSizeInNotification(const std::string& sizeText) override;
@@ -77,7 +74,8 @@ public:
 
     // notify::NotificationHost
     void SaveIntoSlot(int slot) override;
-    std::string SlotFolder(int slot) override { return TargetFolder(slot); }
+    bool SlotOffered(int slot) override;
+    std::string SlotFolder(int slot) override;
     bool EmptiesClipboardAtClose() override;
     void EmptyClipboard() override;
     void SetNamesByHand(int value) override;

@@ -25,12 +25,6 @@ void App::ErrorReport(int entry, ui::MsgIcon icon) { main_->ErrorReport(entry, i
 
 // --- The capture ---------------------------------------------------------------
 
-capture::CaptureOptions App::Options() { return main_->options.CaptureValues(); }
-
-std::string App::TargetFolder(int slot) { return main_->targets.FolderText(slot).Text(); }
-
-bool App::SlotOffered(int slot) { return main_->targets.InUse(slot).Value() != 0; }
-
 void App::PrepareNotification() { notifications_->PrepareForCapture(); }
 
 void App::ShowNotification(const std::string& sizeText, const ui::Picture& preview) {
@@ -57,7 +51,11 @@ void App::ShowViewer() { main_->Command17_Click(); }
 
 void App::SaveIntoSlot(int slot) { main_->saver.Save_Picture(slot); }
 
-bool App::EmptiesClipboardAtClose() { return MainForm::IsSet(main_->options.Check4); }
+bool App::SlotOffered(int slot) { return main_->settings.Slot(slot).offered; }
+
+std::string App::SlotFolder(int slot) { return main_->settings.Slot(slot).folder; }
+
+bool App::EmptiesClipboardAtClose() { return main_->settings.options.emptyAtClose; }
 
 void App::EmptyClipboard() { main_->capture.EmptyClipboard(); }
 
@@ -66,7 +64,7 @@ void App::SetNamesByHand(int value) { main_->options.Check7.SetValue(value); }
 // --- The viewer ----------------------------------------------------------------
 
 void App::ShowNoPicture(const std::string& noPictureText) {
-    main_->memory.lbl_Resolution.SetCaption(noPictureText);
+    main_->capture.ShowNoPicture(noPictureText);
     notifications_->lbl_Resolution.SetCaption(noPictureText);
 }
 

@@ -17,6 +17,8 @@
 #include "ui/Twips.h"
 #include "ui/WideText.h"
 
+#include <shellapi.h>
+
 namespace app {
 namespace {
 
@@ -26,13 +28,11 @@ constexpr int kPanelLeft = 840, kPanelTop = 120, kPanelWidth = 7440, kPanelHeigh
 constexpr UINT kViewerCheckMs = 60000;
 constexpr UINT kTrayRetryMs = 1000;
 constexpr UINT kFinishStartMessage = WM_APP + 78;
-constexpr int kTrayDoubleClick = WM_LBUTTONDBLCLK; // 515
-constexpr int kTrayRightDown = WM_RBUTTONDOWN;     // 516
 
 // The largest size a preview of a caught picture is drawn at: the memory
 // panel's or the notification's thumbnail.
 SIZE PreviewPixels() {
-    using capture::MemoryPanel;
+    using catcher::MemoryPanel;
     const notify::layout::Box& thumbnail = notify::layout::kThumbnail;
     return SIZE{std::max(ui::TwipsToPixelsX(MemoryPanel::kPreviewWidth), ui::TwipsToPixelsX(thumbnail.width)),
                 std::max(ui::TwipsToPixelsY(MemoryPanel::kPreviewHeight), ui::TwipsToPixelsY(thumbnail.height))};
@@ -40,16 +40,16 @@ SIZE PreviewPixels() {
 
 } // namespace
 
-MainForm::MainForm(capture::CaptureHost& host)
+MainForm::MainForm(catcher::CaptureHost& host)
     : ui::Form("Vellicor Rizezuza", kClientWidth, kClientHeight, ui::FormStyle::Fixed), Frame_Options(*this),
       Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton4(*this), CoolButton3(*this),
       CoolButton2(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
       lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
-      Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options), targets(*this, Frame_Target),
-      memory(*this, Frame_Memory, host, capture, saver), capture(*this, host, memory, saver, PreviewPixels()),
-      saver(host, capture, wallpaper), wallpaper(*this, host),
-      Icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
-                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))),
+      Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options, settings.options),
+      targets(*this, Frame_Target, settings), memory(*this, Frame_Memory, host, settings, capture, saver),
+      capture(host, settings, memory, saver, PreviewPixels()), saver(host, settings, capture, wallpaper),
+      wallpaper(host),
+      Icon(ui::TrayIcon::LoadSmallIcon()),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
       catalogue_(lst_Language), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
     SetStartUpPosition(ui::StartUpPosition::CenterScreen);
@@ -230,25 +230,22 @@ void MainForm::Form_CloseBox() {
     SetWindowState(ui::WindowState::Minimized);
 }
 
-void MainForm::Form_MouseMove(int xTwips) {
-    const int mouseMessage = xTwips / ui::TwipsPerPixelX();
-    if (mouseMessage == kTrayDoubleClick) {
+void MainForm::WinTray1_Event(const ui::TrayIcon::Event& event) {
+    if (event.message == WM_LBUTTONDBLCLK || event.message == NIN_KEYSELECT) {
         SetWindowState(ui::WindowState::Normal);
         Hide();
         ShowPanel(Panel::Memory);
         App::Current().Notifications().Timer3.SetEnabled(false);
         memory.InMemory_SaveButtons();
         Show();
-    } else if (mouseMessage == kTrayRightDown) {
-        POINT at{};
-        GetCursorPos(&at);
-        App::Current().Start().ShowTrayMenu(at);
+    } else if (event.message == WM_CONTEXTMENU) {
+        App::Current().Start().ShowTrayMenu(event.at);
     }
 }
 
-bool MainForm::OnFormMessage(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
+bool MainForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (msg == ui::TrayIcon::kCallbackMessage) {
-        Form_MouseMove(static_cast<int>(lParam) * ui::TwipsPerPixelX());
+        WinTray1_Event(ui::TrayIcon::EventOf(wParam, lParam));
         result = 0;
         return true;
     }

@@ -6,10 +6,10 @@
 
 #include "app/OptionsPanel.h"
 #include "app/TargetPanel.h"
-#include "capture/CapturePipeline.h"
-#include "capture/MemoryPanel.h"
-#include "capture/PictureSaver.h"
-#include "capture/Wallpaper.h"
+#include "catcher/CapturePipeline.h"
+#include "catcher/MemoryPanel.h"
+#include "catcher/PictureSaver.h"
+#include "catcher/Wallpaper.h"
 #include "i18n/MessageCatalogue.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -29,7 +29,7 @@ public:
     static constexpr int kLogLineLimit = 10000;
 
     // `host` is the program, as the capture sees it.
-    explicit MainForm(capture::CaptureHost& host);
+    explicit MainForm(catcher::CaptureHost& host);
     ~MainForm() override;
 
     enum class Panel { Options, Target, Memory };
@@ -65,9 +65,9 @@ public:
     void RemoveTrayIcon();
     // Ends the program at once (the exit button and the tray menu's Close).
     void EndProgram();
-    // The tray icon's mouse events arrive here: X / twips per pixel is the
-    // mouse message (515 double-click, 516 right button down).
-    void Form_MouseMove(int xTwips);
+    // What the user does on the tray icon: a double-click or Enter opens the
+    // memory panel, the context menu (right click, Shift+F10) shows the tray menu.
+    void WinTray1_Event(const ui::TrayIcon::Event& event);
 
     void Command16_Click();
     void Image1_Click();
@@ -97,12 +97,13 @@ public:
     ui::Timer Timer1;         // once a minute: is the default viewer there?
     ui::Timer Timer2;         // tries a refused tray icon again
 
+    catcher::CaptureSettings settings; // what the panels set and the capture follows
     OptionsPanel options;
     TargetPanel targets;
-    capture::MemoryPanel memory;
-    capture::CapturePipeline capture;
-    capture::PictureSaver saver;
-    capture::Wallpaper wallpaper;
+    catcher::MemoryPanel memory;
+    catcher::CapturePipeline capture;
+    catcher::PictureSaver saver;
+    catcher::Wallpaper wallpaper;
 
     ui::UniqueIcon Icon; // the program icon, small size
     ui::TrayIcon WinTray1;

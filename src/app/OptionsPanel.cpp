@@ -18,15 +18,16 @@ constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0,
 
 } // namespace
 
-OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame)
+OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame, catcher::CaptureOptions& published)
     : lbl_Options(main), lbl_FromResolution(main), Option1(main, "640 x 480"), Option2(main, "800 x 600"),
       Option3(main, "1024 x 768"), Option4(main, "1280 x 1024"), Option5(main, "1600 x 1200"), Option6(main),
       txt_CustomRes1(main), txt_CustomRes2(main), Check1(main), Check2(main), Check3(main), Check4(main),
       Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Command1(main), Command3(main), Command2(main),
-      lst_Options(main), main_(main) {
+      lst_Options(main), main_(main), published_(published) {
     LayOut(frame);
     WireEvents();
     SelectDefaults();
+    PublishCaptureValues();
 }
 
 std::array<ui::OptionButton*, kResolutionCount> OptionsPanel::Resolutions() {
@@ -78,6 +79,9 @@ void OptionsPanel::WireEvents() {
     Command1.OnClick = [this] { Command1_Click(); };
     Command3.OnClick = [this] { Command3_Click(); };
     Command2.OnClick = [this] { main_.Command2_Click(); };
+    for (ui::OptionButton* option : Resolutions()) option->OnChange = [this] { PublishCaptureValues(); };
+    for (ui::CheckBox* check : Checks()) check->OnChange = [this] { PublishCaptureValues(); };
+    for (ui::TextBox* size : {&txt_CustomRes1, &txt_CustomRes2}) size->OnChange = [this] { PublishCaptureValues(); };
 }
 
 void OptionsPanel::SelectDefaults() {
@@ -101,10 +105,10 @@ OptionsValues OptionsPanel::CurrentValues() {
     return values;
 }
 
-capture::CaptureOptions OptionsPanel::CaptureValues() {
+catcher::CaptureOptions OptionsPanel::CaptureValues() {
     const OptionsValues values = CurrentValues();
     const auto set = [&values](int check) { return values.checks[static_cast<size_t>(check - 1)] == 1; };
-    capture::CaptureOptions options;
+    catcher::CaptureOptions options;
     if (values.resolution >= 1 && values.resolution < kCustomResolution) {
         options.minimum = capture::StandardMinimum(values.resolution);
     } else if (values.resolution == kCustomResolution) {
@@ -114,6 +118,7 @@ capture::CaptureOptions OptionsPanel::CaptureValues() {
         if (width && height) options.minimum = capture::MinimumResolution{*width, *height};
     }
     options.automatic = set(3);
+    options.emptyAtClose = set(4);
     options.emptyAfterSave = set(5);
     options.wallpaper = set(6);
     options.namesByHand = set(7);

@@ -1,9 +1,10 @@
 // The options panel of the main window and the options file VLCREXT.INI.
-// The controls are the options' only store in memory.
+// The controls hold the options; what a capture follows is written into the
+// capture's settings whenever one of them changes.
 #pragma once
 
 #include "app/OptionsFile.h"
-#include "capture/CaptureHost.h"
+#include "catcher/CaptureSettings.h"
 #include "ui/Controls.h"
 
 #include <array>
@@ -15,7 +16,8 @@ class MainForm;
 
 class OptionsPanel {
 public:
-    OptionsPanel(MainForm& main, ui::Frame& frame);
+    // `published` is kept equal to CaptureValues().
+    OptionsPanel(MainForm& main, ui::Frame& frame, catcher::CaptureOptions& published);
 
     void Options_Save();
     void Options_Load();
@@ -23,11 +25,11 @@ public:
 
     // The options as the controls hold them now.
     OptionsValues CurrentValues();
-    // What a capture follows, read from the controls now: the minimum of
-    // the first selected resolution button (nothing when none is selected
-    // or the custom size is not a number), and the check boxes that are
+    // What a capture follows, read from the controls: the minimum of the
+    // first selected resolution button (nothing when none is selected or
+    // the custom size is not a number), and the check boxes that are
     // exactly 1.
-    capture::CaptureOptions CaptureValues();
+    catcher::CaptureOptions CaptureValues();
 
     void Command1_Click(); // reset, after a question
     void Command3_Click(); // save
@@ -63,6 +65,7 @@ public:
 private:
     void LayOut(ui::Frame& frame);
     void WireEvents();
+    void PublishCaptureValues() { published_ = CaptureValues(); }
     // The reset values: 800 x 600; Check1, Check2 and Check8 ticked.
     void SelectDefaults();
     std::array<ui::OptionButton*, kResolutionCount> Resolutions();
@@ -76,6 +79,7 @@ private:
     void Report(int entry);
 
     MainForm& main_;
+    catcher::CaptureOptions& published_;
 };
 
 } // namespace app

@@ -39,7 +39,7 @@ void DeleteSettingsFile(const std::string& path) {
 
 } // namespace
 
-TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame)
+TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame, catcher::CaptureSettings& published)
     : lbl_TargetTitle(main), lbl_Target(main),
       lbl_TargetDescription(main), lbl_Slot{ui::Label(main, "#1:"), ui::Label(main, "#2:"),
                                             ui::Label(main, "#3:"), ui::Label(main, "#4:"),
@@ -48,14 +48,21 @@ TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame)
       txt_TargetPath5(main), Check_Folder_1(main), Check_Folder_2(main), Check_Folder_3(main),
       Check_Folder_4(main), Check_Folder_5(main), Command6(main), Command7(main), Command8(main),
       Command9(main), Command10(main), Command5(main),
-      main_(main), folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3, &txt_TargetPath4,
+      main_(main), published_(published), folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3, &txt_TargetPath4,
                                 &txt_TargetPath5},
       inUse_{&Check_Folder_1, &Check_Folder_2, &Check_Folder_3, &Check_Folder_4, &Check_Folder_5},
       browse_{&Command6, &Command7, &Command8, &Command9, &Command10} {
     LayOut(frame);
-    for (int slot = 1; slot <= kSlotCount; ++slot)
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
         BrowseButton(slot).OnClick = [this, slot] { Browse_Click(slot); };
+        FolderText(slot).OnChange = [this, slot] { Publish(slot); };
+        InUse(slot).OnChange = [this, slot] { Publish(slot); };
+    }
     Command5.OnClick = [this] { Command5_Click(); };
+}
+
+void TargetPanel::Publish(int slot) {
+    published_.Slot(slot) = {FolderText(slot).Text(), InUse(slot).Value() != 0};
 }
 
 void TargetPanel::LayOut(ui::Frame& frame) {

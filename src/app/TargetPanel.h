@@ -1,8 +1,10 @@
 // The target-folders panel: five numbered slots, each a folder text box, an
-// in-use check box, a browse button and a settings file TARGETn.INI.
+// in-use check box, a browse button and a settings file TARGETn.INI. What
+// the capture follows of them is written into its settings as they change.
 #pragma once
 
 #include "app/TargetFile.h"
+#include "catcher/CaptureSettings.h"
 #include "ui/Controls.h"
 
 #include <array>
@@ -14,7 +16,9 @@ class MainForm;
 
 class TargetPanel {
 public:
-    TargetPanel(MainForm& main, ui::Frame& frame);
+    // `published` is kept equal to the slots' folder texts and in-use boxes
+    // (a greyed box offers its slot).
+    TargetPanel(MainForm& main, ui::Frame& frame, catcher::CaptureSettings& published);
 
     // Slots are numbered 1..5.
     void TargetPath_Load(int slot);
@@ -39,7 +43,9 @@ public:
 
 private:
     void LayOut(ui::Frame& frame);
+    void Publish(int slot);
     MainForm& main_;
+    catcher::CaptureSettings& published_;
     std::array<ui::TextBox*, kSlotCount> folderTexts_;
     std::array<ui::CheckBox*, kSlotCount> inUse_;
     std::array<ui::CommandButton*, kSlotCount> browse_;

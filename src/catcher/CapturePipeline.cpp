@@ -1,34 +1,30 @@
-#include "capture/CapturePipeline.h"
+#include "catcher/CapturePipeline.h"
 
-#include "capture/MemoryPanel.h"
+#include "catcher/MemoryPanel.h"
 #include "capture/PictureNames.h"
-#include "capture/PictureSaver.h"
+#include "catcher/PictureSaver.h"
 #include "i18n/CatalogueEntries.h"
 #include "ui/Dialogs.h"
 #include "ui/SystemClipboard.h"
 
 #include <exception>
 
-namespace capture {
-CapturePipeline::CapturePipeline(ui::Form& form, CaptureHost& host, MemoryPanel& memory, PictureSaver& saver,
-                                 SIZE previewPixels)
-    : Picture1(form), Image2(form), engine(*this, previewPixels.cx, previewPixels.cy), host_(host),
-      memory_(memory), saver_(saver) {
-    Picture1.SetVisible(false);
-    Picture1.Move(0, 0, 300, 300);
-    Image2.SetVisible(false);
-}
+namespace catcher {
+CapturePipeline::CapturePipeline(CaptureHost& host, const CaptureSettings& settings, MemoryPanel& memory,
+                                 PictureSaver& saver, SIZE previewPixels)
+    : engine(*this, previewPixels.cx, previewPixels.cy), host_(host), settings_(settings), memory_(memory),
+      saver_(saver) {}
 
-void CapturePipeline::PictureCaught(const CaughtPicture& caught) { Get_Clipboard_Content(caught); }
+void CapturePipeline::PictureCaught(const capture::CaughtPicture& caught) { Get_Clipboard_Content(caught); }
 
-void CapturePipeline::PictureMissed(const ClipboardChange& change) {
+void CapturePipeline::PictureMissed(const capture::ClipboardChange& change) {
     OutputDebugStringA(("A clipboard change was not captured: " + change.detail + "\n").c_str());
-    if (const ClipboardChange::Size size = change.announcedSize; size.width > 0) {
+    if (const capture::ClipboardChange::Size size = change.announcedSize; size.width > 0) {
         host_.AppendLog(host_.Catalogue(i18n::entry::kPictureTooLarge) + ": " + std::to_string(size.width) + " x " +
                         std::to_string(size.height));
         return;
     }
-    host_.LogEntry(change.content == ChangeContent::Refused ? i18n::entry::kPictureRefused
+    host_.LogEntry(change.content == capture::ChangeContent::Refused ? i18n::entry::kPictureRefused
                                                             : i18n::entry::kChangeSkipped);
 }
 
@@ -44,11 +40,11 @@ void CapturePipeline::ChangesUnread(int count) {
     host_.AppendLog(host_.Catalogue(i18n::entry::kChangesUnread) + ": " + std::to_string(count));
 }
 
-void CapturePipeline::KeepWhileBusy(const CaughtPicture& caught) { saver_.Keep(caught); }
+void CapturePipeline::KeepWhileBusy(const capture::CaughtPicture& caught) { saver_.Keep(caught); }
 
-void CapturePipeline::SaveFinished(const SaveResult& result) { saver_.SaveFinished(result); }
+void CapturePipeline::SaveFinished(const capture::SaveResult& result) { saver_.SaveFinished(result); }
 
-void CapturePipeline::Get_Clipboard_Content(const CaughtPicture& caught) {
+void CapturePipeline::Get_Clipboard_Content(const capture::CaughtPicture& caught) {
     try {
         const ui::Picture& picture = caught.picture;
         if (!picture.IsBitmap()) return;
@@ -61,7 +57,7 @@ void CapturePipeline::Get_Clipboard_Content(const CaughtPicture& caught) {
         host_.PrepareNotification();
         TakeIntoMemory(caught);
         ReportSize(picture.Width(), picture.Height());
-        host_.AppendLog(CaughtLogText(host_.Catalogue(i18n::entry::kPictureCaught), picture.Width(), picture.Height()));
+        host_.AppendLog(capture::CaughtLogText(host_.Catalogue(i18n::entry::kPictureCaught), picture.Width(), picture.Height()));
         ui::Image& preview = memory_.Image3;
         preview.SetStretch(true);
         preview.Move(preview.Left(), preview.Top(), MemoryPanel::kPreviewWidth, MemoryPanel::kPreviewHeight);
@@ -73,17 +69,15 @@ void CapturePipeline::Get_Clipboard_Content(const CaughtPicture& caught) {
     }
 }
 
-void CapturePipeline::TakeIntoMemory(const CaughtPicture& caught) {
-    Picture1.SetPicture(caught.picture);
-    Image2.SetPicture(caught.picture);
+void CapturePipeline::TakeIntoMemory(const capture::CaughtPicture& caught) {
+    picture_ = caught.picture;
     preview_ = caught.preview;
     copied_ = caught.copied;
     memory_.Image3.SetPicture(preview_);
 }
 
 void CapturePipeline::Clear() {
-    Picture1.SetPicture({});
-    Image2.SetPicture({});
+    picture_ = {};
     preview_ = {};
     copied_ = {};
     memory_.Image3.SetPicture({});
@@ -96,26 +90,32 @@ void CapturePipeline::EmptyClipboard() {
 }
 
 void CapturePipeline::ReportSize(int width, int height) {
-    const std::string size = SizeText(width, height);
+    const std::string size = capture::SizeText(width, height);
     memory_.lbl_Resolution.SetCaption(size);
     host_.ShowSizeInNotification(size);
+    noPictureShown_ = false;
+}
+
+void CapturePipeline::ShowNoPicture(const std::string& noPictureText) {
+    memory_.lbl_Resolution.SetCaption(noPictureText);
+    noPictureShown_ = true;
 }
 
 void CapturePipeline::DoNotification() {
-    if (memory_.lbl_Resolution.Caption() == host_.Catalogue(i18n::entry::kNoPicture)) return;
-    const ui::Picture& picture = Picture1.GetPicture();
+    if (noPictureShown_) return;
+    const ui::Picture& picture = picture_;
     if (!picture.IsBitmap()) return; // nothing in memory to decide about
-    const std::optional<std::int16_t> width = PixelCount16(picture.Width());
-    const std::optional<std::int16_t> height = PixelCount16(picture.Height());
+    const std::optional<std::int16_t> width = capture::PixelCount16(picture.Width());
+    const std::optional<std::int16_t> height = capture::PixelCount16(picture.Height());
     // A side over 32767 pixels has no 16-bit size: the capture ends here.
     if (!width || !height) return;
-    const CaptureOptions options = host_.Options();
-    if (!options.minimum || !ReachesMinimum(*width, *height, *options.minimum)) return;
+    const CaptureOptions& options = settings_.options;
+    if (!options.minimum || !capture::ReachesMinimum(*width, *height, *options.minimum)) return;
     if (options.automatic) {
         saver_.Save_Picture(1); // slot #1 whether or not it is offered
         return;
     }
-    host_.ShowNotification(memory_.lbl_Resolution.Caption(), preview_);
+    host_.ShowNotification(capture::SizeText(picture.Width(), picture.Height()), preview_);
 }
 
-} // namespace capture
+} // namespace catcher

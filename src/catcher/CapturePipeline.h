@@ -4,34 +4,38 @@
 #pragma once
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureHost.h"
-#include "ui/Form.h"
-#include "ui/PictureControls.h"
+#include "catcher/CaptureHost.h"
+#include "catcher/CaptureSettings.h"
+#include "ui/Picture.h"
 
-namespace capture {
+namespace catcher {
 
 class MemoryPanel;
 class PictureSaver;
 
-class CapturePipeline : public CaptureListener {
+class CapturePipeline : public capture::CaptureListener {
   public:
-    // The hidden picture controls live on `form`; `previewPixels` is the
-    // largest size a preview is drawn at.
-    CapturePipeline(ui::Form& form, CaptureHost& host, MemoryPanel& memory, PictureSaver& saver,
+    // `previewPixels` is the largest size a preview is drawn at.
+    CapturePipeline(CaptureHost& host, const CaptureSettings& settings, MemoryPanel& memory, PictureSaver& saver,
                     SIZE previewPixels);
 
     // Takes a caught picture into memory, shows and logs its size, then
     // decides. Any failure ends the capture silently; what was done stays done.
-    void Get_Clipboard_Content(const CaughtPicture& caught);
+    void Get_Clipboard_Content(const capture::CaughtPicture& caught);
     // Drops a picture below the chosen minimum; otherwise saves it into slot
-    // #1 (automatic capture) or raises the notification window.
+    // #1 (automatic capture) or raises the notification window. Nothing is
+    // decided while the size labels say the clipboard holds no picture.
     void DoNotification();
+    // The viewer found no picture on the clipboard: the size labels say so.
+    void ShowNoPicture(const std::string& noPictureText);
+    // The picture in memory: empty when there is none.
+    const ui::Picture& InMemory() const { return picture_; }
     // The small copy of the in-memory picture that the previews draw.
     const ui::Picture& Preview() const { return preview_; }
     // What the picture in memory was on the clipboard.
-    const CopiedForm& Copied() const { return copied_; }
+    const capture::CopiedForm& Copied() const { return copied_; }
     // Step 2 of a capture: the picture into memory, its small copy into the previews.
-    void TakeIntoMemory(const CaughtPicture& caught);
+    void TakeIntoMemory(const capture::CaughtPicture& caught);
     // Empties the in-memory picture and both previews.
     void Clear();
     // Empties the clipboard. A change that came in and was not read yet is
@@ -39,27 +43,28 @@ class CapturePipeline : public CaptureListener {
     // std::runtime_error when the clipboard stays locked.
     void EmptyClipboard();
 
-    ui::PictureBox Picture1; // the in-memory picture, hidden
-    ui::Image Image2;        // hidden measuring image, not stretched
-    CaptureEngine engine;
+    capture::CaptureEngine engine;
 
   private:
     // CaptureListener
-    void PictureCaught(const CaughtPicture& caught) override;
-    void PictureMissed(const ClipboardChange& change) override;
+    void PictureCaught(const capture::CaughtPicture& caught) override;
+    void PictureMissed(const capture::ClipboardChange& change) override;
     bool ReadyForPicture() override;
     void ChainSilent() override;
     void ChangesUnread(int count) override;
-    void KeepWhileBusy(const CaughtPicture& caught) override;
-    void SaveFinished(const SaveResult& result) override;
+    void KeepWhileBusy(const capture::CaughtPicture& caught) override;
+    void SaveFinished(const capture::SaveResult& result) override;
 
     void ReportSize(int width, int height);
 
     CaptureHost& host_;
+    const CaptureSettings& settings_;
     MemoryPanel& memory_;
     PictureSaver& saver_;
+    ui::Picture picture_;
     ui::Picture preview_;
-    CopiedForm copied_;
+    capture::CopiedForm copied_;
+    bool noPictureShown_ = false; // the size labels say the clipboard holds no picture
 };
 
-} // namespace capture
+} // namespace catcher

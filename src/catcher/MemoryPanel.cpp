@@ -1,16 +1,16 @@
-#include "capture/MemoryPanel.h"
+#include "catcher/MemoryPanel.h"
 
-#include "capture/CapturePipeline.h"
-#include "capture/PictureSaver.h"
+#include "catcher/CapturePipeline.h"
+#include "catcher/PictureSaver.h"
 
-namespace capture {
+namespace catcher {
 
-MemoryPanel::MemoryPanel(ui::Form& main, ui::Frame& frame, CaptureHost& host, CapturePipeline& capture,
-                         PictureSaver& saver)
+MemoryPanel::MemoryPanel(ui::Form& main, ui::Frame& frame, CaptureHost& host, const CaptureSettings& settings,
+                         CapturePipeline& capture, PictureSaver& saver)
     : lbl_InMemory(main), Image3(main), lbl_LatestSaved(main), lbl_Resolution(main, "-"), lbl_Save(main),
       Command4(main, "#1"), Command11(main, "#2"), Command12(main, "#3"), Command13(main, "#4"),
       Command14(main, "#5"), Command15(main), Command17(main, "Viewer"),
-      host_(host), capture_(capture), saver_(saver), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
+      host_(host), settings_(settings), capture_(capture), saver_(saver), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
     LayOut(frame);
     for (int slot = 1; slot <= 5; ++slot)
         SaveButton(slot).OnClick = [this, slot] { saver_.Save_Picture(slot); };
@@ -38,9 +38,10 @@ void MemoryPanel::LayOut(ui::Frame& frame) {
 }
 
 void MemoryPanel::InMemory_SaveButtons() {
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).SetEnabled(host_.SlotOffered(slot));
-    for (int slot = 1; slot <= 5; ++slot)
-        SaveButton(slot).SetToolTipText(host_.TargetFolder(slot));
+    for (int slot = 1; slot <= 5; ++slot) {
+        SaveButton(slot).SetEnabled(settings_.Slot(slot).offered);
+        SaveButton(slot).SetToolTipText(settings_.Slot(slot).folder);
+    }
 }
 
 void MemoryPanel::Command15_Click() {
@@ -52,4 +53,4 @@ void MemoryPanel::Command15_Click() {
     host_.RestartViewer();
 }
 
-} // namespace capture
+} // namespace catcher

@@ -2,14 +2,15 @@
 // that save it into any offered target slot or clear it.
 #pragma once
 
-#include "capture/CaptureHost.h"
+#include "catcher/CaptureHost.h"
+#include "catcher/CaptureSettings.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/PictureControls.h"
 
 #include <array>
 
-namespace capture {
+namespace catcher {
 
 class CapturePipeline;
 class PictureSaver;
@@ -21,7 +22,8 @@ class MemoryPanel {
     static constexpr int kPreviewHeight = 2535;
 
     // The controls live on `form`, inside `frame`.
-    MemoryPanel(ui::Form& form, ui::Frame& frame, CaptureHost& host, CapturePipeline& capture, PictureSaver& saver);
+    MemoryPanel(ui::Form& form, ui::Frame& frame, CaptureHost& host, const CaptureSettings& settings,
+                CapturePipeline& capture, PictureSaver& saver);
 
     // Enables the save buttons of the offered slots; tool tips = folders.
     void InMemory_SaveButtons();
@@ -42,9 +44,10 @@ class MemoryPanel {
   private:
     void LayOut(ui::Frame& frame);
     CaptureHost& host_;
+    const CaptureSettings& settings_;
     CapturePipeline& capture_;
     PictureSaver& saver_;
     std::array<ui::CommandButton*, 5> saveButtons_;
 };
 
-} // namespace capture
+} // namespace catcher

@@ -1,8 +1,8 @@
-#include "capture/PictureSaver.h"
+#include "catcher/PictureSaver.h"
 
-#include "capture/CapturePipeline.h"
+#include "catcher/CapturePipeline.h"
 #include "capture/PictureNames.h"
-#include "capture/Wallpaper.h"
+#include "catcher/Wallpaper.h"
 #include "i18n/CatalogueEntries.h"
 #include "i18n/DriverLines.h"
 #include "ui/Clock.h"
@@ -10,36 +10,37 @@
 
 #include <stdexcept>
 
-namespace capture {
+namespace catcher {
 namespace {
 
-int ProblemEntry(NameProblem problem) {
+int ProblemEntry(capture::NameProblem problem) {
     switch (problem) {
-    case NameProblem::ForbiddenCharacter: return i18n::entry::kNameHoldsPath;
-    case NameProblem::DeviceName: return i18n::entry::kNameIsDevice;
-    case NameProblem::TooLong: return i18n::entry::kNameTooLong;
-    case NameProblem::None: break;
+    case capture::NameProblem::ForbiddenCharacter: return i18n::entry::kNameHoldsPath;
+    case capture::NameProblem::DeviceName: return i18n::entry::kNameIsDevice;
+    case capture::NameProblem::TooLong: return i18n::entry::kNameTooLong;
+    case capture::NameProblem::None: break;
     }
     return i18n::entry::kSaveFailed;
 }
 
 } // namespace
 
-PictureSaver::PictureSaver(CaptureHost& host, CapturePipeline& capture, Wallpaper& wallpaper)
-    : host_(host), capture_(capture), wallpaper_(wallpaper) {}
+PictureSaver::PictureSaver(CaptureHost& host, const CaptureSettings& settings, CapturePipeline& capture,
+                           Wallpaper& wallpaper)
+    : host_(host), settings_(settings), capture_(capture), wallpaper_(wallpaper) {}
 
 void PictureSaver::Save_Picture(int slot) {
     try {
         // The picture as it is now: one caught while the prompt is open waits its turn.
-        const ui::Picture picture = capture_.Picture1.GetPicture();
-        const std::string folder = host_.TargetFolder(slot);
+        const ui::Picture picture = capture_.InMemory();
+        const std::string folder = settings_.Slot(slot).folder;
         const std::string name = ChooseName();
         // A slot without a folder has nowhere to save: the picture would land at
         // the root of the current drive.
         if (folder.empty()) throw std::runtime_error("target slot #" + std::to_string(slot) + " has no folder");
         if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
-        SaveJob job = JobFor(picture, capture_.Copied(), folder + "\\" + name);
-        if (host_.Options().wallpaper) job.wallpaper = wallpaper_.Plan();
+        capture::SaveJob job = JobFor(picture, capture_.Copied(), folder + "\\" + name);
+        if (settings_.options.wallpaper) job.wallpaper = wallpaper_.Plan();
         job.keepFolder = KeepFolder();
         capture_.engine.Save(std::move(job));
     } catch (const std::exception& e) {
@@ -47,22 +48,22 @@ void PictureSaver::Save_Picture(int slot) {
     }
 }
 
-void PictureSaver::Keep(const CaughtPicture& caught) {
+void PictureSaver::Keep(const capture::CaughtPicture& caught) {
     const std::string folder = KeepFolder();
     if (folder.empty()) {
         ReportFailure("there is no folder to keep the picture in");
         return;
     }
     // The keep folder is the target: a failure there keeps nothing either.
-    keepIds_.insert(capture_.engine.Save(JobFor(caught.picture, caught.copied, folder + "\\" + AutomaticPictureName(ui::Now()))));
+    keepIds_.insert(capture_.engine.Save(JobFor(caught.picture, caught.copied, folder + "\\" + capture::AutomaticPictureName(ui::Now()))));
 }
 
 // A save of the picture in the format the options ask for now.
-SaveJob PictureSaver::JobFor(const ui::Picture& picture, const CopiedForm& copied, std::string base) {
-    SaveJob job;
+capture::SaveJob PictureSaver::JobFor(const ui::Picture& picture, const capture::CopiedForm& copied, std::string base) {
+    capture::SaveJob job;
     job.picture = picture;
     job.copied = copied;
-    job.format = host_.Options().lossless ? PictureFormat::Png : PictureFormat::Jpeg;
+    job.format = settings_.options.lossless ? capture::PictureFormat::Png : capture::PictureFormat::Jpeg;
     job.base = std::move(base);
     return job;
 }
@@ -79,15 +80,15 @@ std::string PictureSaver::KeepFolder() {
 std::string PictureSaver::ChooseName() {
     for (;;) {
         const std::optional<std::string> typed = AskForName();
-        if (!typed) return AutomaticPictureName(ui::Now()); // not asked, empty or cancelled
-        const NameProblem problem = TypedNameProblem(*typed);
-        if (problem == NameProblem::None) return *typed;
+        if (!typed) return capture::AutomaticPictureName(ui::Now()); // not asked, empty or cancelled
+        const capture::NameProblem problem = capture::TypedNameProblem(*typed);
+        if (problem == capture::NameProblem::None) return *typed;
         host_.ErrorReport(ProblemEntry(problem), ui::MsgIcon::Exclamation);
     }
 }
 
 std::optional<std::string> PictureSaver::AskForName() {
-    if (!host_.Options().namesByHand) return std::nullopt;
+    if (!settings_.options.namesByHand) return std::nullopt;
     host_.HoldNotificationBack(); // the prompt must not sit under it
     const std::string question = host_.Catalogue(i18n::entry::kPromptQuestion);
     const std::string title = host_.Catalogue(i18n::entry::kPromptTitle);
@@ -96,7 +97,7 @@ std::optional<std::string> PictureSaver::AskForName() {
     return answer;
 }
 
-void PictureSaver::SaveFinished(const SaveResult& result) {
+void PictureSaver::SaveFinished(const capture::SaveResult& result) {
     if (keepIds_.erase(result.id) > 0) {
         // Kept, not saved: the log says where; nothing else of a save follows.
         if (result.saved) host_.AppendLog(host_.Catalogue(i18n::entry::kPictureKept) + ": " + result.path);
@@ -112,8 +113,8 @@ void PictureSaver::SaveFinished(const SaveResult& result) {
         host_.CloseNotification();
         host_.SetStatus(host_.Catalogue(i18n::entry::kPictureSaved));
         host_.AppendLog(host_.Catalogue(i18n::entry::kPictureSavedLog) + ": " + result.path);
-        if (host_.Options().emptyAfterSave) capture_.EmptyClipboard();
-        if (result.wallpaper != WallpaperOutcome::NotAsked) wallpaper_.Put_Wallpaper(result);
+        if (settings_.options.emptyAfterSave) capture_.EmptyClipboard();
+        if (result.wallpaper != capture::WallpaperOutcome::NotAsked) wallpaper_.Put_Wallpaper(result);
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     }
@@ -126,7 +127,7 @@ void PictureSaver::ReportFailure(const std::string& why) {
     host_.LogEntry(i18n::entry::kPictureNotSaved);
 }
 
-void PictureSaver::ReportFailedSave(const SaveResult& result) {
+void PictureSaver::ReportFailedSave(const capture::SaveResult& result) {
     OutputDebugStringA(("The picture was not saved: " + result.error + "\n").c_str());
     const std::string kept = host_.Catalogue(i18n::entry::kPictureKept) + ": ";
     if (!failureShown_) {
@@ -141,4 +142,4 @@ void PictureSaver::ReportFailedSave(const SaveResult& result) {
     if (!result.keptPath.empty()) host_.AppendLog(kept + result.keptPath);
 }
 
-} // namespace capture
+} // namespace catcher

@@ -5,54 +5,56 @@
 #pragma once
 
 #include "capture/CaptureEngine.h"
-#include "capture/CaptureHost.h"
+#include "catcher/CaptureHost.h"
+#include "catcher/CaptureSettings.h"
 #include "capture/SaveWorker.h"
 
 #include <optional>
 #include <set>
 #include <string>
 
-namespace capture {
+namespace catcher {
 
 class CapturePipeline;
 class Wallpaper;
 
 class PictureSaver {
   public:
-    PictureSaver(CaptureHost& host, CapturePipeline& capture, Wallpaper& wallpaper);
+    PictureSaver(CaptureHost& host, const CaptureSettings& settings, CapturePipeline& capture, Wallpaper& wallpaper);
     // Save_Picture .. Save_Picture5: slot 1..5. Saves the in-memory picture as
     // it is now. Errors never leave it: a save refused at once shows message
     // 99 and reports entry 94.
     void Save_Picture(int slot);
     // Keeps a picture in the keep folder under an automatic name, as a
     // failed save does (a picture that cannot wait in memory).
-    void Keep(const CaughtPicture& caught);
+    void Keep(const capture::CaughtPicture& caught);
     // A save came back from the worker: closes the notification, reports in
     // the status and the log, empties the clipboard and reports the
     // wallpaper, as asked. A picture that could not be written was kept in
     // the keep folder: message 99 says where, once for a run of failures;
     // the log says it for each.
-    void SaveFinished(const SaveResult& result);
+    void SaveFinished(const capture::SaveResult& result);
 
     // Where pictures that could not be saved are kept: "Unsaved" in the
     // program's folder of the user's local application data.
     static std::string KeepFolder();
 
   private:
-    SaveJob JobFor(const ui::Picture& picture, const CopiedForm& copied, std::string base);
+    capture::SaveJob JobFor(const ui::Picture& picture, const capture::CopiedForm& copied, std::string base);
     // The name of the file: typed when names are set by hand (asked again,
     // with the reason, while the answer cannot be a file name), else the
     // automatic one.
     std::string ChooseName();
     std::optional<std::string> AskForName();
     void ReportFailure(const std::string& why);
-    void ReportFailedSave(const SaveResult& result);
+    void ReportFailedSave(const capture::SaveResult& result);
 
     CaptureHost& host_;
+    const CaptureSettings& settings_;
     CapturePipeline& capture_;
     Wallpaper& wallpaper_;
     bool failureShown_ = false; // message 99 was shown for the current run of failed saves
     std::set<int> keepIds_;     // the saves of pictures that could not wait in memory
 };
 
-} // namespace capture
+} // namespace catcher

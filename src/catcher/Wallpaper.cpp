@@ -1,11 +1,11 @@
-#include "capture/Wallpaper.h"
+#include "catcher/Wallpaper.h"
 
 #include "i18n/CatalogueEntries.h"
 #include "ui/ProgramFolder.h"
 #include "ui/WideText.h"
 
 
-namespace capture {
+namespace catcher {
 namespace {
 
 std::string WindowsDirectory() {
@@ -20,34 +20,31 @@ std::string WindowsDirectory() {
 
 } // namespace
 
-Wallpaper::Wallpaper(ui::Form& form, i18n::Messages& messages) : txt_WinDir(form), messages_(messages) {
-    txt_WinDir.SetVisible(false);
-    txt_WinDir.Move(0, 0, 300, 300);
-}
+Wallpaper::Wallpaper(i18n::Messages& messages) : messages_(messages) {}
 
 void Wallpaper::Get_WinDir() {
-    txt_WinDir.SetText(WindowsDirectory());
+    winDir = WindowsDirectory();
 }
 
 std::string Wallpaper::WallpaperPath() const {
-    return txt_WinDir.Text() + "\\" + kWallpaperFileName;
+    return winDir + "\\" + kWallpaperFileName;
 }
 
-WallpaperPlan Wallpaper::Plan() {
+capture::WallpaperPlan Wallpaper::Plan() {
     // On a first run the start-up does not look the directory up; without
     // it the wallpaper would land at the root of the current drive.
-    if (txt_WinDir.Text().empty()) Get_WinDir();
-    WallpaperPlan plan;
-    if (!txt_WinDir.Text().empty()) plan.paths.push_back(WallpaperPath());
+    if (winDir.empty()) Get_WinDir();
+    capture::WallpaperPlan plan;
+    if (!winDir.empty()) plan.paths.push_back(WallpaperPath());
     const std::string localData = ui::LocalAppDataFolder();
     if (!localData.empty())
         plan.paths.push_back(localData + "\\" + kLocalDataFolder + "\\" + kWallpaperFileName);
     return plan;
 }
 
-void Wallpaper::Put_Wallpaper(const SaveResult& result) {
+void Wallpaper::Put_Wallpaper(const capture::SaveResult& result) {
     std::wstring path = ui::Wide(result.wallpaperPath);
-    if (result.wallpaper == WallpaperOutcome::Written &&
+    if (result.wallpaper == capture::WallpaperOutcome::Written &&
         SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, path.data(),
                               SPIF_UPDATEINIFILE | SPIF_SENDWININICHANGE)) {
         messages_.SetStatus(messages_.Catalogue(i18n::entry::kWallpaperSet));
@@ -58,4 +55,4 @@ void Wallpaper::Put_Wallpaper(const SaveResult& result) {
     messages_.LogEntry(i18n::entry::kWallpaperNotSet);
 }
 
-} // namespace capture
+} // namespace catcher

@@ -133,8 +133,10 @@ void CheckBox::SetCaption(const std::string& caption) {
 
 void CheckBox::SetValue(int value) {
     if (value < 0 || value > 2) throw std::invalid_argument("a check box value is 0, 1 or 2");
+    const bool changed = value != value_;
     value_ = value;
     if (hWnd()) SendMessageA(hWnd(), BM_SETCHECK, static_cast<WPARAM>(value_), 0);
+    if (changed && OnChange) OnChange();
 }
 
 void CheckBox::OnCommand(WORD code) {
@@ -165,8 +167,10 @@ void OptionButton::SetCaption(const std::string& caption) {
 }
 
 void OptionButton::SetSelectedQuietly(bool selected) {
+    const bool changed = selected != value_;
     value_ = selected;
     if (hWnd()) SendMessageA(hWnd(), BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (changed && OnChange) OnChange();
 }
 
 void OptionButton::SetValue(bool selected) {

@@ -75,6 +75,8 @@ public:
     int Value() const { return value_; }
     void SetTransparent(bool transparent) { transparent_ = transparent; }
     std::function<void()> OnClick;
+    // Raised whenever the value changes, by a click or from code.
+    std::function<void()> OnChange;
 
     void OnCommand(WORD code) override;
     HBRUSH OnColor(HDC dc) override;
@@ -99,6 +101,8 @@ public:
     void SetValue(bool selected);
     bool Value() const { return value_; }
     std::function<void()> OnClick;
+    // Raised whenever the value changes: selected or cleared, by a click or from code.
+    std::function<void()> OnChange;
     std::function<void()> OnLostFocus;
 
     void OnCommand(WORD code) override;

@@ -1,5 +1,6 @@
-// The notification-area icon: show and remove it; the owner receives the
-// mouse events on it as kCallbackMessage, whose lParam is the mouse message.
+// The notification-area icon: show and remove it. The shell speaks to it in
+// its version 4: the owner receives kCallbackMessage, which EventOf reads
+// (NIN_SELECT, NIN_KEYSELECT, WM_CONTEXTMENU, mouse messages and where).
 // An icon that the shell refused (at log-on the task bar may not exist yet)
 // stays wanted, and Restore tries again.
 #pragma once
@@ -15,6 +16,16 @@ class TrayIcon {
 public:
     // The message the shell sends to the owner for mouse events on the icon.
     static constexpr UINT kCallbackMessage = WM_APP + 77;
+
+    // What the shell reports through kCallbackMessage.
+    struct Event {
+        UINT message; // NIN_SELECT, NIN_KEYSELECT, WM_CONTEXTMENU, WM_LBUTTONDBLCLK, ...
+        POINT at;     // where on the screen the menu of WM_CONTEXTMENU belongs
+    };
+    static Event EventOf(WPARAM wParam, LPARAM lParam);
+
+    // The program's small icon (resource 1), at the size the shell asks for.
+    static UniqueIcon LoadSmallIcon();
 
     TrayIcon(std::string toolTip, HICON icon);
     ~TrayIcon();
@@ -32,6 +43,7 @@ public:
 
 private:
     bool Notify(DWORD action);
+    bool Add();
     std::string toolTip_;
     HICON icon_;
     HWND owner_ = nullptr;

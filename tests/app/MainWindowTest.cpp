@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <shellapi.h>
 #include <utility>
 
 using namespace testing_support;
@@ -24,8 +25,9 @@ namespace {
 
 void Click(const ui::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
 
-void TrayEvent(MainForm& main, UINT mouseMessage) {
-    SendMessageA(main.hWnd(), ui::TrayIcon::kCallbackMessage, 1, mouseMessage);
+// As the shell sends them in version 4: the event and the icon's id, and where.
+void TrayEvent(MainForm& main, UINT message) {
+    SendMessageA(main.hWnd(), ui::TrayIcon::kCallbackMessage, MAKEWPARAM(100, 200), MAKELPARAM(message, 1));
 }
 
 class MainWindow : public ::testing::Test {
@@ -72,23 +74,27 @@ TEST_F(MainWindow, TabRunsThroughThePictureButtonsFromTopToBottom) {
     }
 }
 
-TEST_F(MainWindow, MinimizingHidesIntoTheTrayAndDoubleClickRestoresOnTheMemoryPanel) {
-    keepOnTop.SetEnabled(false);
-    main.SetWindowState(ui::WindowState::Minimized);
-    PumpMessages(50);
-    EXPECT_FALSE(main.Visible());
-    EXPECT_TRUE(keepOnTop.Enabled());
+TEST_F(MainWindow, MinimizingHidesIntoTheTrayAndDoubleClickOrEnterRestoresOnTheMemoryPanel) {
+    for (const UINT opening : std::initializer_list<UINT>{WM_LBUTTONDBLCLK, NIN_KEYSELECT}) {
+        main.ShowPanel(MainForm::Panel::Options);
+        keepOnTop.SetEnabled(false);
+        main.SetWindowState(ui::WindowState::Minimized);
+        PumpMessages(50);
+        EXPECT_FALSE(main.Visible());
+        EXPECT_TRUE(keepOnTop.Enabled());
 
-    TrayEvent(main, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(main.Visible());
-    EXPECT_EQ(main.GetWindowState(), ui::WindowState::Normal);
-    EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Memory);
-    EXPECT_FALSE(keepOnTop.Enabled());
+        TrayEvent(main, opening);
+        EXPECT_TRUE(main.Visible()) << opening;
+        EXPECT_EQ(main.GetWindowState(), ui::WindowState::Normal);
+        EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Memory);
+        EXPECT_FALSE(keepOnTop.Enabled());
+    }
 }
 
 TEST_F(MainWindow, OtherTrayEventsAreIgnored) {
     main.ShowPanel(MainForm::Panel::Target);
-    for (UINT message : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP}) TrayEvent(main, message);
+    for (const UINT message : std::initializer_list<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, NIN_SELECT})
+        TrayEvent(main, message);
     EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Target);
     EXPECT_TRUE(main.Visible());
 }

@@ -1,7 +1,7 @@
 // The capture engine with the real viewer in the real clipboard-viewer chain:
 // what any program may put on the clipboard, and what may go wrong around
 // it, never stops the catching of the next picture.
-#include "capture/PictureSaver.h"
+#include "catcher/PictureSaver.h"
 #include "clipboard/ClipViewerForm.h"
 #include "i18n/AddedEntries.h"
 
@@ -342,7 +342,7 @@ TEST_F(Engine, AViewerThatSwallowsNoticesIsHealedAndEveryPictureStillCaught) {
 }
 
 TEST_F(Engine, PicturesCaughtWhileABoxIsOpenWaitInBoundedMemoryAndTheRestAreKeptOnDisk) {
-    const std::string keep = capture::PictureSaver::KeepFolder();
+    const std::string keep = catcher::PictureSaver::KeepFolder();
     const std::filesystem::path keepFolder(std::u8string(keep.begin(), keep.end()));
     std::filesystem::remove_all(keepFolder);
     main.targets.FolderText(1).SetText((dir.Path() / "gone").string()); // every save fails: one box

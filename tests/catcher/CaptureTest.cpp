@@ -44,7 +44,7 @@ TEST_F(Pipeline, RoadFromAClipboardBitmapToAJpegOfQuality100InSlotOne) {
     const DecodedPicture decoded = DecodeFile(file);
     EXPECT_EQ(decoded.width, 800);
     EXPECT_EQ(decoded.height, 600);
-    const PixelError error = Compare(main.capture.Picture1.GetPicture(), decoded);
+    const PixelError error = Compare(main.capture.InMemory(), decoded);
     EXPECT_LT(error.mean, 1.0) << "quality 100 keeps the picture nearly exact";
     EXPECT_LE(error.largest, 8);
     EXPECT_LT(Compare(original, decoded).mean, 1.0) << "the clipboard bitmap itself reached the file";
@@ -75,9 +75,8 @@ TEST_F(Pipeline, PreviewIsStretchedIntoItsFixedBoxAndMeasuringImageTakesThePictu
     EXPECT_TRUE(preview.Visible());
     EXPECT_EQ(preview.Width(), 3255);
     EXPECT_EQ(preview.Height(), 2535);
-    EXPECT_EQ(main.capture.Image2.Width(), ui::PixelsToTwipsX(300));
-    EXPECT_EQ(main.capture.Image2.Height(), ui::PixelsToTwipsY(200));
-    EXPECT_EQ(main.capture.Picture1.GetPicture().Height(), 200);
+    EXPECT_EQ(main.capture.InMemory().Width(), 300);
+    EXPECT_EQ(main.capture.InMemory().Height(), 200);
 }
 
 TEST_F(Pipeline, FixedMinimumsPassAtEqualityAndCompareWidthWithWidth) {
@@ -113,7 +112,7 @@ TEST_F(Pipeline, CustomMinimumThatIsNotANumberEndsTheCaptureSilentlyAfterLabelsA
         main.lst_Log.Clear();
         EXPECT_FALSE(CaughtAndSaved(900, 700));
         EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "900 x 700 px");
-        EXPECT_EQ(main.capture.Picture1.GetPicture().Width(), 900);
+        EXPECT_EQ(main.capture.InMemory().Width(), 900);
         ASSERT_EQ(main.lst_Log.ListCount(), 1) << "only the caught line";
         EXPECT_EQ(LastLog(), LogLine(Entry(54) + ": 900 x 700"));
     }
@@ -133,7 +132,7 @@ TEST_F(Pipeline, SidesOver32767PixelsEndTheCaptureAfterLabelsAndLog) {
     EXPECT_FALSE(CaughtAndSaved(1, 32768));
     EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "1 x 32768 px");
     EXPECT_EQ(program.Notifications().lbl_Resolution.Caption(), "1 x 32768 px");
-    EXPECT_EQ(main.capture.Picture1.GetPicture().Height(), 32768) << "the picture stays in memory";
+    EXPECT_EQ(main.capture.InMemory().Height(), 32768) << "the picture stays in memory";
     ASSERT_EQ(main.lst_Log.ListCount(), 2);
     EXPECT_EQ(LogMessage(0), Entry(54) + ": 32768 x 1");
     EXPECT_EQ(LogMessage(1), Entry(54) + ": 1 x 32768");
@@ -154,7 +153,7 @@ TEST_F(Pipeline, RejectedPictureStillReplacesTheInMemoryPictureAndIsLogged) {
     EXPECT_TRUE(CaughtAndSaved(640, 480));
     main.lst_Log.Clear();
     EXPECT_FALSE(CaughtAndSaved(320, 200));
-    EXPECT_EQ(main.capture.Picture1.GetPicture().Width(), 320);
+    EXPECT_EQ(main.capture.InMemory().Width(), 320);
     EXPECT_EQ(main.memory.Image3.GetPicture().Width(), 320);
     EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "320 x 200 px");
     ASSERT_EQ(main.lst_Log.ListCount(), 1);
@@ -187,16 +186,17 @@ TEST_F(Pipeline, NoResolutionButtonSelectedDecidesNothing) {
     EXPECT_FALSE(CaughtAndSaved(2000, 2000));
 }
 
-TEST_F(Pipeline, NoPictureTextInTheSizeLabelStopsTheDecision) {
+TEST_F(Pipeline, NoPictureShownStopsTheDecisionUntilTheNextPictureIsShown) {
     Capture(TestPicture(10, 10)); // too small: in memory, not saved
     main.options.Option6.SetValue(true);
     main.options.txt_CustomRes1.SetText("1");
     main.options.txt_CustomRes2.SetText("1");
-    main.memory.lbl_Resolution.SetCaption(Entry(96)); // the viewer showed text since
+    main.capture.ShowNoPicture(Entry(96)); // the viewer showed text since
+    EXPECT_EQ(main.memory.lbl_Resolution.Caption(), Entry(96));
     main.capture.DoNotification();
+    main.capture.engine.FinishSaves();
     EXPECT_TRUE(SavedIn(1).empty());
-    main.memory.lbl_Resolution.SetCaption("10 x 10 px");
-    main.capture.DoNotification();
+    Capture(TestPicture(12, 12));
     main.capture.engine.FinishSaves();
     EXPECT_EQ(SavedIn(1).size(), 1u);
 }
@@ -206,7 +206,7 @@ TEST_F(Pipeline, ViewerWithoutABitmapEndsTheCaptureAndKeepsTheEarlierPicture) {
     main.lst_Log.Clear();
     for (const ui::Picture& nothing : {ui::Picture(), ui::Picture::FromBitmap(nullptr)}) {
         Capture(nothing);
-        EXPECT_EQ(main.capture.Picture1.GetPicture().Width(), 640);
+        EXPECT_EQ(main.capture.InMemory().Width(), 640);
         EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "640 x 480 px");
     }
     EXPECT_EQ(main.lst_Log.ListCount(), 0);

@@ -37,7 +37,7 @@ class MemoryPanel : public CaptureTest {
         return button.Enabled();
     }
 
-    capture::MemoryPanel& panel = main.memory;
+    catcher::MemoryPanel& panel = main.memory;
 };
 
 TEST_F(MemoryPanel, OpeningItEnablesTheOfferedSlotsAndShowsEveryFolder) {
@@ -89,8 +89,7 @@ TEST_F(MemoryPanel, ClearEmptiesClipboardPictureAndLabelDisablesButtonsAndRestar
     Click(panel.Command15);
 
     EXPECT_TRUE(ClipboardIsEmpty());
-    EXPECT_TRUE(main.capture.Picture1.GetPicture().Empty());
-    EXPECT_TRUE(main.capture.Image2.GetPicture().Empty());
+    EXPECT_TRUE(main.capture.InMemory().Empty());
     EXPECT_TRUE(panel.Image3.GetPicture().Empty());
     EXPECT_EQ(panel.lbl_Resolution.Caption(), "-");
     EXPECT_EQ(program.Notifications().lbl_Resolution.Caption(), notificationLabel) << "not changed by Clear";

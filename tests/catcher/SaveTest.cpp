@@ -42,7 +42,7 @@ class Saving : public CaptureTest {
         const std::vector<DialogCall> messages = dialogs.Messages();
         ASSERT_EQ(messages.size(), boxes);
         EXPECT_EQ(messages[0].text,
-                  "(99) " + Entry(99) + "\r\n\r\n" + Entry(204) + ": " + capture::PictureSaver::KeepFolder());
+                  "(99) " + Entry(99) + "\r\n\r\n" + Entry(204) + ": " + catcher::PictureSaver::KeepFolder());
         EXPECT_EQ(messages[0].icon, ui::MsgIcon::Exclamation);
         EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));
         const std::filesystem::path kept = KeepFolder() / name;
@@ -53,7 +53,7 @@ class Saving : public CaptureTest {
         EXPECT_TRUE(counterTexts.empty()) << "a failed save leaves the notification alone";
     }
     static std::filesystem::path KeepFolder() {
-        const std::string folder = capture::PictureSaver::KeepFolder();
+        const std::string folder = catcher::PictureSaver::KeepFolder();
         return std::filesystem::path(std::u8string(folder.begin(), folder.end()));
     }
     void TearDown() override {
@@ -159,7 +159,7 @@ TEST_F(Saving, SaveLeavesThePictureInMemoryForAnotherSlot) {
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_EQ(SavedIn(slot), std::vector<std::string>{"20261271659.jpg"});
     EXPECT_EQ(main.memory.lbl_Resolution.Caption(), "640 x 480 px");
-    EXPECT_EQ(main.capture.Picture1.GetPicture().Width(), 640);
+    EXPECT_EQ(main.capture.InMemory().Width(), 640);
 }
 
 // --- Failures ------------------------------------------------------------------
@@ -238,7 +238,7 @@ TEST_F(Saving, LongestAllowedTypedNameIsSaved) {
 }
 
 TEST_F(Saving, EmptyInMemoryPictureFails) {
-    main.capture.Picture1.SetPicture({});
+    main.capture.Clear();
     Save(1);
     ExpectFailureReported();
     EXPECT_TRUE(SavedIn(1).empty());
@@ -246,7 +246,7 @@ TEST_F(Saving, EmptyInMemoryPictureFails) {
 
 TEST_F(Saving, FailureIsNotLoggedWhileTheLogIsOff) {
     main.options.Check8.SetValue(0);
-    main.capture.Picture1.SetPicture({});
+    main.capture.Clear();
     main.lst_Log.Clear();
     Save(1);
     EXPECT_EQ(main.lbl_Status.Caption(), Entry(94));

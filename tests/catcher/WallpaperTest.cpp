@@ -2,7 +2,7 @@
 // directory, installed through SystemParametersInfoA.
 #include "CaptureTestSupport.h"
 
-#include "capture/Wallpaper.h"
+#include "catcher/Wallpaper.h"
 
 #include <shlobj.h>
 
@@ -39,7 +39,7 @@ class Wallpaper : public CaptureTest {
         main.options.Check3.SetValue(0);
         main.options.Check6.SetValue(1);
         std::filesystem::create_directories(winDir);
-        main.wallpaper.txt_WinDir.SetText(winDir.string());
+        main.wallpaper.winDir = winDir.string();
         dir.Write("earlier.bmp", "");
         InstallWallpaper(earlier);
         Capture(picture);
@@ -53,11 +53,11 @@ class Wallpaper : public CaptureTest {
 };
 
 TEST_F(Wallpaper, GetWinDirHoldsTheWindowsDirectoryWithoutATrailingBackslash) {
-    main.wallpaper.txt_WinDir.SetText("");
+    main.wallpaper.winDir = "";
     main.wallpaper.Get_WinDir();
-    EXPECT_EQ(main.wallpaper.txt_WinDir.Text(), WindowsDirectory());
-    EXPECT_FALSE(main.wallpaper.txt_WinDir.Text().empty());
-    EXPECT_NE(main.wallpaper.txt_WinDir.Text().back(), '\\');
+    EXPECT_EQ(main.wallpaper.winDir, WindowsDirectory());
+    EXPECT_FALSE(main.wallpaper.winDir.empty());
+    EXPECT_NE(main.wallpaper.winDir.back(), '\\');
     EXPECT_EQ(main.wallpaper.WallpaperPath(), WindowsDirectory() + "\\v-wall.bmp");
 }
 
@@ -88,7 +88,7 @@ TEST_F(Wallpaper, TwoSavesInARowLeaveTheSecondPictureWhicheverTheSlots) {
     Save(5);
     const DecodedPicture bitmap = DecodeFile(wallpaperFile);
     EXPECT_EQ(bitmap.width, 200);
-    EXPECT_EQ(Compare(main.capture.Picture1.GetPicture(), bitmap).largest, 0);
+    EXPECT_EQ(Compare(main.capture.InMemory(), bitmap).largest, 0);
     EXPECT_EQ(CurrentWallpaper(), wallpaperFile);
 }
 
@@ -120,7 +120,7 @@ TEST_F(Wallpaper, LockedWindowsFolderSendsTheBitmapToTheUsersLocalApplicationDat
 }
 
 TEST_F(Wallpaper, NoFolderThatTakesTheBitmapSaysThePictureWasSavedAndTheWallpaperNot) {
-    main.wallpaper.txt_WinDir.SetText((dir.Path() / "no such folder").string());
+    main.wallpaper.winDir = (dir.Path() / "no such folder").string();
     const std::filesystem::path localData = std::filesystem::path(LocalDataWallpaper()).parent_path();
     std::filesystem::create_directories(localData);
     DeleteFileA(LocalDataWallpaper().c_str());
@@ -139,9 +139,9 @@ TEST_F(Wallpaper, NoFolderThatTakesTheBitmapSaysThePictureWasSavedAndTheWallpape
 }
 
 TEST_F(Wallpaper, UnknownWindowsDirectoryIsLookedUpRatherThanTheDriveRootUsed) {
-    main.wallpaper.txt_WinDir.SetText("");
+    main.wallpaper.winDir = "";
     Save(1);
-    EXPECT_EQ(main.wallpaper.txt_WinDir.Text(), WindowsDirectory());
+    EXPECT_EQ(main.wallpaper.winDir, WindowsDirectory());
     EXPECT_EQ(GetFileAttributesA("\\v-wall.bmp"), INVALID_FILE_ATTRIBUTES);
     const std::string path = WindowsDirectory() + "\\v-wall.bmp";
     EXPECT_EQ(DecodeFile(path).width, 320);
