@@ -28,7 +28,7 @@ CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int pr
     window_.reset(CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE));
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
     worker_ = std::make_unique<SaveWorker>(window_.get(), kResultsMessage);
-    reader_ = std::make_unique<ReaderThread>(window_.get(), kReadMessage, previewWidth, previewHeight);
+    reader_ = std::make_unique<ReaderThread>(window_.get(), kReadMessage, previewWidth, previewHeight, spare_);
     // Without the listener the viewer chain and the watch still tell of changes.
     listening_ = AddClipboardFormatListener(window_.get()) != FALSE;
     if (!listening_) OutputDebugStringA("The clipboard format listener could not be registered.\n");
@@ -116,7 +116,7 @@ void CaptureEngine::ReadNow() {
     TakeReads();
     if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
     unread_.ReadBegins(GetTickCount());
-    Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_));
+    Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_, spare_));
 }
 
 void CaptureEngine::AnswerWhenRead(HWND window) {
@@ -144,7 +144,7 @@ ui::Picture CaptureEngine::ShownBitmap(HWND askedBy) {
     if (lastChange_.content == ChangeContent::NoPicture && !bitmapChosen_) {
         // The user chose to see a bitmap beside the best format: read here, once.
         bitmapChosen_ = true;
-        Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenOffered, previewWidth_, previewHeight_));
+        Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenOffered, previewWidth_, previewHeight_, spare_));
     }
     // A change not read yet (its owner was busy) shows nothing of the one before.
     if (lastSequence_ != GetClipboardSequenceNumber()) return {};

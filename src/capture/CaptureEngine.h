@@ -122,6 +122,8 @@ class CaptureEngine : private ui::Window {
 
     CaptureListener& listener_;
     int previewWidth_, previewHeight_;
+    // The bitmap of the last picture let go, for the next of its size; it goes with the engine.
+    std::shared_ptr<ui::SpareBitmap> spare_ = std::make_shared<ui::SpareBitmap>();
     ui::UniqueWindow window_;
     std::optional<unsigned long> lastSequence_;   // the change read last
     std::optional<unsigned long> noticeSequence_; // the change of the last notice, from either

@@ -18,6 +18,8 @@
 namespace capture {
 namespace {
 
+using Spare = std::shared_ptr<ui::SpareBitmap>;
+
 constexpr int kOpenAttempts = 6;        // another program may hold the clipboard for a moment:
 constexpr DWORD kOpenPauseMs = 20;      // about 100 ms in all
 constexpr UINT kOwnerAnswerMs = 1000;   // an owner busy longer is asked again later
@@ -85,9 +87,9 @@ void Unreadable(ClipboardChange& change, const char* what) {
 }
 
 // Fills the change's picture; the fill says whether the picture is whole.
-template <typename Fill> void TakePicture(int width, int height, ClipboardChange& change, Fill fill) {
+template <typename Fill> void TakePicture(int width, int height, ClipboardChange& change, const Spare& spare, Fill fill) {
     bool whole = false;
-    change.picture = ui::Picture::FromFilledRows(width, height, [&](std::uint8_t* rows) { whole = fill(rows); });
+    change.picture = ui::Picture::FromFilledRows(width, height, [&](std::uint8_t* rows) { whole = fill(rows); }, spare);
     if (change.picture.Empty()) {
         change.content = ChangeContent::Unavailable;
         change.detail = "no memory for the picture";
@@ -99,7 +101,7 @@ template <typename Fill> void TakePicture(int width, int height, ClipboardChange
 }
 
 // With `onlyWithAlpha`, a DIB whose alpha means nothing is left for the next source.
-void ReadDib(UINT format, ClipboardChange& change, bool onlyWithAlpha = false) {
+void ReadDib(UINT format, ClipboardChange& change, const Spare& spare, bool onlyWithAlpha = false) {
     ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
     if (!lock.get()) return Unreadable(change, "the bitmap");
     DibLayout layout;
@@ -110,7 +112,7 @@ void ReadDib(UINT format, ClipboardChange& change, bool onlyWithAlpha = false) {
     }
     const bool alphaMatters = DibAlphaMatters(lock.get(), layout);
     if (onlyWithAlpha && !alphaMatters) return;
-    TakePicture(layout.width, layout.height, change, [&](std::uint8_t* rows) {
+    TakePicture(layout.width, layout.height, change, spare, [&](std::uint8_t* rows) {
         if (!alphaMatters) {
             ConvertDibPixels(lock.get(), layout, rows);
             return true;
@@ -127,13 +129,14 @@ void ReadDib(UINT format, ClipboardChange& change, bool onlyWithAlpha = false) {
 
 // A PNG or JPEG file: its size is checked before memory is taken for it.
 template <EncodedPictureReader Reader>
-void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, ClipboardChange& change) {
+void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, ClipboardChange& change,
+                 const Spare& spare) {
     ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
     if (!lock.get()) return Unreadable(change, kind);
     Reader reader(lock.get(), lock.size());
     DecodeResult result = reader.ReadHeader();
     if (result.ok()) {
-        TakePicture(reader.Width(), reader.Height(), change, [&](std::uint8_t* rows) {
+        TakePicture(reader.Width(), reader.Height(), change, spare, [&](std::uint8_t* rows) {
             result = reader.ReadPixels(rows);
             if (result.ok() && reader.HasAlpha())
                 SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(), AlphaColours::Straight);
@@ -174,22 +177,24 @@ void ReadBitmap(ClipboardChange& change) {
 // bitmap as its program set it, JPEG, a device-dependent bitmap. A form that
 // is damaged gives way to the next; when none can be read, the first
 // form's reason stands.
-void ReadPicture(ClipboardChange& change) {
+void ReadPicture(ClipboardChange& change, const Spare& spare) {
     const UINT offered = OfferedPictureFormat();
     const std::function<void(ClipboardChange&)> sources[] = {
-        [](ClipboardChange& c) {
-            if (const UINT png = AvailableNamedFormat(kPngFormatNames)) ReadEncoded<PngReader>(png, CopiedForm::Kind::Png, "PNG", c);
+        [&spare](ClipboardChange& c) {
+            if (const UINT png = AvailableNamedFormat(kPngFormatNames))
+                ReadEncoded<PngReader>(png, CopiedForm::Kind::Png, "PNG", c, spare);
         },
-        [offered](ClipboardChange& c) {
+        [offered, &spare](ClipboardChange& c) {
             if (!DibV5MayHoldAlpha(offered)) return;
-            ReadDib(CF_DIBV5, c, true);
+            ReadDib(CF_DIBV5, c, spare, true);
             if (c.content != ChangeContent::Picture) c = {}; // only a preference: the bitmap itself is read next
         },
-        [offered](ClipboardChange& c) {
-            if (offered == CF_DIB || offered == CF_DIBV5) ReadDib(offered, c);
+        [offered, &spare](ClipboardChange& c) {
+            if (offered == CF_DIB || offered == CF_DIBV5) ReadDib(offered, c, spare);
         },
-        [](ClipboardChange& c) {
-            if (const UINT jfif = AvailableNamedFormat(kJfifFormatNames)) ReadEncoded<JfifReader>(jfif, CopiedForm::Kind::Jpeg, "JPEG", c);
+        [&spare](ClipboardChange& c) {
+            if (const UINT jfif = AvailableNamedFormat(kJfifFormatNames))
+                ReadEncoded<JfifReader>(jfif, CopiedForm::Kind::Jpeg, "JPEG", c, spare);
         },
         [offered](ClipboardChange& c) {
             if (offered == CF_BITMAP) ReadBitmap(c);
@@ -218,13 +223,13 @@ void ReadPicture(ClipboardChange& change) {
 namespace {
 
 // Reads what the open clipboard holds into the change.
-void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change) {
+void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change, const Spare& spare) {
     if (IsPrivateChange(ReadPrivacyMarkers())) {
         change.content = ChangeContent::Private;
         return;
     }
     if (choice == BitmapChoice::WhenBest ? BestClipboardFormat() != format::Bitmap : !AnyPictureOffered()) return;
-    ReadPicture(change);
+    ReadPicture(change, spare);
 }
 
 } // namespace
@@ -249,7 +254,7 @@ ui::Picture CopyClipboardBitmap(UINT format) {
     return ui::Picture::FromBitmap(bitmap, palette);
 }
 
-ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
+ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice, const std::shared_ptr<ui::SpareBitmap>& spare) {
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
     const HWND owner = GetClipboardOwner();
@@ -274,7 +279,7 @@ ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice) {
         change.tryAgain = true;
         return change;
     }
-    ReadOpenClipboard(choice, change);
+    ReadOpenClipboard(choice, change, spare);
     // Taken while the clipboard is still open: nobody else can change it now,
     // and formats its owner rendered for this read count as part of it.
     change.sequence = GetClipboardSequenceNumber();

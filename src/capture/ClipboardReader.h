@@ -6,6 +6,9 @@
 
 #include "capture/CopiedForm.h"
 #include "ui/Picture.h"
+#include "ui/SpareBitmap.h"
+
+#include <memory>
 
 #include <string>
 
@@ -51,7 +54,8 @@ ui::Picture CopyClipboardBitmap(UINT format);
 long BestClipboardFormat();
 
 // Reads the clipboard as it is now. `window` is the reading window (it may
-// be nullptr).
-ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice = BitmapChoice::WhenBest);
+// be nullptr); the picture's bitmap may come from `spare` and goes back to it.
+ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice = BitmapChoice::WhenBest,
+                                    const std::shared_ptr<ui::SpareBitmap>& spare = {});
 
 } // namespace capture

@@ -23,9 +23,10 @@ ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
 
 } // namespace
 
-ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight) {
+ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight,
+                          const std::shared_ptr<ui::SpareBitmap>& spare) {
     ReadResult result;
-    result.change = ReadClipboardChange(window, choice);
+    result.change = ReadClipboardChange(window, choice, spare);
     if (result.change.content == ChangeContent::Picture) {
         const ui::Picture& picture = result.change.picture;
         result.fingerprint = Fingerprint(RowsOf(picture));
@@ -34,8 +35,9 @@ ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, in
     return result;
 }
 
-ReaderThread::ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight)
-    : window_(window), resultMessage_(resultMessage), previewWidth_(previewWidth), previewHeight_(previewHeight),
+ReaderThread::ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight,
+                           std::shared_ptr<ui::SpareBitmap> spare)
+    : previewWidth_(previewWidth), previewHeight_(previewHeight), spare_(std::move(spare)), results_(window, resultMessage),
       thread_([this] { Run(); }) {}
 
 ReaderThread::~ReaderThread() {
@@ -55,12 +57,7 @@ void ReaderThread::Request() {
     changed_.notify_all();
 }
 
-std::vector<ReadResult> ReaderThread::TakeResults() {
-    std::lock_guard lock(mutex_);
-    std::vector<ReadResult> taken;
-    taken.swap(results_);
-    return taken;
-}
+std::vector<ReadResult> ReaderThread::TakeResults() { return results_.TakeAll(); }
 
 bool ReaderThread::WaitUntilIdle(unsigned timeoutMs) {
     std::unique_lock lock(mutex_);
@@ -89,13 +86,10 @@ void ReaderThread::Run() {
         wanted_ = false;
         reading_ = true;
         lock.unlock();
-        ReadResult result = ReadAndMeasure(window.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_);
+        results_.Post(ReadAndMeasure(window.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_, spare_));
         lock.lock();
         reading_ = false;
-        results_.push_back(std::move(result));
         changed_.notify_all();
-        // A window that is gone takes no results; they go with the thread.
-        PostMessageA(window_, resultMessage_, 0, 0);
     }
 }
 

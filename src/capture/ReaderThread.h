@@ -6,6 +6,7 @@
 #pragma once
 
 #include "capture/ClipboardReader.h"
+#include "capture/ResultMailbox.h"
 #include "ui/Picture.h"
 
 #include <condition_variable>
@@ -23,11 +24,13 @@ struct ReadResult {
 };
 
 // Reads the clipboard as it is now and measures its picture (on any thread).
-ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight);
+ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight,
+                          const std::shared_ptr<ui::SpareBitmap>& spare);
 
 class ReaderThread {
   public:
-    ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight);
+    ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight,
+                 std::shared_ptr<ui::SpareBitmap> spare);
     // A read in progress is finished first.
     ~ReaderThread();
     ReaderThread(const ReaderThread&) = delete;
@@ -44,15 +47,14 @@ class ReaderThread {
   private:
     void Run();
 
-    HWND window_;
-    UINT resultMessage_;
     int previewWidth_, previewHeight_;
+    std::shared_ptr<ui::SpareBitmap> spare_;
     std::mutex mutex_;
     std::condition_variable changed_;
     bool wanted_ = false;
     bool reading_ = false;
     bool stopping_ = false;
-    std::vector<ReadResult> results_;
+    ResultMailbox<ReadResult> results_;
     std::thread thread_;
 };
 

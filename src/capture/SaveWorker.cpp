@@ -84,7 +84,7 @@ void Keep(const SaveJob& job, SaveResult& result) {
 } // namespace
 
 SaveWorker::SaveWorker(HWND window, UINT resultMessage, std::size_t pendingBytesLimit)
-    : window_(window), resultMessage_(resultMessage), limit_(pendingBytesLimit), thread_([this] { Run(); }) {}
+    : limit_(pendingBytesLimit), results_(window, resultMessage), thread_([this] { Run(); }) {}
 
 SaveWorker::~SaveWorker() {
     {
@@ -105,12 +105,7 @@ void SaveWorker::Add(SaveJob job) {
     changed_.notify_all();
 }
 
-std::vector<SaveResult> SaveWorker::TakeResults() {
-    std::lock_guard lock(mutex_);
-    std::vector<SaveResult> taken;
-    taken.swap(results_);
-    return taken;
-}
+std::vector<SaveResult> SaveWorker::TakeResults() { return results_.TakeAll(); }
 
 void SaveWorker::WaitUntilIdle() {
     std::unique_lock lock(mutex_);
@@ -129,13 +124,11 @@ void SaveWorker::Run() {
         SaveResult result = Save(job);
         const std::size_t bytes = BytesOf(job.picture);
         job = SaveJob{}; // the picture's memory goes before the next job may come in
+        results_.Post(std::move(result));
         lock.lock();
         pendingBytes_ -= bytes;
         working_ = false;
-        results_.push_back(std::move(result));
         changed_.notify_all();
-        // A window that is gone takes no results; they are dropped with the worker.
-        PostMessageA(window_, resultMessage_, 0, 0);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "capture/CopiedForm.h"
 #include "capture/PictureNames.h"
+#include "capture/ResultMailbox.h"
 #include "ui/Picture.h"
 
 #include <condition_variable>
@@ -74,8 +75,6 @@ class SaveWorker {
     void Run();
     static SaveResult Save(const SaveJob& job);
 
-    HWND window_;
-    UINT resultMessage_;
     std::size_t limit_;
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -83,7 +82,7 @@ class SaveWorker {
     std::size_t pendingBytes_ = 0;
     bool working_ = false;
     bool stopping_ = false;
-    std::vector<SaveResult> results_;
+    ResultMailbox<SaveResult> results_;
     std::thread thread_;
 };
 

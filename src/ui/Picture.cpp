@@ -1,5 +1,6 @@
 #include "ui/Picture.h"
 
+#include "ui/SpareBitmap.h"
 #include "ui/WinHandles.h"
 
 #include <stb_image.h>
@@ -11,50 +12,18 @@
 
 namespace ui {
 
-namespace {
+DibSection SpareBitmap::Take(int width, int height) {
+    std::lock_guard lock(mutex_);
+    if (spare_.bitmap && spare_.width == width && spare_.height == height) return std::move(spare_);
+    return {};
+}
 
-// A 32-bit top-down DIB section of the given size, or nothing.
-struct DibSection {
-    UniqueBitmap bitmap;
-    std::uint8_t* bits = nullptr;
-    int width = 0;
-    int height = 0;
-};
-
-// The bitmap of the last picture that was let go, kept for the next of the
-// same size: copied pictures often come one after another at one size
-// (screenshots), and memory already used is written faster than fresh
-// memory, which the system must first find and clear page by page. Only
-// bitmaps up to a bound are kept; pictures come and go on several threads.
-// Small ones (a picture's preview, let go right after it) are made afresh
-// at little cost, and keeping one would push out the picture's bitmap.
-class SpareBitmap {
-public:
-    static constexpr std::size_t kMinBytes = std::size_t{1} << 20;
-    static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
-
-    static SpareBitmap& Instance() {
-        static SpareBitmap spare;
-        return spare;
-    }
-    DibSection Take(int width, int height) {
-        std::lock_guard lock(mutex_);
-        if (spare_.bitmap && spare_.width == width && spare_.height == height) return std::move(spare_);
-        return {};
-    }
-    void Give(DibSection dib) {
-        const std::size_t bytes = static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height) * 4;
-        if (bytes < kMinBytes || bytes > kMaxBytes) return;
-        std::lock_guard lock(mutex_);
-        spare_ = std::move(dib); // the one kept before goes
-    }
-
-private:
-    std::mutex mutex_;
-    DibSection spare_;
-};
-
-} // namespace
+void SpareBitmap::Give(DibSection dib) {
+    const std::size_t bytes = static_cast<std::size_t>(dib.width) * static_cast<std::size_t>(dib.height) * 4;
+    if (bytes < kMinBytes || bytes > kMaxBytes) return;
+    std::lock_guard lock(mutex_);
+    spare_ = std::move(dib); // the one kept before goes
+}
 
 struct Picture::Data {
     UniqueBitmap bitmap;
@@ -62,9 +31,11 @@ struct Picture::Data {
     UniqueEnhMetaFile metafile;
     int width = 0;
     int height = 0;
+    std::weak_ptr<SpareBitmap> spare; // where the bitmap goes when the picture is let go
 
     ~Data() {
-        if (bitmap) SpareBitmap::Instance().Give(DibSection{std::move(bitmap), bits, width, height});
+        if (const std::shared_ptr<SpareBitmap> keeper = spare.lock(); keeper && bitmap)
+            keeper->Give(DibSection{std::move(bitmap), bits, width, height});
     }
 };
 
@@ -111,12 +82,13 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
     return Adopt(std::move(dib.bitmap), dib.bits, info.bmWidth, std::abs(info.bmHeight));
 }
 
-Picture Picture::FromFilledRows(int width, int height, const std::function<void(std::uint8_t*)>& fill) {
-    DibSection dib = SpareBitmap::Instance().Take(width, height);
+Picture Picture::FromFilledRows(int width, int height, const std::function<void(std::uint8_t*)>& fill,
+                                const std::shared_ptr<SpareBitmap>& spare) {
+    DibSection dib = spare ? spare->Take(width, height) : DibSection{};
     if (!dib.bitmap) dib = MakeDibSection(width, height);
     if (!dib.bitmap) return {};
     fill(dib.bits);
-    return Adopt(std::move(dib.bitmap), dib.bits, width, height);
+    return Adopt(std::move(dib.bitmap), dib.bits, width, height, spare);
 }
 
 Picture Picture::FromPixels(int width, int height, const std::uint32_t* pixels) {
@@ -159,8 +131,10 @@ Picture Picture::FromFile(const std::string& path) {
     return Adopt(std::move(dib.bitmap), dib.bits, width, height);
 }
 
-Picture Picture::Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height) {
+Picture Picture::Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height,
+                       std::weak_ptr<SpareBitmap> spare) {
     auto data = std::make_shared<Data>();
+    data->spare = std::move(spare);
     data->width = width;
     data->height = height;
     data->bits = bits;

@@ -11,6 +11,8 @@
 
 namespace ui {
 
+class SpareBitmap;
+
 class Picture {
 public:
     Picture() = default;
@@ -18,10 +20,11 @@ public:
     // held in memory.
     static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette = nullptr);
     // A bitmap whose top-down 4-byte rows (width * 4 bytes each) `fill`
-    // writes, every byte of them: the memory of a picture of the same size
-    // that was let go may be used again. Empty when it cannot be held in
-    // memory.
-    static Picture FromFilledRows(int width, int height, const std::function<void(std::uint8_t* rows)>& fill);
+    // writes, every byte of them. With a spare, the memory of a picture of
+    // the same size that was let go may be used again, and this one's goes
+    // back to it. Empty when it cannot be held in memory.
+    static Picture FromFilledRows(int width, int height, const std::function<void(std::uint8_t* rows)>& fill,
+                                  const std::shared_ptr<SpareBitmap>& spare = {});
     // Pixels as 0x00RRGGBB, rows top to bottom.
     static Picture FromPixels(int width, int height, const std::uint32_t* pixels);
     // Takes a copy of an enhanced metafile.
@@ -46,7 +49,8 @@ public:
 
 private:
     // A picture that owns a finished 32-bit DIB section.
-    static Picture Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height);
+    static Picture Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height,
+                         std::weak_ptr<SpareBitmap> spare = {});
     struct Data;
     std::shared_ptr<const Data> data_;
 };
