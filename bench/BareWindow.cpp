@@ -24,12 +24,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = L"BareWindow";
     if (!RegisterClassW(&windowClass)) return 1;
-    HWND window = CreateWindowW(L"BareWindow", L"Bare Window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 566,
-                                409, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowW(L"BareWindow", L"Bare Window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 566, 409, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
     if (std::wstring_view(commandLine) == L"button" &&
-        !CreateWindowW(L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 40, 40, 160, 40, window, nullptr,
-                       instance, nullptr))
+        !CreateWindowW(L"BUTTON", L"Button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 40, 40, 160, 40, window,
+                       nullptr, instance, nullptr))
         return 1;
     ShowWindow(window, show);
     UpdateWindow(window);

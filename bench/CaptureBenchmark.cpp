@@ -128,7 +128,8 @@ ui::Picture GradientPicture(int width, int height, unsigned seed) {
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             pixels[static_cast<size_t>(y) * width + x] = static_cast<std::uint32_t>(x * 255 / width) << 16 |
-                                                          static_cast<std::uint32_t>(y * 255 / height) << 8 | (seed * 37 % 256);
+                                                         static_cast<std::uint32_t>(y * 255 / height) << 8 |
+                                                         (seed * 37 % 256);
     return ui::Picture::FromPixels(width, height, pixels.data());
 }
 
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
     for (const Case& c : cases) {
         const int* size = c.size;
         const ui::Picture picture = c.make(size[0], size[1], 1);
-        const std::string name = std::string(c.kind) + "-" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
+        const std::string name =
+            std::string(c.kind) + "-" + std::to_string(size[0]) + "x" + std::to_string(size[1]);
         std::ofstream(output / (name + ".ppm"), std::ios::binary) << capture_testing::PortablePixmap(picture);
 
         std::vector<double> encode, road, roadPng;

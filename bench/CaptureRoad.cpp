@@ -49,8 +49,10 @@ std::vector<std::uint8_t> PhotoRows(int width, int height, unsigned seed) {
             state ^= state >> 17;
             state ^= state << 5;
             const int grain = static_cast<int>(state & 31) - 16;
-            const int base[3] = {x * 255 / width, y * 255 / height, (x + y + static_cast<int>(seed) * 40) % 256};
-            for (int c = 0; c < 3; ++c) row[x * 3 + c] = static_cast<std::uint8_t>(std::clamp(base[c] + grain, 0, 255));
+            const int base[3] = {x * 255 / width, y * 255 / height,
+                                 (x + y + static_cast<int>(seed) * 40) % 256};
+            for (int c = 0; c < 3; ++c)
+                row[x * 3 + c] = static_cast<std::uint8_t>(std::clamp(base[c] + grain, 0, 255));
         }
     }
     return rows;
@@ -111,9 +113,23 @@ int TimePictures(int width, int height, int count, unsigned seed, Arm arm, Done 
         if (!dib) return 1;
         arm();
         const Clock::time_point start = Clock::now();
-        { LARGE_INTEGER f, t; QueryPerformanceFrequency(&f); QueryPerformanceCounter(&t); char l[80]; std::snprintf(l, 80, "STEP %.2f set begins\n", t.QuadPart*1000.0/f.QuadPart); OutputDebugStringA(l); }
+        {
+            LARGE_INTEGER f, t;
+            QueryPerformanceFrequency(&f);
+            QueryPerformanceCounter(&t);
+            char l[80];
+            std::snprintf(l, 80, "STEP %.2f set begins\n", t.QuadPart * 1000.0 / f.QuadPart);
+            OutputDebugStringA(l);
+        }
         if (!SetDib(std::move(dib))) return 1;
-        { LARGE_INTEGER f, t; QueryPerformanceFrequency(&f); QueryPerformanceCounter(&t); char l[80]; std::snprintf(l, 80, "STEP %.2f set done\n", t.QuadPart*1000.0/f.QuadPart); OutputDebugStringA(l); }
+        {
+            LARGE_INTEGER f, t;
+            QueryPerformanceFrequency(&f);
+            QueryPerformanceCounter(&t);
+            char l[80];
+            std::snprintf(l, 80, "STEP %.2f set done\n", t.QuadPart * 1000.0 / f.QuadPart);
+            OutputDebugStringA(l);
+        }
         if (!done(start)) {
             std::fprintf(stderr, "picture %d did not arrive\n", i);
             return 1;
@@ -149,8 +165,8 @@ int RunReader() {
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"CaptureRoadReader";
     RegisterClassW(&windowClass);
-    const ui::UniqueWindow window(CreateWindowW(L"CaptureRoadReader", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                                GetModuleHandleW(nullptr), nullptr));
+    const ui::UniqueWindow window(CreateWindowW(L"CaptureRoadReader", L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                                nullptr, GetModuleHandleW(nullptr), nullptr));
     if (!event || !window || !AddClipboardFormatListener(window.get())) return 1;
     SetPropW(window.get(), L"ReadEvent", event.get());
     std::printf("listening\n");
@@ -185,24 +201,26 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == L"bare" && argc == 6) {
         const ui::UniqueHandle event(CreateEventW(nullptr, FALSE, FALSE, kReadEvent));
         if (!event) return 1;
-        return TimePictures(number(2), number(3), number(4), static_cast<unsigned>(number(5)),
-                            [&] { ResetEvent(event.get()); },
-                            [&](Clock::time_point) {
-                                return WaitForSingleObject(event.get(), kPatienceMs) == WAIT_OBJECT_0;
-                            });
+        return TimePictures(
+            number(2), number(3), number(4), static_cast<unsigned>(number(5)),
+            [&] { ResetEvent(event.get()); },
+            [&](Clock::time_point) {
+                return WaitForSingleObject(event.get(), kPatienceMs) == WAIT_OBJECT_0;
+            });
     }
     if (mode == L"program" && argc == 7) {
         const std::wstring folder = argv[2];
         int before = 0;
-        return TimePictures(number(3), number(4), number(5), static_cast<unsigned>(number(6)),
-                            [&] { before = JpegCount(folder); },
-                            [&](Clock::time_point start) {
-                                while (JpegCount(folder) == before) {
-                                    if (Clock::now() - start > std::chrono::milliseconds(kPatienceMs)) return false;
-                                    Sleep(1);
-                                }
-                                return true;
-                            });
+        return TimePictures(
+            number(3), number(4), number(5), static_cast<unsigned>(number(6)),
+            [&] { before = JpegCount(folder); },
+            [&](Clock::time_point start) {
+                while (JpegCount(folder) == before) {
+                    if (Clock::now() - start > std::chrono::milliseconds(kPatienceMs)) return false;
+                    Sleep(1);
+                }
+                return true;
+            });
     }
     if (mode == L"ppm" && argc == 6) {
         return WritePpm(argv[2], number(3), number(4), static_cast<unsigned>(number(5)));

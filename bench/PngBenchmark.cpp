@@ -19,8 +19,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -54,7 +54,8 @@ template <typename Work> double TimeMedian(int repetitions, Work work) {
 std::vector<std::uint32_t> ScreenshotPixels(int width, int height) {
     std::vector<std::uint32_t> pixels(static_cast<size_t>(width) * height, 0xFFF3F3F3u);
     const auto glyphInk = [](unsigned letter, int row, int column) {
-        const unsigned h = (letter * 2654435761u) ^ (static_cast<unsigned>(row) * 40503u) ^ (static_cast<unsigned>(column) * 9176u);
+        const unsigned h = (letter * 2654435761u) ^ (static_cast<unsigned>(row) * 40503u) ^
+                           (static_cast<unsigned>(column) * 9176u);
         return (h >> 7) % 5; // 0 none, 1 faint edge, 2..4 stroke
     };
     for (int y = 0; y < height; ++y)
@@ -66,11 +67,14 @@ std::vector<std::uint32_t> ScreenshotPixels(int width, int height) {
             }
             if (x < 260) p = 0xFFFFFFFFu; // a side pane
             const int line = (y - 60) / 22, rowInLine = (y - 60) % 22;
-            if (y < 60 || rowInLine < 3 || rowInLine >= 15 || (x / 7 * 7 + 13) % 97 < 10) continue; // gaps and spaces
+            if (y < 60 || rowInLine < 3 || rowInLine >= 15 || (x / 7 * 7 + 13) % 97 < 10)
+                continue; // gaps and spaces
             const unsigned letter = static_cast<unsigned>(line * 1000 + x / 7) % 71;
             const unsigned ink = glyphInk(letter, rowInLine, x % 7);
-            if (ink >= 2) p = 0xFF202020u;
-            else if (ink == 1) p = 0xFF9A9A9Au;
+            if (ink >= 2)
+                p = 0xFF202020u;
+            else if (ink == 1)
+                p = 0xFF9A9A9Au;
         }
     return pixels;
 }
@@ -104,12 +108,14 @@ bool WriteRows(png_structp png, png_infop info, const capture::PixelRows& rows, 
                std::string* out) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(
-        png, out, [](png_structp p, png_bytep data, png_size_t size) {
+        png, out,
+        [](png_structp p, png_bytep data, png_size_t size) {
             static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), size);
         },
         nullptr);
     png_set_IHDR(png, info, static_cast<png_uint_32>(rows.width), static_cast<png_uint_32>(rows.height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
     if (reference.filters) png_set_filter(png, PNG_FILTER_TYPE_BASE, reference.filters);
     png_set_compression_level(png, reference.level);
     png_write_info(png, info);
@@ -130,16 +136,20 @@ std::string EncodeWithLibpng(const capture::PixelRows& rows, const Reference& re
     return written ? out : std::string();
 }
 
-void BenchmarkWriting(const char* name, int width, int height, const std::vector<std::uint32_t>& rgb, int repetitions) {
+void BenchmarkWriting(const char* name, int width, int height, const std::vector<std::uint32_t>& rgb,
+                      int repetitions) {
     std::vector<std::uint8_t> bgrx(rgb.size() * 4);
     std::memcpy(bgrx.data(), rgb.data(), bgrx.size());
     const capture::PixelRows rows{width, height, static_cast<std::ptrdiff_t>(width) * 4, bgrx.data()};
     std::string file;
-    const double ours = TimeMedian(repetitions, [&] { return !(file = capture::EncodePng(rows, false)).empty(); });
+    const double ours =
+        TimeMedian(repetitions, [&] { return !(file = capture::EncodePng(rows, false)).empty(); });
     std::printf("%-26s %-22s %10.1f %12zu\n", name, "the program", ours, file.size());
-    for (const Reference& reference : {Reference{"libpng level 1, sub", 1, PNG_FILTER_SUB},
-                                       Reference{"libpng default", 6, 0}, Reference{"libpng level 6, sub", 6, PNG_FILTER_SUB}}) {
-        const double ms = TimeMedian(repetitions, [&] { return !(file = EncodeWithLibpng(rows, reference)).empty(); });
+    for (const Reference& reference :
+         {Reference{"libpng level 1, sub", 1, PNG_FILTER_SUB}, Reference{"libpng default", 6, 0},
+          Reference{"libpng level 6, sub", 6, PNG_FILTER_SUB}}) {
+        const double ms =
+            TimeMedian(repetitions, [&] { return !(file = EncodeWithLibpng(rows, reference)).empty(); });
         std::printf("%-26s %-22s %10.1f %12zu\n", "", reference.name, ms, file.size());
     }
 }
@@ -161,14 +171,15 @@ int main(int argc, char** argv) {
     };
     std::printf("%-26s %10s %12s %12s %7s\n", "picture", "PNG bytes", "reader ms", "libpng ms", "ratio");
     for (const Case& c : cases) {
-            std::vector<std::uint32_t> argb = c.pixels;
+        std::vector<std::uint32_t> argb = c.pixels;
         for (std::uint32_t& p : argb) p |= 0xFF000000u;
         const std::string file = c.alphaChannel ? capture_testing::EncodeRgbaPng(c.width, c.height, argb)
                                                 : capture_testing::EncodeRgbPng(c.width, c.height, c.pixels);
         std::vector<std::uint8_t> out;
         const double reader = TimeMedian(repetitions, [&] { return DecodeWithReader(file, out); });
         const double library = TimeMedian(repetitions, [&] { return DecodeWithLibpng(file, out); });
-        std::printf("%-26s %10zu %12.1f %12.1f %7.2f\n", c.name, file.size(), reader, library, reader / library);
+        std::printf("%-26s %10zu %12.1f %12.1f %7.2f\n", c.name, file.size(), reader, library,
+                    reader / library);
     }
     std::printf("\n%-26s %-22s %10s %12s\n", "picture", "writer", "ms", "PNG bytes");
     for (const Case& c : cases)

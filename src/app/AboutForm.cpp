@@ -17,8 +17,10 @@
 namespace app {
 namespace {
 
-constexpr const char* kFixedTexts[] = {"Product version", "Language driver version", "Language", "Driver made by",
-                                       "Developed by", "Created by", "Page product", "e-Mail"};
+constexpr const char* kFixedTexts[] = {"Product version", "Language driver version",
+                                       "Language",        "Driver made by",
+                                       "Developed by",    "Created by",
+                                       "Page product",    "e-Mail"};
 constexpr const char* kMakerTexts[] = {"Vellicor Software", "The Vellicor Rizezuza team",
                                        "www.vellicor.example/rizezuza", "support@vellicor.example"};
 
@@ -33,8 +35,8 @@ std::string CopyrightFromVersionInfo() {
     if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data())) return {};
     wchar_t* text = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\LegalCopyright", reinterpret_cast<void**>(&text),
-                        &length) ||
+    if (!VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\LegalCopyright",
+                        reinterpret_cast<void**>(&text), &length) ||
         !text)
         return {};
     return ui::Utf8(std::wstring_view(text, length > 0 ? length - 1 : 0));
@@ -45,9 +47,9 @@ AboutForm::AboutForm()
       lbl_Version(*this), lbl_Copyright(*this), lbl_DRVVersion(*this), lbl_DRVLanguage(*this),
       lbl_DriverMade(*this), Command1(*this), WebLink1(*this, "", "https://www.vellicor.example/bugs"),
       WebLink2(*this, "Forum", "https://www.vellicor.example/forum"), Command3(*this, "patchGet..."),
-      lbl_Chiudi(*this, " X "),
-      FixedLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this),
-                  ui::Label(*this), ui::Label(*this), ui::Label(*this)},
+      lbl_Chiudi(*this, " X "), FixedLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this),
+                                            ui::Label(*this), ui::Label(*this), ui::Label(*this),
+                                            ui::Label(*this), ui::Label(*this)},
       MakerLabels{ui::Label(*this), ui::Label(*this), ui::Label(*this), ui::Label(*this)} {
     SetStartUpPosition(ui::StartUpPosition::CenterScreen);
     imgLogo.SetStretch(true);
@@ -55,8 +57,8 @@ AboutForm::AboutForm()
     lbl_Chiudi.Move(5880, 60, 300, 255);
     lbl_Chiudi.SetBold(true);
     // Label column and value column, one row each.
-    ui::Label* values[] = {&lbl_Version,  &lbl_DRVVersion, &lbl_DRVLanguage, &lbl_DriverMade,
-                           &MakerLabels[0], &MakerLabels[1], &MakerLabels[2], &MakerLabels[3]};
+    ui::Label* values[] = {&lbl_Version,    &lbl_DRVVersion, &lbl_DRVLanguage, &lbl_DriverMade,
+                           &MakerLabels[0], &MakerLabels[1], &MakerLabels[2],  &MakerLabels[3]};
     for (size_t row = 0; row < FixedLabels.size(); ++row) {
         const int top = 300 + static_cast<int>(row) * 330;
         FixedLabels[row].SetCaption(kFixedTexts[row]);
@@ -85,9 +87,12 @@ void AboutForm::Form_Load() {
 void AboutForm::Get_Language() {
     MainForm& main = App::Current().Main();
     constexpr char kSequence[] = "About window captions";
-    ui::RunIndependently(kSequence, [&] { lbl_DRVVersion.SetCaption(main.Catalogue(i18n::entry::kDriverVersion)); });
-    ui::RunIndependently(kSequence, [&] { lbl_DRVLanguage.SetCaption(main.Catalogue(i18n::entry::kDriverLanguage)); });
-    ui::RunIndependently(kSequence, [&] { lbl_DriverMade.SetCaption(main.Catalogue(i18n::entry::kDriverAuthor)); });
+    ui::RunIndependently(kSequence,
+                         [&] { lbl_DRVVersion.SetCaption(main.Catalogue(i18n::entry::kDriverVersion)); });
+    ui::RunIndependently(kSequence,
+                         [&] { lbl_DRVLanguage.SetCaption(main.Catalogue(i18n::entry::kDriverLanguage)); });
+    ui::RunIndependently(kSequence,
+                         [&] { lbl_DriverMade.SetCaption(main.Catalogue(i18n::entry::kDriverAuthor)); });
     ui::RunIndependently(kSequence, [&] { Command1.SetCaption(main.Catalogue(i18n::entry::kAboutOk)); });
     ui::RunIndependently(kSequence, [&] { WebLink1.SetCaption(main.Catalogue(i18n::entry::kWebLink)); });
 }
@@ -104,15 +109,17 @@ void AboutForm::lbl_Chiudi_Click() {
     App::Current().Main().Show();
 }
 
-std::string AboutForm::UpdaterPath() { return ui::ProgramFolder() + "\\patchget.exe"; }
+std::string AboutForm::UpdaterPath() {
+    return ui::ProgramFolder() + "\\patchget.exe";
+}
 
 void AboutForm::Command3_Click() {
     // Started by full path from the program's own folder, never found through
     // the search path. A missing updater must not stop the program.
     const std::string updater = UpdaterPath();
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(hWnd(), L"open", ui::Wide(updater).c_str(), nullptr, ui::Wide(ui::ProgramFolder()).c_str(),
-                      SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(hWnd(), L"open", ui::Wide(updater).c_str(), nullptr,
+                                                ui::Wide(ui::ProgramFolder()).c_str(), SW_SHOWNORMAL));
     if (result <= 32) ui::MsgBox(updater + " could not be started.", ui::MsgIcon::Exclamation);
 }
 

@@ -18,13 +18,13 @@ inline constexpr char kMakerAddress[] = "www.vellicor.example";
 std::string CopyrightFromVersionInfo();
 
 class AboutForm : public ui::Form {
-public:
+  public:
     AboutForm();
 
     void Get_Language();
-    void Command1_Click();  // close: unload, main window in normal state
+    void Command1_Click();   // close: unload, main window in normal state
     void lbl_Chiudi_Click(); // " X ": hide, the window stays loaded
-    void Command3_Click();  // start the updater
+    void Command3_Click();   // start the updater
     // The updater beside the program.
     static std::string UpdaterPath();
 
@@ -42,7 +42,7 @@ public:
     std::array<ui::Label, 8> FixedLabels;
     std::array<ui::Label, 4> MakerLabels;
 
-protected:
+  protected:
     void Form_Load() override;
     // The title bar's close box and Alt+F4 close it as Command1 does.
     void Form_CloseBox() override { Command1_Click(); }

@@ -32,7 +32,7 @@ class App final : public catcher::CaptureHost,
                   public notify::NotificationHost,
                   public clipboard::ViewerHost,
                   public i18n::LanguageHost {
-public:
+  public:
     App();
     ~App();
     App(const App&) = delete;
@@ -90,7 +90,7 @@ public:
     void ShowMainWindow() override;
     void EndProgram() override { End(); }
 
-private:
+  private:
     std::unique_ptr<MainForm> main_;
     std::unique_ptr<notify::NotificationForm> notifications_;
     std::unique_ptr<clipboard::ClipViewerForm> viewer_;

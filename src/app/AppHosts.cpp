@@ -15,51 +15,83 @@ namespace app {
 
 // --- Messages ------------------------------------------------------------------
 
-std::string App::Catalogue(int entry) { return main_->Catalogue(entry); }
+std::string App::Catalogue(int entry) {
+    return main_->Catalogue(entry);
+}
 
-void App::AppendLog(const std::string& message) { main_->AppendLog(message); }
+void App::AppendLog(const std::string& message) {
+    main_->AppendLog(message);
+}
 
-void App::SetStatus(const std::string& text) { main_->lbl_Status.SetCaption(text); }
+void App::SetStatus(const std::string& text) {
+    main_->lbl_Status.SetCaption(text);
+}
 
-void App::ErrorReport(int entry, ui::MsgIcon icon) { main_->ErrorReport(entry, icon); }
+void App::ErrorReport(int entry, ui::MsgIcon icon) {
+    main_->ErrorReport(entry, icon);
+}
 
 // --- The capture ---------------------------------------------------------------
 
-void App::PrepareNotification() { notifications_->PrepareForCapture(); }
+void App::PrepareNotification() {
+    notifications_->PrepareForCapture();
+}
 
 void App::ShowNotification(const std::string& sizeText, const ui::Picture& preview) {
     notifications_->ShowNotification(sizeText, preview);
 }
 
-void App::ShowSizeInNotification(const std::string& sizeText) { notifications_->lbl_Resolution.SetCaption(sizeText); }
+void App::ShowSizeInNotification(const std::string& sizeText) {
+    notifications_->lbl_Resolution.SetCaption(sizeText);
+}
 
 // The close counter at 7 closes the window at once.
-void App::CloseNotification() { notifications_->txt_Timer2.SetText("7"); }
+void App::CloseNotification() {
+    notifications_->txt_Timer2.SetText("7");
+}
 
-void App::HoldNotificationBack() { notifications_->Timer3.SetEnabled(false); }
+void App::HoldNotificationBack() {
+    notifications_->Timer3.SetEnabled(false);
+}
 
-void App::RejoinChain() { viewer_->RejoinChain(); }
+void App::RejoinChain() {
+    viewer_->RejoinChain();
+}
 
 void App::RestartViewer() {
     viewer_->Unload();
     viewer_->Load();
 }
 
-void App::ShowViewer() { main_->Command17_Click(); }
+void App::ShowViewer() {
+    main_->Command17_Click();
+}
 
 // --- The notification ----------------------------------------------------------
 
-void App::SaveIntoSlot(int slot) { main_->saver.Save_Picture(slot); }
+void App::SaveIntoSlot(int slot) {
+    main_->saver.Save_Picture(slot);
+}
 
-bool App::SlotOffered(int slot) { return main_->settings.Slot(slot).offered; }
+bool App::SlotOffered(int slot) {
+    return main_->settings.Slot(slot).offered;
+}
 
-std::string App::SlotFolder(int slot) { return main_->settings.Slot(slot).folder; }
+std::string App::SlotFolder(int slot) {
+    return main_->settings.Slot(slot).folder;
+}
 
-bool App::EmptiesClipboardAtClose() { return main_->settings.options.emptyAtClose; }
+bool App::EmptiesClipboardAtClose() {
+    return main_->settings.options.emptyAtClose;
+}
 
-void App::EmptyClipboard() { main_->capture.EmptyClipboard(); }
+void App::EmptyClipboard() {
+    main_->capture.EmptyClipboard();
+}
 
-void App::SetNamesByHand(int value) { main_->options.Check7.SetValue(value); }
+void App::SetNamesByHand(int value) {
+    main_->options.Check7.SetValue(value);
+}
 
 // --- The viewer ----------------------------------------------------------------
 
@@ -70,9 +102,13 @@ void App::ShowNoPicture(const std::string& noPictureText) {
 
 // --- The language chooser ------------------------------------------------------
 
-std::string App::ProgramFolder() { return main_->txt_InitDir.Text(); }
+std::string App::ProgramFolder() {
+    return main_->txt_InitDir.Text();
+}
 
-bool App::FirstRun() { return FirstRunMarkerExists(); }
+bool App::FirstRun() {
+    return FirstRunMarkerExists();
+}
 
 void App::LanguageChanged() {
     main_->Set_Language();
@@ -85,6 +121,8 @@ void App::LanguageChanged() {
         throw std::runtime_error("the first-run marker could not be deleted");
 }
 
-void App::ShowMainWindow() { main_->Show(); }
+void App::ShowMainWindow() {
+    main_->Show();
+}
 
 } // namespace app

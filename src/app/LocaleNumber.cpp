@@ -6,8 +6,12 @@
 namespace app {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -18,7 +22,7 @@ std::string_view TrimBlanks(std::string_view text) {
 // Reads the text from the front, building the same number in the syntax
 // std::from_chars knows (no '+', '.' as the decimal point, no grouping).
 class NumberReader {
-public:
+  public:
     NumberReader(std::string_view text, std::string_view decimal, std::string_view thousands)
         : rest_(text), decimal_(decimal), thousands_(thousands) {}
 
@@ -41,7 +45,7 @@ public:
     }
     const std::string& Plain() const { return plain_; }
 
-private:
+  private:
     void Sign() {
         if (rest_.empty() || (rest_.front() != '+' && rest_.front() != '-')) return;
         if (rest_.front() == '-') plain_ += '-';
@@ -95,7 +99,8 @@ std::optional<double> ParseLocaleNumber(std::string_view text, std::string_view 
     const std::string& plain = reader.Plain();
     double value = 0;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) return std::nullopt;
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 

@@ -15,7 +15,8 @@ std::optional<std::string> PictureOfLogLine(std::string_view line, std::string_v
     if (dash == std::string_view::npos) return std::nullopt;
     const std::string_view message = line.substr(dash + 3);
     for (std::string_view text : {savedText, keptText}) {
-        if (text.empty() || !message.starts_with(text) || message.substr(text.size()).rfind(": ", 0) != 0) continue;
+        if (text.empty() || !message.starts_with(text) || message.substr(text.size()).rfind(": ", 0) != 0)
+            continue;
         const std::string_view path = message.substr(text.size() + 2);
         if (!path.empty()) return std::string(path);
     }

@@ -37,7 +37,8 @@ struct Canvas {
             for (int x = 0; x < kSize; ++x) {
                 const double px = x + 0.5, py = y + 0.5;
                 const double dx = x1 - x0, dy = y1 - y0;
-                const double t = std::clamp(((px - x0) * dx + (py - y0) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+                const double t =
+                    std::clamp(((px - x0) * dx + (py - y0) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
                 if (std::hypot(px - (x0 + t * dx), py - (y0 + t * dy)) <= width / 2) Set(x, y, color);
             }
     }

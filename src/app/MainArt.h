@@ -5,10 +5,10 @@
 
 namespace app {
 
-ui::Picture OptionsButtonArt();  // sliders
-ui::Picture ExitButtonArt();     // a red cross
-ui::Picture MemoryButtonArt();   // a picture in a frame
-ui::Picture FoldersButtonArt();  // a folder
-ui::Picture AboutArt();          // an "i" in a circle
+ui::Picture OptionsButtonArt(); // sliders
+ui::Picture ExitButtonArt();    // a red cross
+ui::Picture MemoryButtonArt();  // a picture in a frame
+ui::Picture FoldersButtonArt(); // a folder
+ui::Picture AboutArt();         // an "i" in a circle
 
 } // namespace app

@@ -34,8 +34,9 @@ constexpr UINT kFinishStartMessage = WM_APP + 78;
 SIZE PreviewPixels() {
     using catcher::MemoryPanel;
     const notify::layout::Box& thumbnail = notify::layout::kThumbnail;
-    return SIZE{std::max(ui::TwipsToPixelsX(MemoryPanel::kPreviewWidth), ui::TwipsToPixelsX(thumbnail.width)),
-                std::max(ui::TwipsToPixelsY(MemoryPanel::kPreviewHeight), ui::TwipsToPixelsY(thumbnail.height))};
+    return SIZE{
+        std::max(ui::TwipsToPixelsX(MemoryPanel::kPreviewWidth), ui::TwipsToPixelsX(thumbnail.width)),
+        std::max(ui::TwipsToPixelsY(MemoryPanel::kPreviewHeight), ui::TwipsToPixelsY(thumbnail.height))};
 }
 
 } // namespace
@@ -43,13 +44,12 @@ SIZE PreviewPixels() {
 MainForm::MainForm(catcher::CaptureHost& host)
     : ui::Form("Vellicor Rizezuza", kClientWidth, kClientHeight, ui::FormStyle::Fixed), Frame_Options(*this),
       Frame_Target(*this), Frame_Memory(*this), CoolButton1(*this), CoolButton4(*this), CoolButton3(*this),
-      CoolButton2(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this), lbl_Version(*this),
-      lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
+      CoolButton2(*this), Image1(*this), lst_Log(*this), Command16(*this), lbl_Status(*this),
+      lbl_Version(*this), lst_Language(*this), txt_InitDir(*this), Timer1(*this, kViewerCheckMs, true),
       Timer2(*this, kTrayRetryMs, false), options(*this, Frame_Options, settings.options),
       targets(*this, Frame_Target, settings), memory(*this, Frame_Memory, host, settings, capture, saver),
       capture(host, settings, memory, saver, PreviewPixels()), saver(host, settings, capture, wallpaper),
-      wallpaper(host),
-      Icon(ui::TrayIcon::LoadSmallIcon()),
+      wallpaper(host), Icon(ui::TrayIcon::LoadSmallIcon()),
       WinTray1("Vellicor Rizezuza", Icon ? Icon.get() : LoadIcon(nullptr, IDI_APPLICATION)),
       catalogue_(lst_Language), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
     SetStartUpPosition(ui::StartUpPosition::CenterScreen);
@@ -104,7 +104,7 @@ void MainForm::WireEvents() {
 // --- Start-up --------------------------------------------------------------
 
 void MainForm::Form_Load() {
-    try {                                                                  // M1
+    try { // M1
         ui::EmptySystemClipboard();
     } catch (const std::exception& e) {
         // Another program holds the clipboard: the start goes on.
@@ -113,22 +113,23 @@ void MainForm::Form_Load() {
     // M2: the program's own folder, where its files are, whatever folder it
     // was started in.
     txt_InitDir.SetText(ui::ProgramFolder());
-    if (FirstRunMarkerExists()) {                                          // M4
-        LoadViewer();                                                      // M3
+    if (FirstRunMarkerExists()) { // M4
+        LoadViewer();             // M3
         return;
     }
-    Set_Language();                                                        // M6
+    Set_Language(); // M6
     Get_Language();
-    options.Options_Load();                                                // M7
-    for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot); // M8
-    wallpaper.Get_WinDir();                                                // M9
-    ApplyTitleAndResolutionOptions();                                      // M10
+    options.Options_Load();                                                                   // M7
+    for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot);             // M8
+    wallpaper.Get_WinDir();                                                                   // M9
+    ApplyTitleAndResolutionOptions();                                                         // M10
     lbl_Version.SetCaption(VersionLabelText(kVersionMajor, kVersionMinor, kVersionRevision)); // M13
     if (IsSet(options.Check8)) {
         const ui::DateTime now = ui::Now();
-        for (const std::string& line : LogHeaderLines(ui::ShortDateText(now), ui::TimeText(now))) lst_Log.AddItem(line);
+        for (const std::string& line : LogHeaderLines(ui::ShortDateText(now), ui::TimeText(now)))
+            lst_Log.AddItem(line);
     }
-    if (IsSet(options.Check2)) {                                           // M12
+    if (IsSet(options.Check2)) { // M12
         SetWindowState(ui::WindowState::Minimized);
     } else {
         App::Current().Notifications().Timer3.SetEnabled(false);
@@ -144,9 +145,9 @@ void MainForm::Form_Load() {
 }
 
 void MainForm::FinishStart() {
-    LoadViewer();                                                          // M3
-    ShowTrayIcon();                                                        // M5
-    PlaceNotificationWindow();                                             // M11
+    LoadViewer();              // M3
+    ShowTrayIcon();            // M5
+    PlaceNotificationWindow(); // M11
 }
 
 void MainForm::LoadViewer() {
@@ -175,7 +176,9 @@ void MainForm::PlaceNotificationWindow() {
 
 // --- Message catalogue -------------------------------------------------------
 
-void MainForm::Set_Language() { catalogue_.Load(ui::ProgramFile(i18n::kLanguageDriverFile)); }
+void MainForm::Set_Language() {
+    catalogue_.Load(ui::ProgramFile(i18n::kLanguageDriverFile));
+}
 
 void MainForm::AppendLog(const std::string& message) {
     if (!IsSet(options.Check8)) return;
@@ -306,7 +309,8 @@ void MainForm::lst_Log_DblClick() {
         lbl_Status.SetCaption(Catalogue(i18n::entry::kPictureGone));
         return;
     }
-    if (!ui::ShowFileInFolder(*picture)) OutputDebugStringA(("The folder could not be shown: " + *picture + "\n").c_str());
+    if (!ui::ShowFileInFolder(*picture))
+        OutputDebugStringA(("The folder could not be shown: " + *picture + "\n").c_str());
 }
 
 void MainForm::Image1_Click() {
@@ -325,6 +329,8 @@ void MainForm::Command17_Click() {
     viewer.Move(0, 0);
 }
 
-void MainForm::Timer1_Timer() { App::Current().Viewer().CheckStillWatching(); }
+void MainForm::Timer1_Timer() {
+    App::Current().Viewer().CheckStillWatching();
+}
 
 } // namespace app

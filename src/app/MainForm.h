@@ -24,7 +24,7 @@
 namespace app {
 
 class MainForm : public ui::Form {
-public:
+  public:
     // The log list keeps at most this many lines, the latest.
     static constexpr int kLogLineLimit = 10000;
 
@@ -109,13 +109,13 @@ public:
     ui::TrayIcon WinTray1;
     int LogRow = 0; // the log row under the mouse at the last move
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_CloseBox() override;
     bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void LayOut();
     void WireEvents();
     void PlaceNotificationWindow();

@@ -26,7 +26,8 @@ std::string FormatOptionsFile(const OptionsValues& values) {
     if (values.resolution < 1) throw std::invalid_argument("no resolution selected");
     std::string text(1, Digit(values.resolution, kResolutionCount, "the resolution"));
     for (int check : values.checks) text += Digit(check, 2, "a check box value");
-    if (values.resolution == kCustomResolution) text += "\r" + values.customWidth + "\r" + values.customHeight;
+    if (values.resolution == kCustomResolution)
+        text += "\r" + values.customWidth + "\r" + values.customHeight;
     return text + ui::kSettingsLineEnd;
 }
 

@@ -2,11 +2,11 @@
 
 #include "app/LocaleNumber.h"
 #include "app/MainForm.h"
-#include "ui/SettingsFile.h"
 #include "app/StartWithSystem.h"
 #include "i18n/CatalogueEntries.h"
 #include "ui/AtomicFile.h"
 #include "ui/ProgramFolder.h"
+#include "ui/SettingsFile.h"
 
 namespace app {
 namespace {
@@ -22,8 +22,8 @@ OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame, catcher::CaptureOpt
     : lbl_Options(main), lbl_FromResolution(main), Option1(main, "640 x 480"), Option2(main, "800 x 600"),
       Option3(main, "1024 x 768"), Option4(main, "1280 x 1024"), Option5(main, "1600 x 1200"), Option6(main),
       txt_CustomRes1(main), txt_CustomRes2(main), Check1(main), Check2(main), Check3(main), Check4(main),
-      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Command1(main), Command3(main), Command2(main),
-      lst_Options(main), main_(main), published_(published) {
+      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Command1(main), Command3(main),
+      Command2(main), lst_Options(main), main_(main), published_(published) {
     LayOut(frame);
     WireEvents();
     SelectDefaults();
@@ -39,9 +39,9 @@ std::array<ui::CheckBox*, kOptionCheckCount> OptionsPanel::Checks() {
 }
 
 void OptionsPanel::LayOut(ui::Frame& frame) {
-    for (ui::Control* control : std::initializer_list<ui::Control*>{
-             &lbl_Options, &lbl_FromResolution, &txt_CustomRes1, &txt_CustomRes2, &Command1, &Command3,
-             &Command2, &lst_Options})
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&lbl_Options, &lbl_FromResolution, &txt_CustomRes1,
+                                             &txt_CustomRes2, &Command1, &Command3, &Command2, &lst_Options})
         control->SetContainer(frame);
     for (ui::Control* control : Resolutions()) control->SetContainer(frame);
     for (ui::Control* control : Checks()) control->SetContainer(frame);
@@ -81,7 +81,8 @@ void OptionsPanel::WireEvents() {
     Command2.OnClick = [this] { main_.Command2_Click(); };
     for (ui::OptionButton* option : Resolutions()) option->OnChange = [this] { PublishCaptureValues(); };
     for (ui::CheckBox* check : Checks()) check->OnChange = [this] { PublishCaptureValues(); };
-    for (ui::TextBox* size : {&txt_CustomRes1, &txt_CustomRes2}) size->OnChange = [this] { PublishCaptureValues(); };
+    for (ui::TextBox* size : {&txt_CustomRes1, &txt_CustomRes2})
+        size->OnChange = [this] { PublishCaptureValues(); };
 }
 
 void OptionsPanel::SelectDefaults() {
@@ -184,11 +185,14 @@ void OptionsPanel::Options_Reset() {
 
 void OptionsPanel::Command1_Click() {
     const ui::MsgAnswer answer =
-        ui::MsgBox(main_.Catalogue(i18n::entry::kResetQuestion), ui::MsgIcon::Question, ui::MsgButtons::YesNo, "Vellicor Rizezuza");
+        ui::MsgBox(main_.Catalogue(i18n::entry::kResetQuestion), ui::MsgIcon::Question, ui::MsgButtons::YesNo,
+                   "Vellicor Rizezuza");
     if (answer == ui::MsgAnswer::Yes) Options_Reset();
 }
 
-void OptionsPanel::Command3_Click() { Options_Save(); }
+void OptionsPanel::Command3_Click() {
+    Options_Save();
+}
 
 void OptionsPanel::Option6_Click() {
     if (Option6.Value()) EnableCustomBoxes(true);
@@ -205,12 +209,17 @@ void OptionsPanel::EnableCustomBoxes(bool enabled) {
     }
 }
 
-void OptionsPanel::txt_CustomRes1_LostFocus() { CheckCustomNumber(txt_CustomRes1); }
-void OptionsPanel::txt_CustomRes2_LostFocus() { CheckCustomNumber(txt_CustomRes2); }
+void OptionsPanel::txt_CustomRes1_LostFocus() {
+    CheckCustomNumber(txt_CustomRes1);
+}
+void OptionsPanel::txt_CustomRes2_LostFocus() {
+    CheckCustomNumber(txt_CustomRes2);
+}
 
 // The text stays as typed, and nothing keeps it from being saved.
 void OptionsPanel::CheckCustomNumber(const ui::TextBox& box) {
-    if (!LocaleNumber(box.Text())) ui::MsgBox(main_.Catalogue(i18n::entry::kNotANumber), ui::MsgIcon::Exclamation);
+    if (!LocaleNumber(box.Text()))
+        ui::MsgBox(main_.Catalogue(i18n::entry::kNotANumber), ui::MsgIcon::Exclamation);
 }
 
 } // namespace app

@@ -3,8 +3,8 @@
 #include "app/App.h"
 #include "app/MainForm.h"
 #include "clipboard/ClipViewerForm.h"
-#include "i18n/DriverLines.h"
 #include "i18n/CatalogueEntries.h"
+#include "i18n/DriverLines.h"
 #include "i18n/LanguageForm.h"
 #include "notify/NotificationForm.h"
 #include "ui/AppTitle.h"
@@ -88,6 +88,8 @@ void StartForm::In_Memory_Click() {
     App::Current().Notifications().Timer3.SetEnabled(false);
 }
 
-void StartForm::Close_Click() { App::Current().Main().EndProgram(); }
+void StartForm::Close_Click() {
+    App::Current().Main().EndProgram();
+}
 
 } // namespace app

@@ -17,7 +17,7 @@ inline constexpr char kFirstRunMarker[] = "VLSTART.1ST";
 bool FirstRunMarkerExists();
 
 class StartForm : public ui::Form {
-public:
+  public:
     StartForm();
 
     // The tray menu vlcr_Main, shown only as a pop-up.
@@ -37,10 +37,10 @@ public:
     void In_Memory_Click();
     void Close_Click();
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     std::unique_ptr<ui::SingleInstance> instance_;
 };
 

@@ -1,11 +1,11 @@
 #include "app/TargetPanel.h"
 
 #include "app/MainForm.h"
-#include "ui/SettingsFile.h"
 #include "i18n/CatalogueEntries.h"
 #include "ui/AtomicFile.h"
 #include "ui/CurrentDirectory.h"
 #include "ui/ProgramFolder.h"
+#include "ui/SettingsFile.h"
 #include "ui/WideText.h"
 
 namespace app {
@@ -47,9 +47,9 @@ TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame, catcher::CaptureSetti
       txt_TargetPath(main), txt_TargetPath2(main), txt_TargetPath3(main), txt_TargetPath4(main),
       txt_TargetPath5(main), Check_Folder_1(main), Check_Folder_2(main), Check_Folder_3(main),
       Check_Folder_4(main), Check_Folder_5(main), Command6(main), Command7(main), Command8(main),
-      Command9(main), Command10(main), Command5(main),
-      main_(main), published_(published), folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3, &txt_TargetPath4,
-                                &txt_TargetPath5},
+      Command9(main), Command10(main), Command5(main), main_(main),
+      published_(published), folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3,
+                                          &txt_TargetPath4, &txt_TargetPath5},
       inUse_{&Check_Folder_1, &Check_Folder_2, &Check_Folder_3, &Check_Folder_4, &Check_Folder_5},
       browse_{&Command6, &Command7, &Command8, &Command9, &Command10} {
     LayOut(frame);

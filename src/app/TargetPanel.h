@@ -15,7 +15,7 @@ namespace app {
 class MainForm;
 
 class TargetPanel {
-public:
+  public:
     // `published` is kept equal to the slots' folder texts and in-use boxes
     // (a greyed box offers its slot).
     TargetPanel(MainForm& main, ui::Frame& frame, catcher::CaptureSettings& published);
@@ -25,8 +25,8 @@ public:
     // Writes the slot's file unless its folder text is empty. Throws
     // std::runtime_error when the file cannot be written (the old one stays).
     void TargetPath_Save(int slot);
-    void Command5_Click();             // save the slots
-    void Browse_Click(int slot);       // Command6 .. Command10
+    void Command5_Click();       // save the slots
+    void Browse_Click(int slot); // Command6 .. Command10
 
     ui::TextBox& FolderText(int slot) { return *folderTexts_.at(static_cast<size_t>(slot - 1)); }
     ui::CheckBox& InUse(int slot) { return *inUse_.at(static_cast<size_t>(slot - 1)); }
@@ -41,7 +41,7 @@ public:
     ui::CommandButton Command6, Command7, Command8, Command9, Command10;
     ui::CommandButton Command5; // save
 
-private:
+  private:
     void LayOut(ui::Frame& frame);
     void Publish(int slot);
     MainForm& main_;

@@ -28,7 +28,8 @@ CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int pr
     window_.reset(CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE));
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
     worker_ = std::make_unique<SaveWorker>(window_.get(), kResultsMessage);
-    reader_ = std::make_unique<ReaderThread>(window_.get(), kReadMessage, previewWidth, previewHeight, spare_);
+    reader_ =
+        std::make_unique<ReaderThread>(window_.get(), kReadMessage, previewWidth, previewHeight, spare_);
     // Without the listener the viewer chain and the watch still tell of changes.
     listening_ = AddClipboardFormatListener(window_.get()) != FALSE;
     if (!listening_) OutputDebugStringA("The clipboard format listener could not be registered.\n");
@@ -157,7 +158,9 @@ void CaptureEngine::TakeReads() {
     for (HWND window : std::exchange(waitingForRead_, {})) PostMessageA(window, kChangeReadMessage, 0, 0);
 }
 
-void CaptureEngine::ForgetLastPicture() { lastFingerprint_.reset(); }
+void CaptureEngine::ForgetLastPicture() {
+    lastFingerprint_.reset();
+}
 
 void CaptureEngine::Take(ReadResult read) {
     ClipboardChange& change = read.change;

@@ -26,8 +26,8 @@
 namespace capture {
 
 struct CaughtPicture {
-    ui::Picture picture; // full size, held once
-    ui::Picture preview; // a small copy, made once, that the previews draw
+    ui::Picture picture;   // full size, held once
+    ui::Picture preview;   // a small copy, made once, that the previews draw
     bool repeated = false; // the same size and pixels as the picture caught before it
     CopiedForm copied;     // what it was on the clipboard
 };
@@ -134,7 +134,7 @@ class CaptureEngine : private ui::Window {
     UnreadChanges unread_;
     std::optional<unsigned long> unannounced_;    // a change seen at the last watch without a notice
     std::optional<unsigned long> missedSequence_; // the change last reported as missed
-    bool bitmapChosen_ = false; // the current change was also read for a chosen bitmap
+    bool bitmapChosen_ = false;                   // the current change was also read for a chosen bitmap
     ClipboardChange lastChange_;
     std::optional<std::uint64_t> lastFingerprint_;
     std::deque<CaughtPicture> waiting_;

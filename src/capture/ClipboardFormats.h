@@ -30,7 +30,7 @@ inline constexpr const char* kPngFormatNames[] = {"PNG", "image/png"};
 inline constexpr const char* kJfifFormatNames[] = {"JFIF", "JPEG", "image/jpeg"};
 
 // The formats the automatic choice looks for, best first.
-inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text, format::EnhMetafile,
-                                                       format::Bitmap, format::HDrop};
+inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text,
+                                                       format::EnhMetafile, format::Bitmap, format::HDrop};
 
 } // namespace capture

@@ -1,11 +1,11 @@
 #include "capture/ClipboardReader.h"
 
+#include "capture/ClipboardFormats.h"
 #include "capture/DibReader.h"
 #include "capture/JfifReader.h"
 #include "capture/PngReader.h"
-#include "capture/Transparency.h"
 #include "capture/PrivacyMarkers.h"
-#include "capture/ClipboardFormats.h"
+#include "capture/Transparency.h"
 #include "ui/WinHandles.h"
 
 #include <algorithm>
@@ -20,9 +20,9 @@ namespace {
 
 using Spare = std::shared_ptr<ui::SpareBitmap>;
 
-constexpr int kOpenAttempts = 6;        // another program may hold the clipboard for a moment:
-constexpr DWORD kOpenPauseMs = 20;      // about 100 ms in all
-constexpr UINT kOwnerAnswerMs = 1000;   // an owner busy longer is asked again later
+constexpr int kOpenAttempts = 6;      // another program may hold the clipboard for a moment:
+constexpr DWORD kOpenPauseMs = 20;    // about 100 ms in all
+constexpr UINT kOwnerAnswerMs = 1000; // an owner busy longer is asked again later
 
 // The owner renders delayed formats when they are asked for; one that does
 // not answer would hold the program and the clipboard for as long as it
@@ -30,7 +30,8 @@ constexpr UINT kOwnerAnswerMs = 1000;   // an owner busy longer is asked again l
 bool OwnerAnswers(HWND owner) {
     if (!owner || GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId()) return true;
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kOwnerAnswerMs, &ignored) != 0;
+    return SendMessageTimeoutA(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kOwnerAnswerMs,
+                               &ignored) != 0;
 }
 
 PrivacyMarkers ReadPrivacyMarkers() {
@@ -60,7 +61,8 @@ UINT OfferedPictureFormat() {
 // The first of the named formats that the clipboard holds; 0 for none.
 template <std::size_t N> UINT AvailableNamedFormat(const char* const (&names)[N]) {
     for (const char* name : names)
-        if (const UINT format = RegisterClipboardFormatA(name); IsClipboardFormatAvailable(format)) return format;
+        if (const UINT format = RegisterClipboardFormatA(name); IsClipboardFormatAvailable(format))
+            return format;
     return 0;
 }
 
@@ -87,9 +89,11 @@ void Unreadable(ClipboardChange& change, const char* what) {
 }
 
 // Fills the change's picture; the fill says whether the picture is whole.
-template <typename Fill> void TakePicture(int width, int height, ClipboardChange& change, const Spare& spare, Fill fill) {
+template <typename Fill>
+void TakePicture(int width, int height, ClipboardChange& change, const Spare& spare, Fill fill) {
     bool whole = false;
-    change.picture = ui::Picture::FromFilledRows(width, height, [&](std::uint8_t* rows) { whole = fill(rows); }, spare);
+    change.picture = ui::Picture::FromFilledRows(
+        width, height, [&](std::uint8_t* rows) { whole = fill(rows); }, spare);
     if (change.picture.Empty()) {
         change.content = ChangeContent::Unavailable;
         change.detail = "no memory for the picture";
@@ -105,7 +109,8 @@ void ReadDib(UINT format, ClipboardChange& change, const Spare& spare, bool only
     ui::GlobalLockGuard<const std::uint8_t> lock(GetClipboardData(format));
     if (!lock.get()) return Unreadable(change, "the bitmap");
     DibLayout layout;
-    if (const DibProblem problem = ReadDibLayout(lock.get(), lock.size(), layout); problem != DibProblem::None) {
+    if (const DibProblem problem = ReadDibLayout(lock.get(), lock.size(), layout);
+        problem != DibProblem::None) {
         change.content = ChangeContent::Refused;
         change.detail = ProblemText(problem);
         return;
@@ -118,7 +123,8 @@ void ReadDib(UINT format, ClipboardChange& change, const Spare& spare, bool only
             return true;
         }
         // The colours with their alpha are kept for a lossless save.
-        const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
+        const std::size_t count =
+            static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
         ConvertDibRows(lock.get(), layout, rows);
         change.copied.alphaPixels = std::make_shared<const std::vector<std::uint8_t>>(
             StraightAlphaCopy(rows, count, AlphaColours::MaybeScaled));
@@ -139,13 +145,14 @@ void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, Cli
         TakePicture(reader.Width(), reader.Height(), change, spare, [&](std::uint8_t* rows) {
             result = reader.ReadPixels(rows);
             if (result.ok() && reader.HasAlpha())
-                SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(), AlphaColours::Straight);
+                SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(),
+                            AlphaColours::Straight);
             return result.ok();
         });
         if (result.ok()) {
             change.copied.kind = copiedKind;
-            change.copied.file = std::make_shared<const std::string>(reinterpret_cast<const char*>(lock.get()),
-                                                                     reader.FileSize());
+            change.copied.file = std::make_shared<const std::string>(
+                reinterpret_cast<const char*>(lock.get()), reader.FileSize());
             return;
         }
     }
@@ -187,7 +194,8 @@ void ReadPicture(ClipboardChange& change, const Spare& spare) {
         [offered, &spare](ClipboardChange& c) {
             if (!DibV5MayHoldAlpha(offered)) return;
             ReadDib(CF_DIBV5, c, spare, true);
-            if (c.content != ChangeContent::Picture) c = {}; // only a preference: the bitmap itself is read next
+            if (c.content != ChangeContent::Picture)
+                c = {}; // only a preference: the bitmap itself is read next
         },
         [offered, &spare](ClipboardChange& c) {
             if (offered == CF_DIB || offered == CF_DIBV5) ReadDib(offered, c, spare);
@@ -228,7 +236,8 @@ void ReadOpenClipboard(BitmapChoice choice, ClipboardChange& change, const Spare
         change.content = ChangeContent::Private;
         return;
     }
-    if (choice == BitmapChoice::WhenBest ? BestClipboardFormat() != format::Bitmap : !AnyPictureOffered()) return;
+    if (choice == BitmapChoice::WhenBest ? BestClipboardFormat() != format::Bitmap : !AnyPictureOffered())
+        return;
     ReadPicture(change, spare);
 }
 
@@ -243,18 +252,21 @@ long BestClipboardFormat() {
     for (const char* name : kJfifFormatNames) named.push_back(RegisterClipboardFormatA(name));
     priorities.insert(afterBitmap, named.begin(), named.end());
     const long best = GetPriorityClipboardFormat(priorities.data(), static_cast<int>(priorities.size()));
-    return std::find(named.begin(), named.end(), static_cast<UINT>(best)) != named.end() ? format::Bitmap : best;
+    return std::find(named.begin(), named.end(), static_cast<UINT>(best)) != named.end() ? format::Bitmap
+                                                                                         : best;
 }
 
 ui::Picture CopyClipboardBitmap(UINT format) {
     auto bitmap = static_cast<HBITMAP>(GetClipboardData(format));
     if (!bitmap) return {};
-    auto palette = IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
-                                                          : nullptr;
+    auto palette = IsClipboardFormatAvailable(CF_PALETTE)
+                       ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
+                       : nullptr;
     return ui::Picture::FromBitmap(bitmap, palette);
 }
 
-ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice, const std::shared_ptr<ui::SpareBitmap>& spare) {
+ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice,
+                                    const std::shared_ptr<ui::SpareBitmap>& spare) {
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
     const HWND owner = GetClipboardOwner();

@@ -26,7 +26,7 @@ struct ClipboardChange {
     unsigned long sequence = 0; // the system's clipboard sequence number
     ChangeContent content = ChangeContent::NoPicture;
     ui::Picture picture;
-    CopiedForm copied; // what the picture was on the clipboard
+    CopiedForm copied;  // what the picture was on the clipboard
     std::string detail; // why it was refused or unavailable (for the debugger)
     // A picture refused for its size: the size its file announced.
     struct Size {

@@ -15,9 +15,12 @@ constexpr std::uint32_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
 constexpr std::size_t kMaxColourTable = 1 << 16;
 
 std::uint32_t U32(const std::uint8_t* at) {
-    return std::uint32_t{at[0]} | std::uint32_t{at[1]} << 8 | std::uint32_t{at[2]} << 16 | std::uint32_t{at[3]} << 24;
+    return std::uint32_t{at[0]} | std::uint32_t{at[1]} << 8 | std::uint32_t{at[2]} << 16 |
+           std::uint32_t{at[3]} << 24;
 }
-std::uint16_t U16(const std::uint8_t* at) { return static_cast<std::uint16_t>(at[0] | at[1] << 8); }
+std::uint16_t U16(const std::uint8_t* at) {
+    return static_cast<std::uint16_t>(at[0] | at[1] << 8);
+}
 std::int32_t I32(const std::uint8_t* at) {
     const std::uint32_t value = U32(at);
     std::int32_t result;
@@ -26,7 +29,8 @@ std::int32_t I32(const std::uint8_t* at) {
 }
 
 bool KnownHeaderSize(std::uint32_t size) {
-    return size == kInfoHeader || size == kV2Header || size == kV3Header || size == kV4Header || size == kV5Header;
+    return size == kInfoHeader || size == kV2Header || size == kV3Header || size == kV4Header ||
+           size == kV5Header;
 }
 
 bool KnownDepth(int bits, std::uint32_t compression) {
@@ -56,8 +60,8 @@ void SetMasks(DibLayout& layout, std::uint32_t red, std::uint32_t green, std::ui
 
 // The colour masks: in the header from version 2 on, else after it; the
 // usual ones without bit fields.
-DibProblem ReadMasks(const std::uint8_t* dib, std::size_t size, std::uint32_t headerSize, std::uint32_t compression,
-                     DibLayout& layout, std::size_t& masksAfterHeader) {
+DibProblem ReadMasks(const std::uint8_t* dib, std::size_t size, std::uint32_t headerSize,
+                     std::uint32_t compression, DibLayout& layout, std::size_t& masksAfterHeader) {
     masksAfterHeader = 0;
     if (compression == kRgb) {
         if (layout.bitCount == 16) SetMasks(layout, 0x7C00u, 0x03E0u, 0x001Fu);
@@ -87,7 +91,8 @@ DibProblem ReadDibLayout(const std::uint8_t* dib, std::size_t size, DibLayout& l
     layout = DibLayout{};
     if (!dib || size < kInfoHeader) return DibProblem::BadHeader;
     const std::uint32_t headerSize = U32(dib);
-    if (!KnownHeaderSize(headerSize)) return headerSize == 12 ? DibProblem::Unsupported : DibProblem::BadHeader;
+    if (!KnownHeaderSize(headerSize))
+        return headerSize == 12 ? DibProblem::Unsupported : DibProblem::BadHeader;
     if (headerSize > size) return DibProblem::PixelsMissing;
     const std::int64_t width = I32(dib + 4);
     const std::int64_t height = I32(dib + 8);
@@ -205,19 +210,21 @@ void ConvertRow(const std::uint8_t* row, const DibLayout& layout, const std::uin
 void ConvertDibRows(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
     const Channel channels[4] = {Channel(layout.masks[0]), Channel(layout.masks[1]), Channel(layout.masks[2]),
                                  Channel(layout.masks[3])};
-    const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000u && layout.masks[1] == 0xFF00u &&
-                           layout.masks[2] == 0xFFu && (layout.masks[3] == 0 || layout.masks[3] == 0xFF000000u);
+    const bool plainBgrx = layout.bitCount == 32 && layout.masks[0] == 0xFF0000u &&
+                           layout.masks[1] == 0xFF00u && layout.masks[2] == 0xFFu &&
+                           (layout.masks[3] == 0 || layout.masks[3] == 0xFF000000u);
     const std::size_t outStride = static_cast<std::size_t>(layout.width) * 4;
     for (int y = 0; y < layout.height; ++y) {
         const std::size_t stored = static_cast<std::size_t>(layout.topDown ? y : layout.height - 1 - y);
-        ConvertRow(dib + layout.bits + stored * layout.stride, layout, dib + layout.colourTable, channels, plainBgrx,
-                   out + static_cast<std::size_t>(y) * outStride);
+        ConvertRow(dib + layout.bits + stored * layout.stride, layout, dib + layout.colourTable, channels,
+                   plainBgrx, out + static_cast<std::size_t>(y) * outStride);
     }
 }
 
 void ConvertDibPixels(const std::uint8_t* dib, const DibLayout& layout, std::uint8_t* out) {
     ConvertDibRows(dib, layout, out);
-    const std::size_t count = static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
+    const std::size_t count =
+        static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
     if (layout.alpha) {
         SettleAlpha(out, count, AlphaColours::MaybeScaled);
         return;

@@ -13,10 +13,10 @@ namespace capture {
 // Why a DIB is refused.
 enum class DibProblem {
     None,
-    BadHeader,      // header size, planes or dimensions make no sense
-    Unsupported,    // a compression or bit depth the reader does not take
-    TooLarge,       // more pixels than a picture in memory may hold
-    PixelsMissing,  // the header claims more colours or pixels than the data holds
+    BadHeader,     // header size, planes or dimensions make no sense
+    Unsupported,   // a compression or bit depth the reader does not take
+    TooLarge,      // more pixels than a picture in memory may hold
+    PixelsMissing, // the header claims more colours or pixels than the data holds
 };
 
 // The largest picture taken into memory, in pixels (1 GiB of 4-byte pixels

@@ -40,15 +40,14 @@ struct DecodeResult {
 // something) before any memory is taken, then the pixels into top-down rows
 // of blue, green, red, alpha; the file's own length within the bytes given.
 template <typename Reader>
-concept EncodedPictureReader =
-    std::constructible_from<Reader, const std::uint8_t*, std::size_t> &&
+concept EncodedPictureReader = std::constructible_from<Reader, const std::uint8_t*, std::size_t> &&
     requires(Reader reader, const Reader& read, std::uint8_t* rows) {
-        { reader.ReadHeader() } -> std::same_as<DecodeResult>;
-        { read.Width() } -> std::same_as<int>;
-        { read.Height() } -> std::same_as<int>;
-        { read.HasAlpha() } -> std::same_as<bool>;
-        { read.FileSize() } -> std::same_as<std::size_t>;
-        { reader.ReadPixels(rows) } -> std::same_as<DecodeResult>;
-    };
+    { reader.ReadHeader() } -> std::same_as<DecodeResult>;
+    { read.Width() } -> std::same_as<int>;
+    { read.Height() } -> std::same_as<int>;
+    { read.HasAlpha() } -> std::same_as<bool>;
+    { read.FileSize() } -> std::same_as<std::size_t>;
+    { reader.ReadPixels(rows) } -> std::same_as<DecodeResult>;
+};
 
 } // namespace capture

@@ -14,7 +14,9 @@ struct Tiff {
     std::size_t size;
     bool bigEndian;
 
-    bool Fits(std::size_t offset, std::size_t count) const { return offset <= size && count <= size - offset; }
+    bool Fits(std::size_t offset, std::size_t count) const {
+        return offset <= size && count <= size - offset;
+    }
     std::uint16_t U16(std::size_t at) const {
         return bigEndian ? static_cast<std::uint16_t>(data[at] << 8 | data[at + 1])
                          : static_cast<std::uint16_t>(data[at + 1] << 8 | data[at]);
@@ -52,20 +54,24 @@ Orientation::Orientation(int orientation, int width, int height)
     : orientation_(orientation >= 1 && orientation <= 8 ? orientation : 1), width_(width), height_(height) {}
 
 // Orientations 5 to 8 turn the picture a quarter: width and height trade places.
-int Orientation::Width() const { return orientation_ >= 5 ? height_ : width_; }
-int Orientation::Height() const { return orientation_ >= 5 ? width_ : height_; }
+int Orientation::Width() const {
+    return orientation_ >= 5 ? height_ : width_;
+}
+int Orientation::Height() const {
+    return orientation_ >= 5 ? width_ : height_;
+}
 
 std::ptrdiff_t Orientation::Start(int y) const {
     const std::ptrdiff_t w = Width(), h = Height();
     const std::ptrdiff_t row = y;
     switch (orientation_) {
-    case 2: return row * w + (w - 1);             // mirrored left to right
-    case 3: return (h - 1 - row) * w + (w - 1);   // turned half round
-    case 4: return (h - 1 - row) * w;             // mirrored top to bottom
-    case 5: return row;                           // mirrored along the main diagonal
-    case 6: return (w - 1 - row);                 // turned a quarter clockwise
-    case 7: return (h - 1) * w + (w - 1 - row);   // mirrored along the other diagonal
-    case 8: return (h - 1) * w + row;             // turned a quarter anticlockwise
+    case 2: return row * w + (w - 1);           // mirrored left to right
+    case 3: return (h - 1 - row) * w + (w - 1); // turned half round
+    case 4: return (h - 1 - row) * w;           // mirrored top to bottom
+    case 5: return row;                         // mirrored along the main diagonal
+    case 6: return (w - 1 - row);               // turned a quarter clockwise
+    case 7: return (h - 1) * w + (w - 1 - row); // mirrored along the other diagonal
+    case 8: return (h - 1) * w + row;           // turned a quarter anticlockwise
     default: return row * w;
     }
 }

@@ -15,16 +15,16 @@ int ExifOrientation(const std::uint8_t* app1, std::size_t size);
 // Where a stored picture of width x height pixels lands when it is turned
 // as `orientation` says: its size, and the place of each stored pixel.
 class Orientation {
-public:
+  public:
     Orientation(int orientation, int width, int height);
-    int Width() const;  // of the turned picture
+    int Width() const; // of the turned picture
     int Height() const;
     // Where stored row y goes, in pixels from the turned picture's first one:
     // its first pixel lands at Start(y), each next one Step() further.
     std::ptrdiff_t Start(int y) const;
     std::ptrdiff_t Step() const;
 
-private:
+  private:
     int orientation_;
     int width_;  // stored
     int height_; // stored

@@ -5,8 +5,10 @@
 // jpeglib.h expects size_t and FILE to be declared before it.
 #include <cstddef>
 #include <cstdio>
+
 #include <jpeglib.h>
-#include <jerror.h>
+
+#include <jerror.h> // after jpeglib.h, whose types it uses
 
 #include <csetjmp>
 #include <cstring>
@@ -149,7 +151,8 @@ bool DecodeStraight(State& state, std::uint8_t* out) {
 
 } // namespace
 
-JfifReader::JfifReader(const std::uint8_t* data, std::size_t size) : state_(std::make_unique<State>(data, size)) {
+JfifReader::JfifReader(const std::uint8_t* data, std::size_t size)
+    : state_(std::make_unique<State>(data, size)) {
     state_->info.err = jpeg_std_error(&state_->errors.manager);
     state_->errors.manager.error_exit = JumpBack;
     state_->errors.manager.emit_message = NoteWarning;
@@ -185,7 +188,8 @@ DecodeResult JfifReader::ReadPixels(std::uint8_t* out) {
     const bool straight = state.orientation == 1 && !state.cmyk;
     std::vector<std::uint8_t> row(straight ? 0 : state.info.image_width * std::size_t{4});
     std::vector<std::uint8_t> turned(state.cmyk ? row.size() : 0);
-    const bool read = straight ? DecodeStraight(state, out) : DecodeTurned(state, row.data(), turned.data(), out);
+    const bool read =
+        straight ? DecodeStraight(state, out) : DecodeTurned(state, row.data(), turned.data(), out);
     if (!read) return {DecodeProblem::Damaged, state.errors.message};
     if (state.errors.corrupt) return {DecodeProblem::Damaged, state.errors.message};
     fileSize_ = state.size - state.info.src->bytes_in_buffer;

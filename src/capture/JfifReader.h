@@ -14,7 +14,7 @@
 namespace capture {
 
 class JfifReader {
-public:
+  public:
     // The data must stay as it is while the reader reads it.
     JfifReader(const std::uint8_t* data, std::size_t size);
     ~JfifReader();
@@ -36,7 +36,7 @@ public:
 
     struct State;
 
-private:
+  private:
     std::unique_ptr<State> state_;
     int width_ = 0;
     int height_ = 0;

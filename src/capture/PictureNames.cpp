@@ -34,7 +34,9 @@ std::string AutomaticPictureName(const ui::DateTime& when) {
     return name;
 }
 
-std::string_view ExtensionOf(PictureFormat format) { return format == PictureFormat::Png ? ".png" : ".jpg"; }
+std::string_view ExtensionOf(PictureFormat format) {
+    return format == PictureFormat::Png ? ".png" : ".jpg";
+}
 
 std::string NumberedPictureName(std::string_view base, int n, std::string_view extension) {
     std::string name(base);

@@ -7,7 +7,8 @@
 namespace capture {
 
 inline PixelRows RowsOf(const ui::Picture& picture) {
-    return {picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4, picture.Bits()};
+    return {picture.Width(), picture.Height(), static_cast<std::ptrdiff_t>(picture.Width()) * 4,
+            picture.Bits()};
 }
 
 } // namespace capture

@@ -46,10 +46,11 @@ void ScaleDown(const PixelRows& pixels, int width, int height, std::uint8_t* out
         }
         std::uint8_t* target = out + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
         for (int x = 0; x < width; ++x, target += 4) {
-            const std::uint64_t area =
-                static_cast<std::uint64_t>(firstColumn[x + 1] - firstColumn[x]) * static_cast<std::uint64_t>(bottom - top);
+            const std::uint64_t area = static_cast<std::uint64_t>(firstColumn[x + 1] - firstColumn[x]) *
+                                       static_cast<std::uint64_t>(bottom - top);
             const std::uint64_t* sum = &sums[static_cast<std::size_t>(x) * 3];
-            for (int c = 0; c < 3; ++c) target[c] = static_cast<std::uint8_t>(area ? (sum[c] + area / 2) / area : 0);
+            for (int c = 0; c < 3; ++c)
+                target[c] = static_cast<std::uint8_t>(area ? (sum[c] + area / 2) / area : 0);
             target[3] = 0;
         }
     }

@@ -41,7 +41,9 @@ struct Output {
     }
 };
 
-Output& OutputOf(png_structp png) { return *static_cast<Output*>(png_get_io_ptr(png)); }
+Output& OutputOf(png_structp png) {
+    return *static_cast<Output*>(png_get_io_ptr(png));
+}
 
 [[noreturn]] void JumpBack(png_structp png, png_const_charp message) {
     auto* output = static_cast<Output*>(png_get_error_ptr(png));
@@ -74,8 +76,8 @@ struct WriteStructs {
 bool Write(png_structp png, png_infop info, const PixelRows& pixels, bool alpha, PngPacking packing) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, png_get_error_ptr(png), Collect, FlushNothing);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(pixels.width), static_cast<png_uint_32>(pixels.height), 8,
-                 alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, static_cast<png_uint_32>(pixels.width), static_cast<png_uint_32>(pixels.height),
+                 8, alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
     png_set_compression_level(png, packing == PngPacking::Hard ? kHardLevel : kQuickLevel);
@@ -93,16 +95,20 @@ PngPacking ChoosePngPacking(const PixelRows& pixels) {
     std::int64_t equal = 0, compared = 0;
     const int rows = std::min(pixels.height, kSampledRows);
     for (int i = 0; i < rows; ++i) {
-        const std::uint8_t* row = pixels.bgrx + static_cast<std::ptrdiff_t>(i) * pixels.height / rows * pixels.stride;
+        const std::uint8_t* row =
+            pixels.bgrx + static_cast<std::ptrdiff_t>(i) * pixels.height / rows * pixels.stride;
         for (int x = 1; x < pixels.width; ++x, ++compared)
-            equal += row[x * 4] == row[x * 4 - 4] && row[x * 4 + 1] == row[x * 4 - 3] && row[x * 4 + 2] == row[x * 4 - 2];
+            equal += row[x * 4] == row[x * 4 - 4] && row[x * 4 + 1] == row[x * 4 - 3] &&
+                     row[x * 4 + 2] == row[x * 4 - 2];
     }
     return equal * 2 > compared ? PngPacking::Hard : PngPacking::Quick;
 }
 
 void EncodePng(const PixelRows& pixels, bool alpha, const ByteSink& sink) {
-    if (pixels.width <= 0 || pixels.height <= 0 || !pixels.bgrx) throw std::runtime_error("there is no picture to encode");
-    if (pixels.stride < static_cast<std::ptrdiff_t>(pixels.width) * 4) throw std::runtime_error("rows shorter than the picture");
+    if (pixels.width <= 0 || pixels.height <= 0 || !pixels.bgrx)
+        throw std::runtime_error("there is no picture to encode");
+    if (pixels.stride < static_cast<std::ptrdiff_t>(pixels.width) * 4)
+        throw std::runtime_error("rows shorter than the picture");
     Output output;
     output.sink = &sink;
     output.piece.reserve(kPieceSize + 8192);

@@ -22,7 +22,7 @@ struct PngReader::State {
     std::size_t size;
     std::size_t position = 0;
     char message[200] = {};
-    bool indexed = false;         // palette pixels, expanded here (libpng leaves indexes it has no colour for black)
+    bool indexed = false; // palette pixels, expanded here (libpng leaves indexes it has no colour for black)
     png_colorp palette = nullptr; // with `indexed`: the palette and its transparency
     int paletteSize = 0;
     png_bytep paletteAlpha = nullptr;
@@ -101,7 +101,9 @@ bool ExpandIndexes(const State& state, std::uint8_t* out, int width, int height)
             pixel[0] = colour.blue;
             pixel[1] = colour.green;
             pixel[2] = colour.red;
-            pixel[3] = index < state.paletteAlphaSize ? state.paletteAlpha[index] : state.paletteAlphaSize ? 0xFF : 0;
+            pixel[3] = index < state.paletteAlphaSize ? state.paletteAlpha[index]
+                       : state.paletteAlphaSize       ? 0xFF
+                                                      : 0;
         }
     }
     return true;
@@ -133,7 +135,8 @@ bool ReadRows(State& state, png_bytepp rows) {
 
 } // namespace
 
-PngReader::PngReader(const std::uint8_t* data, std::size_t size) : state_(std::make_unique<State>(data, size)) {
+PngReader::PngReader(const std::uint8_t* data, std::size_t size)
+    : state_(std::make_unique<State>(data, size)) {
     state_->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, state_.get(), JumpBack, IgnoreWarning);
     if (state_->png) state_->info = png_create_info_struct(state_->png);
 }
@@ -145,7 +148,8 @@ PngReader::~PngReader() {
 DecodeResult PngReader::ReadHeader() {
     State& state = *state_;
     if (!state.png || !state.info) return {DecodeProblem::TooLarge, "no memory for the PNG reader"};
-    if (state.size < 8 || png_sig_cmp(state.data, 0, 8) != 0) return {DecodeProblem::Damaged, "not a PNG file"};
+    if (state.size < 8 || png_sig_cmp(state.data, 0, 8) != 0)
+        return {DecodeProblem::Damaged, "not a PNG file"};
     if (!ReadInfo(state)) return Damaged(state);
     const png_uint_32 width = png_get_image_width(state.png, state.info);
     const png_uint_32 height = png_get_image_height(state.png, state.info);
@@ -153,7 +157,8 @@ DecodeResult PngReader::ReadHeader() {
     width_ = static_cast<int>(width);
     height_ = static_cast<int>(height);
     const png_byte colourType = png_get_color_type(state.png, state.info);
-    hasAlpha_ = (colourType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(state.png, state.info, PNG_INFO_tRNS) != 0;
+    hasAlpha_ =
+        (colourType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(state.png, state.info, PNG_INFO_tRNS) != 0;
     if (!FitsDecodeBounds(width, height))
         return {DecodeProblem::TooLarge, std::to_string(width) + " x " + std::to_string(height)};
     return {};

@@ -1,8 +1,8 @@
 // Reading PNG files that other programs put on the clipboard, through libpng:
 // every kind (palette, grey, grey with alpha, 16 bits, interlaced) comes out
 // as top-down rows of blue, green, red, alpha bytes, alpha as stored (not
-// multiplied into the colours) when the file has transparency, else 0. The size is read and checked first, so the
-// caller takes memory only for a picture within the bounds.
+// multiplied into the colours) when the file has transparency, else 0. The size is read and checked first, so
+// the caller takes memory only for a picture within the bounds.
 #pragma once
 
 #include "capture/EncodedPicture.h"
@@ -14,7 +14,7 @@
 namespace capture {
 
 class PngReader {
-public:
+  public:
     // The data must stay as it is while the reader reads it.
     PngReader(const std::uint8_t* data, std::size_t size);
     ~PngReader();
@@ -37,7 +37,7 @@ public:
 
     struct State;
 
-private:
+  private:
     std::unique_ptr<State> state_;
     int width_ = 0;
     int height_ = 0;

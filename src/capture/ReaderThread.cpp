@@ -37,8 +37,8 @@ ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, in
 
 ReaderThread::ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight,
                            std::shared_ptr<ui::SpareBitmap> spare)
-    : previewWidth_(previewWidth), previewHeight_(previewHeight), spare_(std::move(spare)), results_(window, resultMessage),
-      thread_([this] { Run(); }) {}
+    : previewWidth_(previewWidth), previewHeight_(previewHeight), spare_(std::move(spare)),
+      results_(window, resultMessage), thread_([this] { Run(); }) {}
 
 ReaderThread::~ReaderThread() {
     {
@@ -57,11 +57,14 @@ void ReaderThread::Request() {
     changed_.notify_all();
 }
 
-std::vector<ReadResult> ReaderThread::TakeResults() { return results_.TakeAll(); }
+std::vector<ReadResult> ReaderThread::TakeResults() {
+    return results_.TakeAll();
+}
 
 bool ReaderThread::WaitUntilIdle(unsigned timeoutMs) {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return !wanted_ && !reading_; });
+    return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                             [&] { return !wanted_ && !reading_; });
 }
 
 // The clipboard is open for one window at a time, and the reader opens it
@@ -86,7 +89,8 @@ void ReaderThread::Run() {
         wanted_ = false;
         reading_ = true;
         lock.unlock();
-        results_.Post(ReadAndMeasure(window.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_, spare_));
+        results_.Post(
+            ReadAndMeasure(window.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_, spare_));
         lock.lock();
         reading_ = false;
         changed_.notify_all();

@@ -31,5 +31,4 @@ bool ReachesMinimum(int width, int height, const MinimumResolution& minimum) {
     return minimum.width <= width && minimum.height <= height;
 }
 
-
 } // namespace capture

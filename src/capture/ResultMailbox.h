@@ -12,8 +12,7 @@
 
 namespace capture {
 
-template <typename Result>
-class ResultMailbox {
+template <typename Result> class ResultMailbox {
   public:
     ResultMailbox(HWND window, UINT message) : window_(window), message_(message) {}
 

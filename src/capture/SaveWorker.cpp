@@ -50,7 +50,8 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
 // encoded, as a PNG with its alpha when that meant something.
 void WritePicture(const SaveJob& job, const std::string& base, std::string& path) {
     const CopiedForm& copied = job.copied;
-    const CopiedForm::Kind sameKind = job.format == PictureFormat::Png ? CopiedForm::Kind::Png : CopiedForm::Kind::Jpeg;
+    const CopiedForm::Kind sameKind =
+        job.format == PictureFormat::Png ? CopiedForm::Kind::Png : CopiedForm::Kind::Jpeg;
     path = WriteNewPictureFile(base, job.format, [&](const ByteSink& write) {
         if (copied.kind == sameKind && copied.file) {
             write(reinterpret_cast<const std::uint8_t*>(copied.file->data()), copied.file->size());
@@ -58,7 +59,8 @@ void WritePicture(const SaveJob& job, const std::string& base, std::string& path
             EncodeJpeg(RowsOf(job.picture), kJpegQuality, write);
         } else if (copied.alphaPixels) {
             const int width = job.picture.Width();
-            EncodePng({width, job.picture.Height(), static_cast<std::ptrdiff_t>(width) * 4, copied.alphaPixels->data()},
+            EncodePng({width, job.picture.Height(), static_cast<std::ptrdiff_t>(width) * 4,
+                       copied.alphaPixels->data()},
                       true, write);
         } else {
             EncodePng(RowsOf(job.picture), false, write);
@@ -105,7 +107,9 @@ void SaveWorker::Add(SaveJob job) {
     changed_.notify_all();
 }
 
-std::vector<SaveResult> SaveWorker::TakeResults() { return results_.TakeAll(); }
+std::vector<SaveResult> SaveWorker::TakeResults() {
+    return results_.TakeAll();
+}
 
 void SaveWorker::WaitUntilIdle() {
     std::unique_lock lock(mutex_);

@@ -29,8 +29,8 @@ struct WallpaperPlan {
 
 struct SaveJob {
     int id = 0;
-    ui::Picture picture;                    // the picture as it was when the save was decided
-    CopiedForm copied;                      // what it was on the clipboard
+    ui::Picture picture; // the picture as it was when the save was decided
+    CopiedForm copied;   // what it was on the clipboard
     PictureFormat format = PictureFormat::Jpeg;
     std::string base;                       // folder, "\", name; ".jpg" (or "_n.jpg", ".png") follows
     std::optional<WallpaperPlan> wallpaper; // also install the picture as wallpaper
@@ -44,8 +44,8 @@ enum class WallpaperOutcome { NotAsked, Written, NotWritten };
 struct SaveResult {
     int id = 0;
     bool saved = false;
-    std::string path;  // the file written
-    std::string error; // why the picture was not saved (for the debugger)
+    std::string path;     // the file written
+    std::string error;    // why the picture was not saved (for the debugger)
     std::string keptPath; // not saved: where it is kept instead, when it could be
     WallpaperOutcome wallpaper = WallpaperOutcome::NotAsked;
     std::string wallpaperPath; // the bitmap written, when it was

@@ -27,13 +27,15 @@ void ComposeOverWhite(std::uint8_t* pixels, std::size_t count, bool premultiplie
 
 } // namespace
 
-std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count, AlphaColours colours) {
+std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count,
+                                            AlphaColours colours) {
     std::vector<std::uint8_t> copy(pixels, pixels + count * 4);
     if (colours != AlphaColours::MaybeScaled || !LooksPremultiplied(pixels, count)) return copy;
     for (std::size_t i = 0; i < count; ++i) {
         std::uint8_t* p = copy.data() + i * 4;
         if (p[3] == 0) continue;
-        for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(std::min(255u, (p[c] * 255u + p[3] / 2) / p[3]));
+        for (int c = 0; c < 3; ++c)
+            p[c] = static_cast<std::uint8_t>(std::min(255u, (p[c] * 255u + p[3] / 2) / p[3]));
     }
     return copy;
 }
@@ -59,7 +61,8 @@ void SettleAlpha(std::uint8_t* pixels, std::size_t count, AlphaColours colours) 
         for (; same < count && pixels[same * 4 + 3] == first; ++same) pixels[same * 4 + 3] = 0;
     if (same == count) return;
     for (std::size_t i = 0; i < same; ++i) pixels[i * 4 + 3] = first;
-    ComposeOverWhite(pixels, count, colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count));
+    ComposeOverWhite(pixels, count,
+                     colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count));
 }
 
 } // namespace capture

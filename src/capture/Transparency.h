@@ -11,8 +11,8 @@ namespace capture {
 
 // How the colours of a picture with alpha are stored.
 enum class AlphaColours {
-    Straight,     // colours as they are, alpha beside them (PNG)
-    MaybeScaled,  // possibly premultiplied by alpha: told apart by the pixels (bitmaps)
+    Straight,    // colours as they are, alpha beside them (PNG)
+    MaybeScaled, // possibly premultiplied by alpha: told apart by the pixels (bitmaps)
 };
 
 // True when the alpha bytes (every 4th, from byte 3) of `count` pixels mean something.
@@ -20,7 +20,8 @@ bool AlphaMatters(const std::uint8_t* pixels, std::size_t count);
 
 // A copy of `count` blue, green, red, alpha pixels with straight colours:
 // premultiplied ones (told apart as SettleAlpha does) are divided by alpha.
-std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count, AlphaColours colours);
+std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count,
+                                            AlphaColours colours);
 
 // Composes `count` blue, green, red, alpha pixels over white when their alpha
 // matters; afterwards every alpha byte is 0 (the pixels are plain colours).

@@ -11,7 +11,7 @@
 namespace catcher {
 
 class CaptureHost : public i18n::Messages {
-public:
+  public:
     // The notification window: made ready for a new capture, raised for a
     // picture, its size text, closed at once, and held back (no keep-on-top)
     // while a prompt must be seen.
@@ -27,7 +27,7 @@ public:
     virtual void RestartViewer() = 0;
     virtual void ShowViewer() = 0;
 
-protected:
+  protected:
     ~CaptureHost() = default;
 };
 

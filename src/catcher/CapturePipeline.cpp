@@ -1,7 +1,7 @@
 #include "catcher/CapturePipeline.h"
 
-#include "catcher/MemoryPanel.h"
 #include "capture/PictureNames.h"
+#include "catcher/MemoryPanel.h"
 #include "catcher/PictureSaver.h"
 #include "i18n/CatalogueEntries.h"
 #include "ui/Dialogs.h"
@@ -15,21 +15,25 @@ CapturePipeline::CapturePipeline(CaptureHost& host, const CaptureSettings& setti
     : engine(*this, previewPixels.cx, previewPixels.cy), host_(host), settings_(settings), memory_(memory),
       saver_(saver) {}
 
-void CapturePipeline::PictureCaught(const capture::CaughtPicture& caught) { Get_Clipboard_Content(caught); }
+void CapturePipeline::PictureCaught(const capture::CaughtPicture& caught) {
+    Get_Clipboard_Content(caught);
+}
 
 void CapturePipeline::PictureMissed(const capture::ClipboardChange& change) {
     OutputDebugStringA(("A clipboard change was not captured: " + change.detail + "\n").c_str());
     if (const capture::ClipboardChange::Size size = change.announcedSize; size.width > 0) {
-        host_.AppendLog(host_.Catalogue(i18n::entry::kPictureTooLarge) + ": " + std::to_string(size.width) + " x " +
-                        std::to_string(size.height));
+        host_.AppendLog(host_.Catalogue(i18n::entry::kPictureTooLarge) + ": " + std::to_string(size.width) +
+                        " x " + std::to_string(size.height));
         return;
     }
     host_.LogEntry(change.content == capture::ChangeContent::Refused ? i18n::entry::kPictureRefused
-                                                            : i18n::entry::kChangeSkipped);
+                                                                     : i18n::entry::kChangeSkipped);
 }
 
 // A picture caught while a box or the prompt is open waits until it closes.
-bool CapturePipeline::ReadyForPicture() { return !ui::ModalDialogOpen(); }
+bool CapturePipeline::ReadyForPicture() {
+    return !ui::ModalDialogOpen();
+}
 
 void CapturePipeline::ChainSilent() {
     host_.RejoinChain();
@@ -40,9 +44,13 @@ void CapturePipeline::ChangesUnread(int count) {
     host_.AppendLog(host_.Catalogue(i18n::entry::kChangesUnread) + ": " + std::to_string(count));
 }
 
-void CapturePipeline::KeepWhileBusy(const capture::CaughtPicture& caught) { saver_.Keep(caught); }
+void CapturePipeline::KeepWhileBusy(const capture::CaughtPicture& caught) {
+    saver_.Keep(caught);
+}
 
-void CapturePipeline::SaveFinished(const capture::SaveResult& result) { saver_.SaveFinished(result); }
+void CapturePipeline::SaveFinished(const capture::SaveResult& result) {
+    saver_.SaveFinished(result);
+}
 
 void CapturePipeline::Get_Clipboard_Content(const capture::CaughtPicture& caught) {
     try {
@@ -57,7 +65,8 @@ void CapturePipeline::Get_Clipboard_Content(const capture::CaughtPicture& caught
         host_.PrepareNotification();
         TakeIntoMemory(caught);
         ReportSize(picture.Width(), picture.Height());
-        host_.AppendLog(capture::CaughtLogText(host_.Catalogue(i18n::entry::kPictureCaught), picture.Width(), picture.Height()));
+        host_.AppendLog(capture::CaughtLogText(host_.Catalogue(i18n::entry::kPictureCaught), picture.Width(),
+                                               picture.Height()));
         ui::Image& preview = memory_.Image3;
         preview.SetStretch(true);
         preview.Move(preview.Left(), preview.Top(), MemoryPanel::kPreviewWidth, MemoryPanel::kPreviewHeight);

@@ -16,8 +16,8 @@ class PictureSaver;
 class CapturePipeline : public capture::CaptureListener {
   public:
     // `previewPixels` is the largest size a preview is drawn at.
-    CapturePipeline(CaptureHost& host, const CaptureSettings& settings, MemoryPanel& memory, PictureSaver& saver,
-                    SIZE previewPixels);
+    CapturePipeline(CaptureHost& host, const CaptureSettings& settings, MemoryPanel& memory,
+                    PictureSaver& saver, SIZE previewPixels);
 
     // Takes a caught picture into memory, shows and logs its size, then
     // decides. Any failure ends the capture silently; what was done stays done.

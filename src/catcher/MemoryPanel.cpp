@@ -9,8 +9,9 @@ MemoryPanel::MemoryPanel(ui::Form& main, ui::Frame& frame, CaptureHost& host, co
                          CapturePipeline& capture, PictureSaver& saver)
     : lbl_InMemory(main), Image3(main), lbl_LatestSaved(main), lbl_Resolution(main, "-"), lbl_Save(main),
       Command4(main, "#1"), Command11(main, "#2"), Command12(main, "#3"), Command13(main, "#4"),
-      Command14(main, "#5"), Command15(main), Command17(main, "Viewer"),
-      host_(host), settings_(settings), capture_(capture), saver_(saver), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
+      Command14(main, "#5"), Command15(main), Command17(main, "Viewer"), host_(host), settings_(settings),
+      capture_(capture),
+      saver_(saver), saveButtons_{&Command4, &Command11, &Command12, &Command13, &Command14} {
     LayOut(frame);
     for (int slot = 1; slot <= 5; ++slot)
         SaveButton(slot).OnClick = [this, slot] { saver_.Save_Picture(slot); };

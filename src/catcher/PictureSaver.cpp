@@ -1,7 +1,7 @@
 #include "catcher/PictureSaver.h"
 
-#include "catcher/CapturePipeline.h"
 #include "capture/PictureNames.h"
+#include "catcher/CapturePipeline.h"
 #include "catcher/Wallpaper.h"
 #include "i18n/CatalogueEntries.h"
 #include "i18n/DriverLines.h"
@@ -37,7 +37,8 @@ void PictureSaver::Save_Picture(int slot) {
         const std::string name = ChooseName();
         // A slot without a folder has nowhere to save: the picture would land at
         // the root of the current drive.
-        if (folder.empty()) throw std::runtime_error("target slot #" + std::to_string(slot) + " has no folder");
+        if (folder.empty())
+            throw std::runtime_error("target slot #" + std::to_string(slot) + " has no folder");
         if (!picture.IsBitmap()) throw std::runtime_error("there is no picture in memory");
         capture::SaveJob job = JobFor(picture, capture_.Copied(), folder + "\\" + name);
         if (settings_.options.wallpaper) job.wallpaper = wallpaper_.Plan();
@@ -55,11 +56,13 @@ void PictureSaver::Keep(const capture::CaughtPicture& caught) {
         return;
     }
     // The keep folder is the target: a failure there keeps nothing either.
-    keepIds_.insert(capture_.engine.Save(JobFor(caught.picture, caught.copied, folder + "\\" + capture::AutomaticPictureName(ui::Now()))));
+    keepIds_.insert(capture_.engine.Save(
+        JobFor(caught.picture, caught.copied, folder + "\\" + capture::AutomaticPictureName(ui::Now()))));
 }
 
 // A save of the picture in the format the options ask for now.
-capture::SaveJob PictureSaver::JobFor(const ui::Picture& picture, const capture::CopiedForm& copied, std::string base) {
+capture::SaveJob PictureSaver::JobFor(const ui::Picture& picture, const capture::CopiedForm& copied,
+                                      std::string base) {
     capture::SaveJob job;
     job.picture = picture;
     job.copied = copied;
@@ -100,8 +103,10 @@ std::optional<std::string> PictureSaver::AskForName() {
 void PictureSaver::SaveFinished(const capture::SaveResult& result) {
     if (keepIds_.erase(result.id) > 0) {
         // Kept, not saved: the log says where; nothing else of a save follows.
-        if (result.saved) host_.AppendLog(host_.Catalogue(i18n::entry::kPictureKept) + ": " + result.path);
-        else ReportFailedSave(result);
+        if (result.saved)
+            host_.AppendLog(host_.Catalogue(i18n::entry::kPictureKept) + ": " + result.path);
+        else
+            ReportFailedSave(result);
         return;
     }
     if (!result.saved) {
@@ -134,8 +139,10 @@ void PictureSaver::ReportFailedSave(const capture::SaveResult& result) {
         // One box for a run of failures: a folder that is gone fails every
         // picture, and the user needs to hear it once, not once a picture.
         failureShown_ = true;
-        const std::string failed = i18n::ErrorReportText(i18n::entry::kSaveFailed, host_.Catalogue(i18n::entry::kSaveFailed));
-        ui::MsgBox(result.keptPath.empty() ? failed : failed + "\r\n\r\n" + kept + KeepFolder(), ui::MsgIcon::Exclamation);
+        const std::string failed =
+            i18n::ErrorReportText(i18n::entry::kSaveFailed, host_.Catalogue(i18n::entry::kSaveFailed));
+        ui::MsgBox(result.keptPath.empty() ? failed : failed + "\r\n\r\n" + kept + KeepFolder(),
+                   ui::MsgIcon::Exclamation);
     }
     host_.SetStatus(host_.Catalogue(i18n::entry::kPictureNotSaved));
     host_.LogEntry(i18n::entry::kPictureNotSaved);

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "capture/CaptureEngine.h"
+#include "capture/SaveWorker.h"
 #include "catcher/CaptureHost.h"
 #include "catcher/CaptureSettings.h"
-#include "capture/SaveWorker.h"
 
 #include <optional>
 #include <set>
@@ -20,7 +20,8 @@ class Wallpaper;
 
 class PictureSaver {
   public:
-    PictureSaver(CaptureHost& host, const CaptureSettings& settings, CapturePipeline& capture, Wallpaper& wallpaper);
+    PictureSaver(CaptureHost& host, const CaptureSettings& settings, CapturePipeline& capture,
+                 Wallpaper& wallpaper);
     // Save_Picture .. Save_Picture5: slot 1..5. Saves the in-memory picture as
     // it is now. Errors never leave it: a save refused at once shows message
     // 99 and reports entry 94.

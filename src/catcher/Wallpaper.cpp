@@ -4,7 +4,6 @@
 #include "ui/ProgramFolder.h"
 #include "ui/WideText.h"
 
-
 namespace catcher {
 namespace {
 

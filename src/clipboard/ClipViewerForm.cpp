@@ -51,7 +51,9 @@ ClipViewerForm::ClipViewerForm(capture::CaptureEngine* engine, ViewerHost* host)
 }
 
 // The window leaves the chain and its subclassing before the object goes.
-ClipViewerForm::~ClipViewerForm() { Unload(); }
+ClipViewerForm::~ClipViewerForm() {
+    Unload();
+}
 
 void ClipViewerForm::BuildMenus() {
     mnuMain[0].caption = "&File";
@@ -84,7 +86,9 @@ void ClipViewerForm::BuildMenus() {
     });
 }
 
-void ClipViewerForm::RefreshMenus() { menuBar_.Update(); }
+void ClipViewerForm::RefreshMenus() {
+    menuBar_.Update();
+}
 
 void ClipViewerForm::CheckStillWatching() {
     Load();
@@ -147,8 +151,10 @@ bool ClipViewerForm::OnFormMessage(UINT msg, WPARAM wParam, LPARAM /*lParam*/, L
         menuBar_.Detach();
         return false;
     case capture::kChangeReadMessage:
-        if (std::exchange(changeAfterRead_, false)) ShowChange();
-        else ShowReadBitmap();
+        if (std::exchange(changeAfterRead_, false))
+            ShowChange();
+        else
+            ShowReadBitmap();
         result = 0;
         return true;
     default: return false;
@@ -171,7 +177,8 @@ void ClipViewerForm::WindowProc(HWND& hWnd, UINT& msg, WPARAM& wParam, LPARAM& l
         // a huge picture). Other changes are read in a moment.
         if (engine_ && capture::BestClipboardFormat() == format::Bitmap && engine_->TellWhenRead(hWnd))
             changeAfterRead_ = true;
-        else ShowChange();
+        else
+            ShowChange();
         break;
     case WM_CHANGECBCHAIN:
         if (reinterpret_cast<HWND>(wParam) == hWndNextViewer) hWndNextViewer = reinterpret_cast<HWND>(lParam);
@@ -343,7 +350,9 @@ void ClipViewerForm::mnuEdit_Click(size_t index) {
     if (clipboard.IsOpen()) EmptyClipboard();
 }
 
-void ClipViewerForm::mnuDisplayAuto_Click() { ShowClipboardAuto(); }
+void ClipViewerForm::mnuDisplayAuto_Click() {
+    ShowClipboardAuto();
+}
 
 void ClipViewerForm::mnuDisplay_Click(size_t index) {
     CurrentFormat = TagValue(mnuDisplay[index].tag);

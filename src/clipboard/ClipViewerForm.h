@@ -6,10 +6,10 @@
 
 #include "clipboard/HookMe.h"
 #include "clipboard/ViewerHost.h"
-#include "ui/Picture.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/MenuBar.h"
+#include "ui/Picture.h"
 #include "ui/PictureControls.h"
 
 #include <array>
@@ -95,7 +95,7 @@ class ClipViewerForm : public ui::Form, public HookClient {
     void CheckDisplayItemsOf(long format);
     void ReportViewerReset();
 
-    bool Busy = false;            // set while ShowClipboardAuto runs
+    bool Busy = false;                 // set while ShowClipboardAuto runs
     unsigned long long busySince_ = 0; // when it was set (milliseconds since the system started)
     capture::CaptureEngine* engine_;
     ViewerHost* host_;

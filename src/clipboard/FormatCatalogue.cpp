@@ -58,7 +58,9 @@ std::string NamedFormatText(const std::string& name, long id) {
     return name + "  (" + std::to_string(id) + ")";
 }
 
-std::string UnknownFormatText(long id) { return "Unknown: " + std::to_string(id); }
+std::string UnknownFormatText(long id) {
+    return "Unknown: " + std::to_string(id);
+}
 
 FormatView ViewOf(long id) {
     for (const DispatchRow& row : kDispatch)

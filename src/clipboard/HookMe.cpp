@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "ui/ProgramError.h"
 #include "clipboard/HookTrace.h"
+#include "ui/ProgramError.h"
 
 #include <exception>
 #include <new>
@@ -19,8 +19,8 @@ using GetWindowSubclassFunction = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DW
 // Not in every import library of the common controls: the system exports it
 // by ordinal 411 in every version that has the subclass chain.
 GetWindowSubclassFunction GetWindowSubclassEntry() {
-    static const auto entry = reinterpret_cast<GetWindowSubclassFunction>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"comctl32.dll"), MAKEINTRESOURCEA(411))));
+    static const auto entry = reinterpret_cast<GetWindowSubclassFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"comctl32.dll"), MAKEINTRESOURCEA(411))));
     return entry;
 }
 

@@ -52,7 +52,9 @@ int TextFontOf(long formatId) {
 
 // The size labels say that the clipboard holds no picture, and the log says
 // what it holds instead.
-void NoPictureEpilogue(ui::Control& box, const std::string& kind) { ViewerOf(box).ReportNoPicture(kind); }
+void NoPictureEpilogue(ui::Control& box, const std::string& kind) {
+    ViewerOf(box).ReportNoPicture(kind);
+}
 
 // --- Reading the clipboard: its data comes from any program ----------------------
 
@@ -148,7 +150,8 @@ ui::Picture ReadClipboardMetafilePicture() {
 RECT PlayingBounds(const ENHMETAHEADER& header, const ui::PictureBox& box) {
     constexpr long long kLargestSide = 16384;
     const RECTL& b = header.rclBounds;
-    const long long width = static_cast<long long>(b.right) - b.left, height = static_cast<long long>(b.bottom) - b.top;
+    const long long width = static_cast<long long>(b.right) - b.left,
+                    height = static_cast<long long>(b.bottom) - b.top;
     if (width >= 0 && height >= 0 && width <= kLargestSide && height <= kLargestSide &&
         std::llabs(b.left) <= kLargestSide && std::llabs(b.top) <= kLargestSide)
         return RECT{b.left, b.top, b.right, b.bottom};

@@ -1,8 +1,8 @@
 #include "clipboard/StockFont.h"
 
-#include "ui/ProgramError.h"
 #include "clipboard/StockFontTable.h"
 #include "ui/Control.h"
+#include "ui/ProgramError.h"
 
 namespace clipboard {
 
@@ -20,6 +20,8 @@ void CStockFont::SetStockFont(int choice) {
     if (ClientHwnd) SendMessageA(ClientHwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
 }
 
-int CStockFont::StockFont() const { return StockFontChoiceOf(StockObjectId); }
+int CStockFont::StockFont() const {
+    return StockFontChoiceOf(StockObjectId);
+}
 
 } // namespace clipboard

@@ -9,11 +9,11 @@
 namespace clipboard {
 
 class ViewerHost : public i18n::Messages {
-public:
+  public:
     // The size labels show `noPictureText` instead of a picture's size.
     virtual void ShowNoPicture(const std::string& noPictureText) = 0;
 
-protected:
+  protected:
     ~ViewerHost() = default;
 };
 

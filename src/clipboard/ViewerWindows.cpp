@@ -61,7 +61,9 @@ void CloseViewerWindowsForEnd() {
     windows.count = 0;
 }
 
-std::size_t ViewerWindowCount() { return ViewerWindows().count; }
+std::size_t ViewerWindowCount() {
+    return ViewerWindows().count;
+}
 
 ClipViewerForm* ViewerWindow(std::size_t slot) {
     const Windows& windows = ViewerWindows();

@@ -96,10 +96,12 @@ void LanguageForm::Form_Unload() {
 
 void LanguageForm::Get_Language() {
     ui::RunIndependently(kSteps, [this] { lbl_Lingua.SetCaption(""); });
-    ui::RunIndependently(kSteps, [this] { lbl_Seleziona.SetCaption(host_.Catalogue(entry::kLanguagesLabel)); });
+    ui::RunIndependently(kSteps,
+                         [this] { lbl_Seleziona.SetCaption(host_.Catalogue(entry::kLanguagesLabel)); });
     ui::RunIndependently(kSteps, [this] { Command1.SetCaption(host_.Catalogue(entry::kLanguageOk)); });
     ui::RunIndependently(kSteps, [this] { Command2.SetCaption(host_.Catalogue(entry::kLanguageCancel)); });
-    ui::RunIndependently(kSteps, [this] { cmd_Refresh.SetCaption(host_.Catalogue(entry::kLanguageRefresh)); });
+    ui::RunIndependently(kSteps,
+                         [this] { cmd_Refresh.SetCaption(host_.Catalogue(entry::kLanguageRefresh)); });
 }
 
 void LanguageForm::Get_Flag() {

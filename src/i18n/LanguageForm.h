@@ -13,7 +13,7 @@
 namespace i18n {
 
 class LanguageForm : public ui::Form {
-public:
+  public:
     explicit LanguageForm(LanguageHost& host);
 
     void Get_Language();
@@ -37,14 +37,14 @@ public:
     ui::CommandButton cmd_Refresh;
     ui::Label lbl_NoDriver; // shown while the folder holds no language driver
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Unload() override;
     void Form_Activate() override;
     // Alt+F4 or a close request from another program: the visible Cancel.
     void Form_CloseBox() override;
 
-private:
+  private:
     void ShowFlag(const ui::Picture& flag);
     void CompleteLanguageChange();
     static void SetFolder(const std::string& folder);

@@ -9,7 +9,7 @@
 namespace i18n {
 
 class LanguageHost : public Messages {
-public:
+  public:
     // The program's folder: the languages are below it, the chosen driver goes into it.
     virtual std::string ProgramFolder() = 0;
     virtual bool FirstRun() = 0;
@@ -19,7 +19,7 @@ public:
     virtual void ShowMainWindow() = 0;
     virtual void EndProgram() = 0;
 
-protected:
+  protected:
     ~LanguageHost() = default;
 };
 

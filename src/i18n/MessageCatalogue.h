@@ -13,7 +13,7 @@ namespace i18n {
 inline constexpr char kLanguageDriverFile[] = "VLCRLANG.DRV";
 
 class MessageCatalogue {
-public:
+  public:
     explicit MessageCatalogue(ui::ListBox& store) : store_(store) {}
 
     // Replaces the catalogue by the first lines of a driver file (in the
@@ -26,7 +26,7 @@ public:
     // the entry asked for, also when the catalogue has no such entry.
     void ErrorReport(int entry, ui::MsgIcon icon);
 
-private:
+  private:
     ui::ListBox& store_;
 };
 

@@ -10,7 +10,7 @@
 namespace i18n {
 
 class Messages {
-public:
+  public:
     // Entry N of the catalogue; the empty text for an entry beyond the last one.
     virtual std::string Catalogue(int entry) = 0;
     // A log line (date, time, message), kept while the log is on.
@@ -23,7 +23,7 @@ public:
     // The entry's text in the log.
     void LogEntry(int entry) { AppendLog(Catalogue(entry)); }
 
-protected:
+  protected:
     ~Messages() = default;
 };
 

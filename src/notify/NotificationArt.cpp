@@ -33,7 +33,9 @@ Colour Mix(const Colour& a, const Colour& b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
-std::uint32_t MixPixels(std::uint32_t a, std::uint32_t b, double t) { return Pack(Mix(Unpack(a), Unpack(b), t)); }
+std::uint32_t MixPixels(std::uint32_t a, std::uint32_t b, double t) {
+    return Pack(Mix(Unpack(a), Unpack(b), t));
+}
 
 // The colour a shape has at a point of the picture, or none where the
 // shape leaves the picture as it is.
@@ -147,11 +149,13 @@ PixelArt BackgroundArt() {
 
 // A red disc with a white cross.
 PixelArt CloseArt(const PixelArt& background) {
-    PixelArt art = background.Cut(Px(layout::kCloseLeft), Px(layout::kCloseTop), layout::kIconPx, layout::kIconPx);
+    PixelArt art =
+        background.Cut(Px(layout::kCloseLeft), Px(layout::kCloseTop), layout::kIconPx, layout::kIconPx);
     Paint(art, [](double x, double y) -> std::optional<std::uint32_t> {
         const double fromCentre = std::hypot(x - 8.0, y - 8.0);
         if (fromCentre > 7.0) return std::nullopt;
-        const bool cross = DistanceToSegment(x, y, 5, 5, 11, 11) < 1.1 || DistanceToSegment(x, y, 11, 5, 5, 11) < 1.1;
+        const bool cross =
+            DistanceToSegment(x, y, 5, 5, 11, 11) < 1.1 || DistanceToSegment(x, y, 11, 5, 5, 11) < 1.1;
         if (cross) return Rgb(255, 255, 255);
         return fromCentre > 6.0 ? Rgb(150, 40, 36) : Rgb(206, 72, 64);
     });
@@ -173,8 +177,8 @@ PixelArt DecorationArt(const PixelArt& background) {
             if (std::abs(v) > kHalfWidth * u / kPoint) return std::nullopt;
             return u < 1.6 ? Rgb(50, 50, 56) : Rgb(232, 200, 150);
         }
-        if (u > kLength - 2.2) return Rgb(226, 122, 140); // rubber
-        if (u > kLength - 4.0) return Rgb(170, 176, 186); // metal band
+        if (u > kLength - 2.2) return Rgb(226, 122, 140);             // rubber
+        if (u > kLength - 4.0) return Rgb(170, 176, 186);             // metal band
         if (std::abs(v) > kHalfWidth - 0.7) return Rgb(176, 112, 20); // edges
         return v > 0 ? Rgb(232, 160, 36) : Rgb(248, 190, 64);
     });

@@ -25,7 +25,9 @@ bool Overlap(const RECT& a, const RECT& b) {
     return IntersectRect(&common, &a, &b) != FALSE;
 }
 
-ui::Picture ToPicture(const PixelArt& art) { return ui::Picture::FromPixels(art.width, art.height, art.pixels.data()); }
+ui::Picture ToPicture(const PixelArt& art) {
+    return ui::Picture::FromPixels(art.width, art.height, art.pixels.data());
+}
 
 } // namespace
 
@@ -34,12 +36,15 @@ ui::Picture ToPicture(const PixelArt& art) { return ui::Picture::FromPixels(art.
 Area NotificationForm::WorkArea() const {
     RECT area{};
     if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0))
-        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; // the full screen, then
+        area =
+            RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; // the full screen, then
     return Area{ToTwips(area.left), ToTwips(area.top), ToTwips(area.right), ToTwips(area.bottom)};
 }
 
 // Below the primary screen: parked.
-int NotificationForm::ScreenBottom() const { return ToTwips(GetSystemMetrics(SM_CYSCREEN)); }
+int NotificationForm::ScreenBottom() const {
+    return ToTwips(GetSystemMetrics(SM_CYSCREEN));
+}
 
 NotificationForm::NotificationForm(NotificationHost& host)
     : ui::Form("Vellicor Rizezuza", layout::kClientWidth, layout::kClientHeight, ui::FormStyle::ToolPopup),
@@ -78,7 +83,8 @@ void NotificationForm::LayOut() {
 }
 
 void NotificationForm::WireEvents() {
-    for (int slot = 1; slot <= 5; ++slot) SaveButton(slot).OnClick = [this, slot] { host_.SaveIntoSlot(slot); };
+    for (int slot = 1; slot <= 5; ++slot)
+        SaveButton(slot).OnClick = [this, slot] { host_.SaveIntoSlot(slot); };
     Check1.OnClick = [this] { Check1_Click(); };
     Image2.OnClick = [this] { Image2_Click(); };
     txt_Timer1.OnChange = [this] { txt_Timer1_Change(); };
@@ -242,7 +248,9 @@ void NotificationForm::txt_Timer1_Change() {
 
 // --- Closing ---------------------------------------------------------------------
 
-void NotificationForm::Timer2_Timer() { txt_Timer2.SetText(NextCounterText(txt_Timer2.Text())); }
+void NotificationForm::Timer2_Timer() {
+    txt_Timer2.SetText(NextCounterText(txt_Timer2.Text()));
+}
 
 void NotificationForm::txt_Timer2_Change() {
     if (CounterValue(txt_Timer2.Text()) == kCloseCount) CloseSequence();
@@ -256,7 +264,8 @@ void NotificationForm::CloseSequence() {
         try {
             host_.EmptyClipboard();
         } catch (const std::exception& e) {
-            OutputDebugStringA(("The clipboard was not emptied at the close: " + std::string(e.what()) + "\n").c_str());
+            OutputDebugStringA(
+                ("The clipboard was not emptied at the close: " + std::string(e.what()) + "\n").c_str());
         }
     }
     Timer2.SetEnabled(false);
@@ -269,7 +278,9 @@ void NotificationForm::Image2_Click() {
     Park();
 }
 
-void NotificationForm::Check1_Click() { host_.SetNamesByHand(Check1.Value()); }
+void NotificationForm::Check1_Click() {
+    host_.SetNamesByHand(Check1.Value());
+}
 
 // --- Keep on top -------------------------------------------------------------------
 
@@ -310,7 +321,8 @@ bool NotificationForm::NeedsRaising() const {
 void Set_OnTop(HWND hwnd, bool onTop) {
     // The result is not used: a window that cannot be raised now is raised
     // at the next tick.
-    SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 } // namespace notify

@@ -21,7 +21,7 @@
 namespace notify {
 
 class NotificationForm : public ui::Form {
-public:
+  public:
     explicit NotificationForm(NotificationHost& host);
 
     ui::Image Image1; // thumbnail, stretched
@@ -58,7 +58,7 @@ public:
     void txt_Timer1_Change();
     void txt_Timer2_Change();
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_DpiChanged() override { MakeBackdrop(); }
     // The close box parks the window as the close image does: the window
@@ -66,7 +66,7 @@ protected:
     void Form_CloseBox() override { Image2_Click(); }
     bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void LayOut();
     void WireEvents();
     void SetUpSaveButtons();

@@ -10,7 +10,7 @@
 namespace notify {
 
 class NotificationHost : public i18n::Messages {
-public:
+  public:
     virtual void SaveIntoSlot(int slot) = 0;
     // The folder of target slot 1..5, and whether it is offered.
     virtual std::string SlotFolder(int slot) = 0;
@@ -22,7 +22,7 @@ public:
     // The window's own tick for "set file names by hand" sets the option.
     virtual void SetNamesByHand(int value) = 0;
 
-protected:
+  protected:
     ~NotificationHost() = default;
 };
 

@@ -25,7 +25,9 @@ std::string NextCounterText(std::string_view text) {
     return std::to_string(value == std::numeric_limits<long>::max() ? value : value + 1);
 }
 
-int ShowingTarget(int bottom, int windowHeight) { return bottom - windowHeight - kShowingMargin; }
+int ShowingTarget(int bottom, int windowHeight) {
+    return bottom - windowHeight - kShowingMargin;
+}
 
 int ShowingLeft(const Area& workArea, int windowWidth) {
     return std::max(workArea.left, workArea.right - windowWidth);

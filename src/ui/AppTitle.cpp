@@ -8,7 +8,11 @@ std::string& Title() {
 }
 } // namespace
 
-const std::string& AppTitle() { return Title(); }
-void SetAppTitle(std::string title) { Title() = std::move(title); }
+const std::string& AppTitle() {
+    return Title();
+}
+void SetAppTitle(std::string title) {
+    Title() = std::move(title);
+}
 
 } // namespace ui

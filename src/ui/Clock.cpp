@@ -31,7 +31,9 @@ DateTime Now() {
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
 }
 
-void SetClock(std::function<DateTime()> clock) { InstalledClock() = std::move(clock); }
+void SetClock(std::function<DateTime()> clock) {
+    InstalledClock() = std::move(clock);
+}
 
 std::string ShortDateText(const DateTime& when) {
     const SYSTEMTIME st = ToSystemTime(when);

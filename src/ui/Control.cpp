@@ -5,11 +5,17 @@
 
 namespace ui {
 
-Control::Control(Form& form) : form_(form) { form_.Register(*this); }
+Control::Control(Form& form) : form_(form) {
+    form_.Register(*this);
+}
 
-Control::~Control() { form_.Unregister(*this); }
+Control::~Control() {
+    form_.Unregister(*this);
+}
 
-void Control::SetContainer(Control& container) { container_ = &container; }
+void Control::SetContainer(Control& container) {
+    container_ = &container;
+}
 
 void Control::Move(int left, int top, int width, int height) {
     left_ = left;
@@ -17,8 +23,8 @@ void Control::Move(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     if (hwnd_)
-        MoveWindow(hwnd_, form_.ToPixels(left), form_.ToPixels(top), form_.ToPixels(width), form_.ToPixels(height),
-                   TRUE);
+        MoveWindow(hwnd_, form_.ToPixels(left), form_.ToPixels(top), form_.ToPixels(width),
+                   form_.ToPixels(height), TRUE);
 }
 
 void Control::FollowDpi() {
@@ -59,8 +65,8 @@ void Control::ZOrder() {
 void Control::Create() {
     if (hwnd_) return;
     if (container_) container_->Create();
-    hwnd_ = CreateControlWindow(ParentWindow(), form_.ToPixels(left_), form_.ToPixels(top_), form_.ToPixels(width_),
-                                form_.ToPixels(height_));
+    hwnd_ = CreateControlWindow(ParentWindow(), form_.ToPixels(left_), form_.ToPixels(top_),
+                                form_.ToPixels(width_), form_.ToPixels(height_));
     if (!hwnd_) return;
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.Font(bold_)), FALSE);
     EnableWindow(hwnd_, enabled_ ? TRUE : FALSE);
@@ -69,9 +75,13 @@ void Control::Create() {
     ShowWindow(hwnd_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 
-void Control::WindowDestroyed() { hwnd_ = nullptr; }
+void Control::WindowDestroyed() {
+    hwnd_ = nullptr;
+}
 
-HWND Control::ParentWindow() const { return container_ ? container_->hWnd() : form_.hWnd(); }
+HWND Control::ParentWindow() const {
+    return container_ ? container_->hWnd() : form_.hWnd();
+}
 
 std::string Control::WindowText(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);

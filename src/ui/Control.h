@@ -13,7 +13,7 @@ namespace ui {
 class Form;
 
 class Control {
-public:
+  public:
     explicit Control(Form& form);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -56,7 +56,7 @@ public:
     virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
 
-protected:
+  protected:
     virtual HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) = 0;
     // Pushes the kept state into a newly created window.
     virtual void AfterCreate() {}
@@ -65,7 +65,7 @@ protected:
     HWND ParentWindow() const;
     static std::string WindowText(HWND hwnd);
 
-private:
+  private:
     Form& form_;
     Control* container_ = nullptr;
     HWND hwnd_ = nullptr; // owned by its parent window

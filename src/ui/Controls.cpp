@@ -193,8 +193,8 @@ void OptionButton::OnCommand(WORD code) {
 }
 
 HWND OptionButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
-    HWND hwnd = CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height,
-                            parent);
+    HWND hwnd =
+        CreateChild("BUTTON", caption_, BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP, x, y, width, height, parent);
     QuietHover(hwnd);
     return hwnd;
 }
@@ -236,8 +236,10 @@ void ListBox::RemoveItem(int index) {
     if (index < 0 || index >= ListCount()) throw std::out_of_range("no list entry " + std::to_string(index));
     items_.erase(items_.begin() + index);
     if (hWnd()) SendMessageW(hWnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    if (listIndex_ == index) listIndex_ = -1;
-    else if (listIndex_ > index) --listIndex_;
+    if (listIndex_ == index)
+        listIndex_ = -1;
+    else if (listIndex_ > index)
+        --listIndex_;
 }
 
 void ListBox::AddItems(const std::vector<std::string>& items) {

@@ -16,7 +16,7 @@ namespace ui {
 enum class Alignment { Left, Center, Right };
 
 class Label : public Control {
-public:
+  public:
     explicit Label(Form& form, std::string caption = {});
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return caption_; }
@@ -28,17 +28,17 @@ public:
     void OnCommand(WORD code) override;
     HBRUSH OnColor(HDC dc) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
 
-private:
+  private:
     std::string caption_;
     Alignment alignment_ = Alignment::Left;
     bool transparent_ = false;
 };
 
 class TextBox : public Control {
-public:
+  public:
     explicit TextBox(Form& form, bool multiLine = false);
     // Setting a different text raises OnChange before it returns.
     void SetText(const std::string& text);
@@ -52,10 +52,10 @@ public:
     void OnCommand(WORD code) override;
     HBRUSH OnColor(HDC dc) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
 
-private:
+  private:
     bool multiLine_;
     bool locked_ = false;
     bool settingText_ = false;
@@ -66,7 +66,7 @@ private:
 
 // A three-state check box: 0 clear, 1 ticked, 2 greyed (only code sets 2).
 class CheckBox : public Control {
-public:
+  public:
     explicit CheckBox(Form& form, std::string caption = {});
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return caption_; }
@@ -81,10 +81,10 @@ public:
     void OnCommand(WORD code) override;
     HBRUSH OnColor(HDC dc) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
 
-private:
+  private:
     std::string caption_;
     int value_ = 0;
     bool transparent_ = false;
@@ -94,7 +94,7 @@ private:
 // Selecting one, by a click or from code, clears the others and raises
 // OnClick.
 class OptionButton : public Control {
-public:
+  public:
     explicit OptionButton(Form& form, std::string caption = {});
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return caption_; }
@@ -107,18 +107,18 @@ public:
 
     void OnCommand(WORD code) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
     void AfterCreate() override;
 
-private:
+  private:
     void SetSelectedQuietly(bool selected);
     std::string caption_;
     bool value_ = false;
 };
 
 class CommandButton : public Control {
-public:
+  public:
     explicit CommandButton(Form& form, std::string caption = {});
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return caption_; }
@@ -126,15 +126,15 @@ public:
 
     void OnCommand(WORD code) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
 
-private:
+  private:
     std::string caption_;
 };
 
 class ListBox : public Control {
-public:
+  public:
     explicit ListBox(Form& form);
     void AddItem(const std::string& item);
     // Adds many items at once, without redrawing in between.
@@ -156,11 +156,11 @@ public:
 
     void OnCommand(WORD code) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
     void AfterCreate() override;
 
-private:
+  private:
     static LRESULT CALLBACK MouseProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                       DWORD_PTR self);
     std::vector<std::string> items_;
@@ -169,10 +169,10 @@ private:
 
 // A container: the controls placed in it show and hide with it.
 class Frame : public Control, private Window {
-public:
+  public:
     explicit Frame(Form& form);
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 };

@@ -25,7 +25,9 @@ class OpenDialog {
 
 } // namespace
 
-bool ModalDialogOpen() { return OpenDialogs() > 0; }
+bool ModalDialogOpen() {
+    return OpenDialogs() > 0;
+}
 
 std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) {
     OpenDialog open;
@@ -42,7 +44,9 @@ Dialogs& CurrentDialogs() {
     return Installed() ? *Installed() : system;
 }
 
-void InstallDialogs(Dialogs* dialogs) { Installed() = dialogs; }
+void InstallDialogs(Dialogs* dialogs) {
+    Installed() = dialogs;
+}
 
 MsgAnswer MsgBox(const std::string& text, MsgIcon icon, MsgButtons buttons,
                  const std::optional<std::string>& title) {

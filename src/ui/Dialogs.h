@@ -13,7 +13,7 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgAnswer { Ok, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
                                   MsgIcon icon) = 0;
@@ -34,7 +34,8 @@ void InstallDialogs(Dialogs* dialogs);
 bool ModalDialogOpen();
 
 // The text-input prompt; empty when the user cancelled.
-std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText = {});
+std::string InputBox(const std::string& prompt, const std::string& title,
+                     const std::string& defaultText = {});
 
 // The folder browser: a full folder path, empty when the user cancelled.
 std::string BrowseForFolder(const std::string& prompt);

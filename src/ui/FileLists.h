@@ -11,7 +11,7 @@
 namespace ui {
 
 class DirList : public ListBox {
-public:
+  public:
     explicit DirList(Form& form);
     // Shows a folder; false (and nothing changes) when it does not exist.
     bool SetPath(const std::string& path);
@@ -21,11 +21,12 @@ public:
     // The path changed (by code or by the user).
     std::function<void()> OnChange;
 
-protected:
+  protected:
     void AfterCreate() override;
 
-private:
-    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  private:
+    static LRESULT CALLBACK KeyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                    DWORD_PTR self);
     void OpenSelected();
     void Fill();
     std::string path_;
@@ -33,13 +34,13 @@ private:
 };
 
 class FileList : public ListBox {
-public:
+  public:
     FileList(Form& form, std::string pattern);
     // Lists the files of a folder that match the pattern, sorted by name.
     void SetPath(const std::string& path);
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string pattern_;
 };

@@ -72,8 +72,12 @@ void Form::Unregister(Timer& timer) {
     std::erase(timers_, &timer);
 }
 
-int Form::ToPixels(int twips) const { return TwipsToPixels(twips, dpi_); }
-int Form::ToTwips(int pixels) const { return PixelsToTwips(pixels, dpi_); }
+int Form::ToPixels(int twips) const {
+    return TwipsToPixels(twips, dpi_);
+}
+int Form::ToTwips(int pixels) const {
+    return PixelsToTwips(pixels, dpi_);
+}
 
 RECT Form::OuterPixels() const {
     return OuterRectForDpi(RECT{0, 0, ToPixels(clientWidth_), ToPixels(clientHeight_)}, StyleOf(style_),
@@ -141,13 +145,15 @@ void Form::FollowDpi(int dpi, const POINT* topLeft) {
     CreateFonts();
     const RECT outer = OuterPixels();
     const UINT keepPlace = topLeft ? 0 : SWP_NOMOVE;
-    SetWindowPos(hwnd_.get(), nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, outer.right - outer.left,
-                 outer.bottom - outer.top, keepPlace | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_.get(), nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0,
+                 outer.right - outer.left, outer.bottom - outer.top,
+                 keepPlace | SWP_NOZORDER | SWP_NOACTIVATE);
     // A system that draws the frame at another DPI than it told (Wine draws
     // every frame at the system's) leaves the client area off by the difference.
     RECT client{};
     GetClientRect(hwnd_.get(), &client);
-    const int extraWidth = ToPixels(clientWidth_) - client.right, extraHeight = ToPixels(clientHeight_) - client.bottom;
+    const int extraWidth = ToPixels(clientWidth_) - client.right,
+              extraHeight = ToPixels(clientHeight_) - client.bottom;
     if (extraWidth != 0 || extraHeight != 0)
         SetWindowPos(hwnd_.get(), nullptr, 0, 0, outer.right - outer.left + extraWidth,
                      outer.bottom - outer.top + extraHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -200,8 +206,7 @@ void Form::SetCaption(const std::string& caption) {
 
 int Form::Left() const {
     RECT rect{};
-    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect))
-        return ToTwips(rect.left);
+    if (hwnd_ && !IsIconic(hwnd_.get()) && GetWindowRect(hwnd_.get(), &rect)) return ToTwips(rect.left);
     return left_;
 }
 

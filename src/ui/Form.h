@@ -32,7 +32,7 @@ enum class WindowState { Normal, Minimized, Maximized };
 enum class StartUpPosition { Manual, CenterScreen };
 
 class Form : public Window {
-public:
+  public:
     Form(std::string caption, int clientWidthTwips, int clientHeightTwips, FormStyle style);
     ~Form() override;
 
@@ -79,7 +79,7 @@ public:
     void Register(Timer& timer);
     void Unregister(Timer& timer);
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     virtual void Form_Resize() {}
@@ -97,7 +97,7 @@ protected:
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void WindowGone() override;
 
-private:
+  private:
     Control* ControlOf(HWND hwnd) const;
     void CreateFonts();
     // Lays the window, its controls and fonts out at another DPI; the

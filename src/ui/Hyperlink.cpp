@@ -43,7 +43,8 @@ void Hyperlink::Underline() {
     underlined_ = std::move(underlined);
 }
 
-LRESULT CALLBACK Hyperlink::CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK Hyperlink::CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR) {
     if (msg == WM_SETCURSOR) {
         SetCursor(LoadCursor(nullptr, IDC_HAND));
         return TRUE;

@@ -8,20 +8,21 @@
 namespace ui {
 
 class Hyperlink : public Label {
-public:
+  public:
     Hyperlink(Form& form, std::string caption, std::string address);
     // Opens the address; false when the shell could not open it.
     bool Open() const;
 
     HBRUSH OnColor(HDC dc) override;
 
-protected:
+  protected:
     void AfterCreate() override;
     void OnDpiChanged() override { Underline(); }
 
-private:
+  private:
     void Underline();
-    static LRESULT CALLBACK CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK CursorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR data);
     std::string address_;
     UniqueFont underlined_;
 };

@@ -30,8 +30,12 @@ MenuArray::MenuArray(std::string designCaption) {
     Wire(0);
 }
 
-MenuItem& MenuArray::operator[](size_t index) { return *items_.at(index); }
-const MenuItem& MenuArray::operator[](size_t index) const { return *items_.at(index); }
+MenuItem& MenuArray::operator[](size_t index) {
+    return *items_.at(index);
+}
+const MenuItem& MenuArray::operator[](size_t index) const {
+    return *items_.at(index);
+}
 
 MenuItem& MenuArray::Load() {
     items_.push_back(std::make_unique<MenuItem>());
@@ -93,7 +97,9 @@ void MenuBar::WindowGone() {
     for (Menu& menu : menus_) menu.popup = nullptr;
 }
 
-HMENU MenuBar::Popup(size_t menu) const { return menu < menus_.size() ? menus_[menu].popup : nullptr; }
+HMENU MenuBar::Popup(size_t menu) const {
+    return menu < menus_.size() ? menus_[menu].popup : nullptr;
+}
 
 void MenuBar::FillPopup(size_t index) {
     HMENU popup = menus_[index].popup;

@@ -15,7 +15,8 @@ std::string LiteralCaption(const std::string& text) {
     return caption;
 }
 
-MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& items, const MenuItem* defaultItem) {
+MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& items,
+                        const MenuItem* defaultItem) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return nullptr;
     for (size_t i = 0; i < items.size(); ++i) {
@@ -33,8 +34,8 @@ MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& item
     // The owner must be in the foreground, or the menu stays open when the
     // user clicks elsewhere.
     SetForegroundWindow(owner);
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenuEx(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, owner, nullptr));
+    const UINT chosen = static_cast<UINT>(TrackPopupMenuEx(
+        menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, owner, nullptr));
     PostMessageA(owner, WM_NULL, 0, 0);
     if (chosen == 0 || chosen > items.size()) return nullptr;
     MenuItem* item = items[chosen - 1];

@@ -27,6 +27,7 @@ std::string LiteralCaption(const std::string& text);
 // Shows the items as a pop-up menu at a screen point (pixels); the chosen
 // item's OnClick runs after the menu has closed. The default item is drawn
 // bold. Returns the chosen item, or nullptr.
-MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& items, const MenuItem* defaultItem);
+MenuItem* ShowPopupMenu(HWND owner, POINT at, const std::vector<MenuItem*>& items,
+                        const MenuItem* defaultItem);
 
 } // namespace ui

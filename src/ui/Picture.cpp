@@ -144,13 +144,27 @@ Picture Picture::Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int h
     return picture;
 }
 
-bool Picture::IsBitmap() const { return data_ && data_->bitmap; }
-bool Picture::IsMetafile() const { return data_ && data_->metafile; }
-int Picture::Width() const { return data_ ? data_->width : 0; }
-int Picture::Height() const { return data_ ? data_->height : 0; }
-HBITMAP Picture::Bitmap() const { return data_ ? data_->bitmap.get() : nullptr; }
-const std::uint8_t* Picture::Bits() const { return data_ ? data_->bits : nullptr; }
-HENHMETAFILE Picture::MetaFile() const { return data_ ? data_->metafile.get() : nullptr; }
+bool Picture::IsBitmap() const {
+    return data_ && data_->bitmap;
+}
+bool Picture::IsMetafile() const {
+    return data_ && data_->metafile;
+}
+int Picture::Width() const {
+    return data_ ? data_->width : 0;
+}
+int Picture::Height() const {
+    return data_ ? data_->height : 0;
+}
+HBITMAP Picture::Bitmap() const {
+    return data_ ? data_->bitmap.get() : nullptr;
+}
+const std::uint8_t* Picture::Bits() const {
+    return data_ ? data_->bits : nullptr;
+}
+HENHMETAFILE Picture::MetaFile() const {
+    return data_ ? data_->metafile.get() : nullptr;
+}
 
 void Picture::Draw(HDC dc, const RECT& dest) const {
     if (!data_) return;

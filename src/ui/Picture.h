@@ -14,7 +14,7 @@ namespace ui {
 class SpareBitmap;
 
 class Picture {
-public:
+  public:
     Picture() = default;
     // Copies a bitmap (device-dependent or DIB section). Empty when it cannot be
     // held in memory.
@@ -47,7 +47,7 @@ public:
     // Draws the picture into the rectangle (stretched as needed).
     void Draw(HDC dc, const RECT& dest) const;
 
-private:
+  private:
     // A picture that owns a finished 32-bit DIB section.
     static Picture Adopt(UniqueBitmap bitmap, std::uint8_t* bits, int width, int height,
                          std::weak_ptr<SpareBitmap> spare = {});
@@ -59,6 +59,7 @@ private:
 // milliseconds: what was drawn by then stays, the rest is left out. False
 // when nothing could be played.
 inline constexpr unsigned kMetafileBudgetMs = 200;
-bool PlayMetafileWithinBudget(HDC dc, HENHMETAFILE metafile, const RECT& dest, unsigned budgetMs = kMetafileBudgetMs);
+bool PlayMetafileWithinBudget(HDC dc, HENHMETAFILE metafile, const RECT& dest,
+                              unsigned budgetMs = kMetafileBudgetMs);
 
 } // namespace ui

@@ -10,7 +10,7 @@
 namespace ui {
 
 class PictureButton : public Control {
-public:
+  public:
     explicit PictureButton(Form& form);
     void SetPicture(Picture picture);
     const Picture& GetPicture() const { return picture_; }
@@ -19,10 +19,10 @@ public:
     void OnCommand(WORD code) override;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
 
-private:
+  private:
     Picture picture_;
 };
 

@@ -17,8 +17,8 @@ PictureBox::PictureBox(Form& form) : Control(form) {}
 
 HWND PictureBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
     RegisterClassOnce(kPictureBoxClass, 0, nullptr, nullptr);
-    return CreateBound(WS_EX_CLIENTEDGE, kPictureBoxClass, "", WS_CHILD | WS_CLIPSIBLINGS, x, y, width, height,
-                       parent);
+    return CreateBound(WS_EX_CLIENTEDGE, kPictureBoxClass, "", WS_CHILD | WS_CLIPSIBLINGS, x, y, width,
+                       height, parent);
 }
 
 SIZE PictureBox::ClientPixels() const {
@@ -105,12 +105,14 @@ void PictureBox::FillBox(double x1, double y1, double x2, double y2, COLORREF co
     HDC dc = hDC();
     if (!dc) return;
     auto toX = [&](double x) {
-        return userScale_ ? static_cast<int>(std::lround((x - scaleX1_) * canvasSize_.cx / (scaleX2_ - scaleX1_)))
-                          : static_cast<int>(x);
+        return userScale_
+                   ? static_cast<int>(std::lround((x - scaleX1_) * canvasSize_.cx / (scaleX2_ - scaleX1_)))
+                   : static_cast<int>(x);
     };
     auto toY = [&](double y) {
-        return userScale_ ? static_cast<int>(std::lround((y - scaleY1_) * canvasSize_.cy / (scaleY2_ - scaleY1_)))
-                          : static_cast<int>(y);
+        return userScale_
+                   ? static_cast<int>(std::lround((y - scaleY1_) * canvasSize_.cy / (scaleY2_ - scaleY1_)))
+                   : static_cast<int>(y);
     };
     RECT box{toX(x1), toY(y1), toX(x2), toY(y2)};
     UniqueBrush brush(CreateSolidBrush(color));

@@ -13,7 +13,7 @@
 namespace ui {
 
 class PictureBox : public Control, private Window {
-public:
+  public:
     explicit PictureBox(Form& form);
     void SetPicture(Picture picture);
     const Picture& GetPicture() const { return picture_; }
@@ -29,11 +29,11 @@ public:
     // Inner size in pixels.
     SIZE ClientPixels() const;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void EnsureCanvas();
     void Redraw();
     void RedrawIfStale();
@@ -49,7 +49,7 @@ private:
 };
 
 class Image : public Control, private Window {
-public:
+  public:
     explicit Image(Form& form);
     void SetPicture(Picture picture);
     const Picture& GetPicture() const { return picture_; }
@@ -59,14 +59,14 @@ public:
     bool Stretch() const { return stretch_; }
     std::function<void()> OnClick;
 
-protected:
+  protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
     LRESULT HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     // An unstretched image shows its picture's pixels one to one: its size in twips follows the DPI.
     void OnDpiChanged() override { FitToPicture(); }
 
-private:
+  private:
     void FitToPicture();
     void Repaint();
     Picture picture_;

@@ -9,7 +9,7 @@
 namespace ui {
 
 class ProgramError : public std::runtime_error {
-public:
+  public:
     ProgramError(std::int32_t number, std::string source, std::string description)
         : std::runtime_error(description), number_(number), source_(std::move(source)),
           description_(std::move(description)) {}
@@ -17,7 +17,7 @@ public:
     const std::string& Source() const { return source_; }
     const std::string& Description() const { return description_; }
 
-private:
+  private:
     std::int32_t number_;
     std::string source_;
     std::string description_;

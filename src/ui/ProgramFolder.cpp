@@ -2,6 +2,7 @@
 #include "ui/WideText.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <memory>
@@ -27,11 +28,14 @@ std::string ProgramFolder() {
     return path.substr(0, path.find_last_of("\\/"));
 }
 
-std::string ProgramFile(const std::string& name) { return ProgramFolder() + "\\" + name; }
+std::string ProgramFile(const std::string& name) {
+    return ProgramFolder() + "\\" + name;
+}
 
 std::string LocalAppDataFolder() {
     wchar_t path[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                path)))
         return {};
     return Utf8(path);
 }
@@ -46,7 +50,7 @@ struct ItemIdListDeleter {
 // COM on this thread while the object lives; a thread that had it already
 // keeps it as it was.
 class ComScope {
-public:
+  public:
     ComScope() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
     ~ComScope() {
         if (SUCCEEDED(result_)) CoUninitialize();
@@ -54,7 +58,7 @@ public:
     ComScope(const ComScope&) = delete;
     ComScope& operator=(const ComScope&) = delete;
 
-private:
+  private:
     HRESULT result_;
 };
 

@@ -8,8 +8,12 @@ std::string& Name() {
 }
 } // namespace
 
-void SetInstanceName(std::string name) { Name() = std::move(name); }
-const std::string& InstanceName() { return Name(); }
+void SetInstanceName(std::string name) {
+    Name() = std::move(name);
+}
+const std::string& InstanceName() {
+    return Name();
+}
 
 SingleInstance::SingleInstance() : mutex_(CreateMutexA(nullptr, FALSE, Name().c_str())) {
     // A mutex that cannot be made at all is no sign of a second copy.

@@ -13,12 +13,12 @@ const std::string& InstanceName();
 
 // Claims the instance name for as long as the object lives.
 class SingleInstance {
-public:
+  public:
     SingleInstance();
     // True when another running copy had claimed the name first.
     bool AnotherIsRunning() const { return another_; }
 
-private:
+  private:
     UniqueHandle mutex_;
     bool another_ = false;
 };

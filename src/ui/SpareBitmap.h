@@ -27,7 +27,7 @@ struct DibSection {
 };
 
 class SpareBitmap {
-public:
+  public:
     static constexpr std::size_t kMinBytes = std::size_t{1} << 20;
     static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
 
@@ -36,7 +36,7 @@ public:
     // Keeps the bitmap in place of the one kept before, if its size is within the bounds.
     void Give(DibSection dib);
 
-private:
+  private:
     std::mutex mutex_;
     DibSection spare_;
 };

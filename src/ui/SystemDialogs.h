@@ -6,7 +6,7 @@
 namespace ui {
 
 class SystemDialogs final : public Dialogs {
-public:
+  public:
     MsgAnswer ShowMessage(const std::string& text, const std::string& title, MsgButtons buttons,
                           MsgIcon icon) override;
     std::string InputBox(const std::string& prompt, const std::string& title,

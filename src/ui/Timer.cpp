@@ -39,7 +39,9 @@ void Timer::FormLoaded() {
     if (enabled_) Start();
 }
 
-void Timer::FormUnloaded() { Stop(); }
+void Timer::FormUnloaded() {
+    Stop();
+}
 
 void Timer::Start() {
     // A zero interval means a stopped timer, as on every form toolkit.

@@ -11,7 +11,7 @@ namespace ui {
 class Form;
 
 class Timer {
-public:
+  public:
     Timer(Form& form, UINT intervalMs, bool enabled);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -30,7 +30,7 @@ public:
     void FormLoaded();
     void FormUnloaded();
 
-private:
+  private:
     void Start();
     void Stop();
 

@@ -25,7 +25,9 @@ UniqueIcon TrayIcon::LoadSmallIcon() {
 
 TrayIcon::TrayIcon(std::string toolTip, HICON icon) : toolTip_(std::move(toolTip)), icon_(icon) {}
 
-TrayIcon::~TrayIcon() { RemoveIcon(); }
+TrayIcon::~TrayIcon() {
+    RemoveIcon();
+}
 
 bool TrayIcon::Notify(DWORD action) {
     NOTIFYICONDATAW data{};

@@ -9,11 +9,10 @@
 
 #include <string>
 
-
 namespace ui {
 
 class TrayIcon {
-public:
+  public:
     // The message the shell sends to the owner for mouse events on the icon.
     static constexpr UINT kCallbackMessage = WM_APP + 77;
 
@@ -41,7 +40,7 @@ public:
     // shows the icon if it is wanted.
     void Restore();
 
-private:
+  private:
     bool Notify(DWORD action);
     bool Add();
     std::string toolTip_;

@@ -10,7 +10,9 @@ namespace {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kDefaultDpi = 96;
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+int Round(double value) {
+    return static_cast<int>(std::lround(value));
+}
 
 // Functions of Windows 10 (1607) and later, looked up so that the program
 // still starts on Windows 7 and 8, where every window has the system's DPI.
@@ -21,10 +23,16 @@ template <typename Function> Function User32Function(const char* name) {
 
 } // namespace
 
-int TwipsToPixels(int twips, int dpi) { return Round(static_cast<double>(twips) * dpi / kTwipsPerInch); }
-int PixelsToTwips(int pixels, int dpi) { return Round(static_cast<double>(pixels) * kTwipsPerInch / dpi); }
+int TwipsToPixels(int twips, int dpi) {
+    return Round(static_cast<double>(twips) * dpi / kTwipsPerInch);
+}
+int PixelsToTwips(int pixels, int dpi) {
+    return Round(static_cast<double>(pixels) * kTwipsPerInch / dpi);
+}
 
-int PictureToPixels(int pictureSize, int dpi) { return MulDiv(pictureSize, dpi, kDefaultDpi); }
+int PictureToPixels(int pictureSize, int dpi) {
+    return MulDiv(pictureSize, dpi, kDefaultDpi);
+}
 
 // Asked of the screen once: the system's DPI holds for the whole run, and
 // every conversion at it would otherwise take and give back a screen DC.
@@ -52,13 +60,29 @@ RECT OuterRectForDpi(RECT client, DWORD style, DWORD exStyle, int dpi) {
     return client;
 }
 
-int TwipsPerPixelX() { return Round(static_cast<double>(kTwipsPerInch) / SystemDpi()); }
-int TwipsPerPixelY() { return TwipsPerPixelX(); }
-int TwipsToPixelsX(int twips) { return TwipsToPixels(twips, SystemDpi()); }
-int TwipsToPixelsY(int twips) { return TwipsToPixels(twips, SystemDpi()); }
-int PixelsToTwipsX(int pixels) { return PixelsToTwips(pixels, SystemDpi()); }
-int PixelsToTwipsY(int pixels) { return PixelsToTwips(pixels, SystemDpi()); }
-int ScreenWidthTwips() { return PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)); }
-int ScreenHeightTwips() { return PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN)); }
+int TwipsPerPixelX() {
+    return Round(static_cast<double>(kTwipsPerInch) / SystemDpi());
+}
+int TwipsPerPixelY() {
+    return TwipsPerPixelX();
+}
+int TwipsToPixelsX(int twips) {
+    return TwipsToPixels(twips, SystemDpi());
+}
+int TwipsToPixelsY(int twips) {
+    return TwipsToPixels(twips, SystemDpi());
+}
+int PixelsToTwipsX(int pixels) {
+    return PixelsToTwips(pixels, SystemDpi());
+}
+int PixelsToTwipsY(int pixels) {
+    return PixelsToTwips(pixels, SystemDpi());
+}
+int ScreenWidthTwips() {
+    return PixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN));
+}
+int ScreenHeightTwips() {
+    return PixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN));
+}
 
 } // namespace ui

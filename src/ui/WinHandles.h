@@ -85,7 +85,7 @@ using UniqueKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
 
 // The device context of a window, released on scope exit.
 class ScopedGetDC {
-public:
+  public:
     explicit ScopedGetDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
     ~ScopedGetDC() {
         if (dc_) ReleaseDC(hwnd_, dc_);
@@ -94,14 +94,14 @@ public:
     ScopedGetDC& operator=(const ScopedGetDC&) = delete;
     operator HDC() const { return dc_; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // Selects an object into a device context and puts the old one back.
 class ScopedSelectObject {
-public:
+  public:
     ScopedSelectObject(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
     ~ScopedSelectObject() {
         if (old_) SelectObject(dc_, old_);
@@ -109,14 +109,14 @@ public:
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
 
 // Selects a palette into a device context and puts the old one back.
 class ScopedSelectPalette {
-public:
+  public:
     ScopedSelectPalette(HDC dc, HPALETTE palette)
         : dc_(dc), old_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {}
     ~ScopedSelectPalette() {
@@ -125,14 +125,14 @@ public:
     ScopedSelectPalette(const ScopedSelectPalette&) = delete;
     ScopedSelectPalette& operator=(const ScopedSelectPalette&) = delete;
 
-private:
+  private:
     HDC dc_;
     HPALETTE old_;
 };
 
 // Locks global memory for the lifetime of the object.
 template <class T> class GlobalLockGuard {
-public:
+  public:
     explicit GlobalLockGuard(HGLOBAL h) : h_(h), p_(h ? static_cast<T*>(GlobalLock(h)) : nullptr) {}
     ~GlobalLockGuard() {
         if (p_) GlobalUnlock(h_);
@@ -142,14 +142,14 @@ public:
     T* get() const { return p_; }
     SIZE_T size() const { return h_ ? GlobalSize(h_) : 0; }
 
-private:
+  private:
     HGLOBAL h_;
     T* p_;
 };
 
 // The clipboard, open for as long as the object lives.
 class ClipboardSession {
-public:
+  public:
     // Another program, or the program's own reader thread, may hold the
     // clipboard for a moment: about 100 ms of tries.
     explicit ClipboardSession(HWND owner = nullptr) : ClipboardSession(owner, 6, 20) {}
@@ -167,7 +167,7 @@ public:
     ClipboardSession& operator=(const ClipboardSession&) = delete;
     bool IsOpen() const { return open_; }
 
-private:
+  private:
     bool open_;
 };
 

@@ -8,7 +8,7 @@
 namespace ui {
 
 class Window {
-public:
+  public:
     Window() = default;
     virtual ~Window() = default;
     Window(const Window&) = delete;
@@ -17,7 +17,7 @@ public:
     // Registers a window class whose procedure dispatches to Window objects.
     static void RegisterClassOnce(const char* className, UINT style, HBRUSH background, HCURSOR cursor);
 
-protected:
+  protected:
     // Creates a window of a class registered above, bound to this object.
     HWND CreateBound(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int w,
                      int h, HWND parent);
@@ -25,7 +25,7 @@ protected:
     // Called once the window is gone (WM_NCDESTROY).
     virtual void WindowGone() {}
 
-private:
+  private:
     static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 

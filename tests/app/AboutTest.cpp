@@ -14,7 +14,7 @@
 using namespace testing_support;
 
 class About : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::SetInstanceName("Local\\VellicorAboutTest-" + std::to_string(GetCurrentProcessId()));
         dir.Write("VLCRLANG.DRV", NumberedDriver());

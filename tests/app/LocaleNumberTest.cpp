@@ -11,7 +11,8 @@ struct NumberCase {
     std::optional<double> value;
 };
 
-void ExpectNumbers(std::string_view decimal, std::string_view thousands, std::initializer_list<NumberCase> cases) {
+void ExpectNumbers(std::string_view decimal, std::string_view thousands,
+                   std::initializer_list<NumberCase> cases) {
     for (const NumberCase& c : cases) {
         const std::optional<double> read = app::ParseLocaleNumber(c.text, decimal, thousands);
         ASSERT_EQ(read.has_value(), c.value.has_value()) << '"' << c.text << '"';
@@ -45,41 +46,34 @@ TEST(LocaleNumber, PointDecimalCommaThousands) {
 }
 
 TEST(LocaleNumber, WhatIsNotANumber) {
-    ExpectNumbers(".", ",",
-                  {{"", std::nullopt},
-                   {" ", std::nullopt},
-                   {"12a", std::nullopt},
-                   {"a12", std::nullopt},
-                   {"+", std::nullopt},
-                   {"-", std::nullopt},
-                   {".", std::nullopt},
-                   {"1.2.3", std::nullopt},
-                   {"--1", std::nullopt},
-                   {"1e", std::nullopt},
-                   {"1e+", std::nullopt},
-                   {"e5", std::nullopt},
-                   {",100", std::nullopt},
-                   {"100,", std::nullopt},
-                   {"1,,000", std::nullopt},
-                   {"1.000,5", std::nullopt},
-                   {"1 000", std::nullopt},
-                   {"1 2", std::nullopt},
-                   {"0x10", std::nullopt},
-                   {"inf", std::nullopt},
-                   {"nan", std::nullopt},
-                   {"1e999", std::nullopt}});
+    ExpectNumbers(".", ",", {{"", std::nullopt},        {" ", std::nullopt},     {"12a", std::nullopt},
+                             {"a12", std::nullopt},     {"+", std::nullopt},     {"-", std::nullopt},
+                             {".", std::nullopt},       {"1.2.3", std::nullopt}, {"--1", std::nullopt},
+                             {"1e", std::nullopt},      {"1e+", std::nullopt},   {"e5", std::nullopt},
+                             {",100", std::nullopt},    {"100,", std::nullopt},  {"1,,000", std::nullopt},
+                             {"1.000,5", std::nullopt}, {"1 000", std::nullopt}, {"1 2", std::nullopt},
+                             {"0x10", std::nullopt},    {"inf", std::nullopt},   {"nan", std::nullopt},
+                             {"1e999", std::nullopt}});
 }
 
 TEST(LocaleNumber, SeparatorsComeFromTheCaller) {
-    ExpectNumbers(",", ".",
-                  {{"1.024", 1024}, {"1024,5", 1024.5}, {"1.024,5", 1024.5}, {"1024.5", 10245}});
-    ExpectNumbers(",", "\xA0", {{"1\xA0" "000,5", 1000.5}, {"1.5", std::nullopt}, {"1,5", 1.5}});
+    ExpectNumbers(",", ".", {{"1.024", 1024}, {"1024,5", 1024.5}, {"1.024,5", 1024.5}, {"1024.5", 10245}});
+    ExpectNumbers(",", "\xA0",
+                  {{"1\xA0"
+                    "000,5",
+                    1000.5},
+                   {"1.5", std::nullopt},
+                   {"1,5", 1.5}});
     ExpectNumbers(".", "", {{"1,000", std::nullopt}, {"1000.5", 1000.5}});
     ExpectNumbers(".", "'", {{"1'000'000", 1000000}});
 }
 
 TEST(LocaleNumber, NulInsideTheTextIsNotANumber) {
-    EXPECT_EQ(app::ParseLocaleNumber(std::string("12\0" "3", 4), ".", ","), std::nullopt);
+    EXPECT_EQ(app::ParseLocaleNumber(std::string("12\0"
+                                                 "3",
+                                                 4),
+                                     ".", ","),
+              std::nullopt);
 }
 
 TEST(ParseLocaleNumber, ReadsTheRegionalNumberFormat) {

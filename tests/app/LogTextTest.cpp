@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(LogText, LineIsDateCommaBlankTimeDashMessage) {
-    EXPECT_EQ(app::LogLineText("07/12/2026", "16:20:00", "Options saved."), "07/12/2026, 16:20:00 - Options saved.");
+    EXPECT_EQ(app::LogLineText("07/12/2026", "16:20:00", "Options saved."),
+              "07/12/2026, 16:20:00 - Options saved.");
 }
 
 TEST(LogText, HeaderHasTitleStartWithoutBlankAndRuleOf48) {
@@ -27,7 +28,8 @@ TEST(LogText, APictureLineGivesItsPathAndNoOtherLineDoes) {
         std::optional<std::string> path;
     } cases[] = {
         {"07/12/2026, 16:20:00 - Picture saved: C:\\Pictures\\1.jpg", "C:\\Pictures\\1.jpg"},
-        {"07/12/2026, 16:20:00 - Kept in: C:\\Users\\u\\Unsaved\\a - b.jpg", "C:\\Users\\u\\Unsaved\\a - b.jpg"},
+        {"07/12/2026, 16:20:00 - Kept in: C:\\Users\\u\\Unsaved\\a - b.jpg",
+         "C:\\Users\\u\\Unsaved\\a - b.jpg"},
         {"07/12/2026, 16:20:00 - Picture saved: ", std::nullopt},
         {"07/12/2026, 16:20:00 - Picture saved", std::nullopt},
         {"07/12/2026, 16:20:00 - Picture savedX: C:\\1.jpg", std::nullopt},
@@ -37,5 +39,6 @@ TEST(LogText, APictureLineGivesItsPathAndNoOtherLineDoes) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(app::PictureOfLogLine(c.line, "Picture saved", "Kept in"), c.path) << c.line;
-    EXPECT_EQ(app::PictureOfLogLine("d, t - : C:\\x.jpg", "", ""), std::nullopt) << "an empty catalogue text matches nothing";
+    EXPECT_EQ(app::PictureOfLogLine("d, t - : C:\\x.jpg", "", ""), std::nullopt)
+        << "an empty catalogue text matches nothing";
 }

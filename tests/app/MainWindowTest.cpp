@@ -23,7 +23,9 @@ using app::MainForm;
 
 namespace {
 
-void Click(const ui::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
+void Click(const ui::Control& control) {
+    SendMessageA(control.hWnd(), BM_CLICK, 0, 0);
+}
 
 // As the shell sends them in version 4: the event and the icon's id, and where.
 void TrayEvent(MainForm& main, UINT message) {
@@ -31,7 +33,7 @@ void TrayEvent(MainForm& main, UINT message) {
 }
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::SetInstanceName("Local\\VellicorMainWindowTest-" + std::to_string(GetCurrentProcessId()));
         dir.Write("VLCRLANG.DRV", NumberedDriver());
@@ -64,7 +66,8 @@ TEST_F(MainWindow, OpensOnTheOptionsPanelAndPictureButtonsSwitchPanels) {
 }
 
 TEST_F(MainWindow, TabRunsThroughThePictureButtonsFromTopToBottom) {
-    ui::PictureButton* onScreen[] = {&main.CoolButton1, &main.CoolButton4, &main.CoolButton3, &main.CoolButton2};
+    ui::PictureButton* onScreen[] = {&main.CoolButton1, &main.CoolButton4, &main.CoolButton3,
+                                     &main.CoolButton2};
     for (size_t i = 0; i + 1 < std::size(onScreen); ++i) {
         ASSERT_LT(onScreen[i]->Top(), onScreen[i + 1]->Top()) << "the buttons stand in this order";
         HWND next = GetNextDlgTabItem(main.hWnd(), onScreen[i]->hWnd(), FALSE);
@@ -93,7 +96,8 @@ TEST_F(MainWindow, MinimizingHidesIntoTheTrayAndDoubleClickOrEnterRestoresOnTheM
 
 TEST_F(MainWindow, OtherTrayEventsAreIgnored) {
     main.ShowPanel(MainForm::Panel::Target);
-    for (const UINT message : std::initializer_list<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP, NIN_SELECT})
+    for (const UINT message : std::initializer_list<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                                          WM_RBUTTONDOWN, WM_RBUTTONUP, NIN_SELECT})
         TrayEvent(main, message);
     EXPECT_EQ(main.VisiblePanel(), MainForm::Panel::Target);
     EXPECT_TRUE(main.Visible());
@@ -164,8 +168,10 @@ TEST_F(MainWindow, TheLogKeepsItsLatestTenThousandLines) {
     main.lst_Log.Clear();
     for (int i = 0; i < MainForm::kLogLineLimit + 3; ++i) main.AppendLog("line " + std::to_string(i));
     ASSERT_EQ(main.lst_Log.ListCount(), MainForm::kLogLineLimit);
-    EXPECT_EQ(SendMessageW(main.lst_Log.hWnd(), LB_GETCOUNT, 0, 0), MainForm::kLogLineLimit) << "on screen too";
-    EXPECT_TRUE(main.lst_Log.List(0).ends_with(" line 3")) << "the oldest lines went: " << main.lst_Log.List(0);
+    EXPECT_EQ(SendMessageW(main.lst_Log.hWnd(), LB_GETCOUNT, 0, 0), MainForm::kLogLineLimit)
+        << "on screen too";
+    EXPECT_TRUE(main.lst_Log.List(0).ends_with(" line 3"))
+        << "the oldest lines went: " << main.lst_Log.List(0);
     EXPECT_TRUE(main.lst_Log.List(MainForm::kLogLineLimit - 1).ends_with(" line 10002"));
 }
 
@@ -264,22 +270,38 @@ TEST_F(MainWindow, CaptionTableGivesEveryTargetItsEntry) {
         const char* entry;
     };
     const Expect expected[] = {
-        {main.CoolButton4.ToolTipText(), "E50"},         {main.CoolButton1.ToolTipText(), "E26"},
-        {main.CoolButton2.ToolTipText(), "E27"},         {main.Image1.ToolTipText(), "E28"},
-        {main.options.Command1.Caption(), "E30"},        {main.options.Command3.Caption(), "E29"},
-        {main.options.Command2.Caption(), "E32"},        {main.options.lbl_Options.Caption(), "E26"},
-        {main.options.lbl_FromResolution.Caption(), "E34"}, {main.memory.lbl_LatestSaved.Caption(), "E80"},
-        {main.options.Option6.Caption(), "E41"},         {main.options.Check1.Caption(), "E35"},
-        {main.options.Check2.Caption(), "E36"},          {main.options.Check3.Caption(), "E37"},
-        {main.options.Check4.Caption(), "E38"},          {main.options.Check5.Caption(), "E39"},
-        {main.options.Check6.Caption(), "E40"},          {main.options.Check7.Caption(), "E43"},
-        {main.options.Check8.Caption(), "E46"},          {main.memory.lbl_InMemory.Caption(), "E31"},
-        {main.memory.lbl_Save.Caption(), "E29"},         {main.memory.Command15.Caption(), "E44"},
-        {main.targets.lbl_TargetTitle.Caption(), "E50"}, {main.targets.lbl_Target.Caption(), "E51"},
-        {main.targets.lbl_TargetDescription.Caption(), "E52"}, {main.targets.Command6.Caption(), "E53"},
-        {main.targets.Command7.Caption(), "E53"},        {main.targets.Command8.Caption(), "E53"},
-        {main.targets.Command9.Caption(), "E53"},        {main.targets.Command10.Caption(), "E53"},
-        {main.targets.Command5.Caption(), "E29"},        {main.Command16.Caption(), "E45"},
+        {main.CoolButton4.ToolTipText(), "E50"},
+        {main.CoolButton1.ToolTipText(), "E26"},
+        {main.CoolButton2.ToolTipText(), "E27"},
+        {main.Image1.ToolTipText(), "E28"},
+        {main.options.Command1.Caption(), "E30"},
+        {main.options.Command3.Caption(), "E29"},
+        {main.options.Command2.Caption(), "E32"},
+        {main.options.lbl_Options.Caption(), "E26"},
+        {main.options.lbl_FromResolution.Caption(), "E34"},
+        {main.memory.lbl_LatestSaved.Caption(), "E80"},
+        {main.options.Option6.Caption(), "E41"},
+        {main.options.Check1.Caption(), "E35"},
+        {main.options.Check2.Caption(), "E36"},
+        {main.options.Check3.Caption(), "E37"},
+        {main.options.Check4.Caption(), "E38"},
+        {main.options.Check5.Caption(), "E39"},
+        {main.options.Check6.Caption(), "E40"},
+        {main.options.Check7.Caption(), "E43"},
+        {main.options.Check8.Caption(), "E46"},
+        {main.memory.lbl_InMemory.Caption(), "E31"},
+        {main.memory.lbl_Save.Caption(), "E29"},
+        {main.memory.Command15.Caption(), "E44"},
+        {main.targets.lbl_TargetTitle.Caption(), "E50"},
+        {main.targets.lbl_Target.Caption(), "E51"},
+        {main.targets.lbl_TargetDescription.Caption(), "E52"},
+        {main.targets.Command6.Caption(), "E53"},
+        {main.targets.Command7.Caption(), "E53"},
+        {main.targets.Command8.Caption(), "E53"},
+        {main.targets.Command9.Caption(), "E53"},
+        {main.targets.Command10.Caption(), "E53"},
+        {main.targets.Command5.Caption(), "E29"},
+        {main.Command16.Caption(), "E45"},
     };
     for (const Expect& e : expected) EXPECT_EQ(e.actual, e.entry);
     EXPECT_EQ(main.options.Option1.Caption(), "640 x 480") << "fixed captions stay";
@@ -387,10 +409,13 @@ TEST_F(MainWindow, OnAScreenOfTwiceTheDpiEverythingIsLaidOutTwiceAsLargeAndBackA
     EXPECT_NEAR(bigClient.right, 2 * client.right, 2);
     EXPECT_NEAR(bigClient.bottom, 2 * client.bottom, 2);
     const RECT bigCheck = InClient(longest.hWnd(), main.hWnd());
-    for (const auto& [big, small] : {std::pair{bigCheck.left, check.left}, {bigCheck.top, check.top},
-                                     {bigCheck.right, check.right}, {bigCheck.bottom, check.bottom}})
+    for (const auto& [big, small] : {std::pair{bigCheck.left, check.left},
+                                     {bigCheck.top, check.top},
+                                     {bigCheck.right, check.right},
+                                     {bigCheck.bottom, check.bottom}})
         EXPECT_NEAR(big, 2 * small, 2);
-    EXPECT_NEAR(FontHeight(longest.hWnd()), 2 * font, 2) << "the text grows with the boxes: no caption is cut";
+    EXPECT_NEAR(FontHeight(longest.hWnd()), 2 * font, 2)
+        << "the text grows with the boxes: no caption is cut";
     // On the screen: the point at the box's new far right is the box.
     POINT farRight{bigCheck.right - 3, (bigCheck.top + bigCheck.bottom) / 2};
     ClientToScreen(main.hWnd(), &farRight);

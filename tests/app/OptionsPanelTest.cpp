@@ -15,7 +15,7 @@ using namespace testing_support;
 namespace {
 
 class OptionsPanel : public SettingsPanels {
-protected:
+  protected:
     app::OptionsPanel& options = program.Main().options;
 
     // The nine digits as the controls show them.
@@ -50,7 +50,8 @@ protected:
                             options.txt_CustomRes2.BackColor() == 0xE0E0E0;
         EXPECT_TRUE(open || closed) << "both boxes follow Option6 together";
         if (options.txt_CustomRes1.hWnd()) {
-            EXPECT_EQ(IsWindowEnabled(options.txt_CustomRes1.hWnd()) != FALSE, open) << "the real window follows";
+            EXPECT_EQ(IsWindowEnabled(options.txt_CustomRes1.hWnd()) != FALSE, open)
+                << "the real window follows";
         }
         return open;
     }
@@ -140,7 +141,8 @@ TEST_F(OptionsPanel, MillionsOfLinesLoadQuicklyIntoALimitedHiddenList) {
     LoadMain();
     EXPECT_TRUE(options.Option4.Value());
     EXPECT_EQ(options.lst_Options.ListCount(), static_cast<int>(app::kOptionsListLimit));
-    EXPECT_EQ(SendMessageA(options.lst_Options.hWnd(), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(app::kOptionsListLimit));
+    EXPECT_EQ(SendMessageA(options.lst_Options.hWnd(), LB_GETCOUNT, 0, 0),
+              static_cast<LRESULT>(app::kOptionsListLimit));
 }
 
 // --- Saving ---------------------------------------------------------------------------
@@ -190,9 +192,11 @@ TEST_F(OptionsPanel, FailedSaveReports98And92AndKeepsTheOldFile) {
     };
     const Blocker blockers[] = {
         {"the file is read-only", [&] { return std::make_shared<ReadOnlyFile>(path); }},
-        {"another program holds the file open", [&] {
-             return std::shared_ptr<void>(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                      nullptr, OPEN_EXISTING, 0, nullptr),
+        {"another program holds the file open",
+         [&] {
+             return std::shared_ptr<void>(CreateFileA(path.c_str(), GENERIC_READ,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                      OPEN_EXISTING, 0, nullptr),
                                           ui::HandleCloser());
          }},
     };
@@ -286,8 +290,8 @@ TEST_F(OptionsPanel, CustomBoxesAreOpenOnlyWhileOption6IsSelected) {
     Focus(options.Option6);
     Focus(options.Command3);
     EXPECT_TRUE(CustomBoxesOpen()) << "leaving a selected Option6 changes nothing";
-    for (ui::OptionButton* other : {&options.Option1, &options.Option2, &options.Option3, &options.Option4,
-                                    &options.Option5}) {
+    for (ui::OptionButton* other :
+         {&options.Option1, &options.Option2, &options.Option3, &options.Option4, &options.Option5}) {
         Click(options.Option6);
         Click(*other);
         EXPECT_FALSE(CustomBoxesOpen()) << other->Caption();
@@ -313,7 +317,8 @@ TEST_F(OptionsPanel, LeavingACustomBoxThatIsNoNumberShows110AndKeepsTheText) {
         EXPECT_EQ(box->Text(), "12a");
     }
     Click(options.Command3);
-    EXPECT_EQ(dir.Read("VLCREXT.INI"), "6110000010\r12a\r12a\r\n") << "nothing stops the text from being saved";
+    EXPECT_EQ(dir.Read("VLCREXT.INI"), "6110000010\r12a\r12a\r\n")
+        << "nothing stops the text from being saved";
 }
 
 TEST_F(OptionsPanel, LeavingACustomBoxWithANumberOrEmptyText) {

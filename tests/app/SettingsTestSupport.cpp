@@ -9,7 +9,9 @@ SettingsPanels::SettingsPanels() {
     dir.Write("VLCRLANG.DRV", testing_support::ShippedDriver());
 }
 
-SettingsPanels::~SettingsPanels() { RegDeleteKeyValueA(HKEY_CURRENT_USER, app::kRunKey, app::kRunValueName); }
+SettingsPanels::~SettingsPanels() {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, app::kRunKey, app::kRunValueName);
+}
 
 app::MainForm& SettingsPanels::LoadMain() {
     app::MainForm& main = program.Main();
@@ -59,7 +61,9 @@ ReadOnlyFile::ReadOnlyFile(std::filesystem::path path) : path_(path.string()) {
     EXPECT_TRUE(SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY)) << path_;
 }
 
-ReadOnlyFile::~ReadOnlyFile() { SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL); }
+ReadOnlyFile::~ReadOnlyFile() {
+    SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
 
 std::optional<std::string> RunValue() {
     char value[4096] = {};

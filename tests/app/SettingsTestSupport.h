@@ -17,7 +17,7 @@
 #include <string>
 
 class SettingsPanels : public ::testing::Test {
-protected:
+  protected:
     SettingsPanels();
     // Saving the options writes the Run value of Windows' log-on start.
     ~SettingsPanels() override;
@@ -47,12 +47,12 @@ std::optional<std::string> RunValue();
 
 // Sets the read-only attribute while the object lives.
 class ReadOnlyFile {
-public:
+  public:
     explicit ReadOnlyFile(std::filesystem::path path);
     ~ReadOnlyFile();
     ReadOnlyFile(const ReadOnlyFile&) = delete;
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
-private:
+  private:
     std::string path_;
 };

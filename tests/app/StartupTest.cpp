@@ -27,7 +27,7 @@ std::string DriverWith(int lines, const std::function<std::string(int)>& text) {
 }
 
 class Startup : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::SetInstanceName("Local\\VellicorStartupTest-" + std::to_string(GetCurrentProcessId()));
         ui::SetAppTitle("Vellicor Rizezuza");
@@ -66,7 +66,8 @@ TEST_F(Startup, NormalStartLoadsCatalogueTitleVersionAndLogHeader) {
     EXPECT_EQ(ui::AppTitle(), "Clipboard Viewer") << "the viewer's load sets the application title";
     EXPECT_TRUE(program.Viewer().IsLoaded());
     EXPECT_FALSE(program.Viewer().Visible());
-    for (ui::OptionButton* option : {&main.options.Option1, &main.options.Option6}) EXPECT_TRUE(option->Enabled());
+    for (ui::OptionButton* option : {&main.options.Option1, &main.options.Option6})
+        EXPECT_TRUE(option->Enabled());
     EXPECT_TRUE(program.Notifications().Visible()) << "the notification window is placed and shown";
     EXPECT_GE(program.Notifications().Top(), ui::ScreenHeightTwips() - 15) << "parked below the screen";
     EXPECT_TRUE(dialogs.calls.empty());
@@ -160,7 +161,8 @@ TEST_F(Catalogue, LookupMovesTheCurrentEntryAndBeyondTheEndIsEmpty) {
 }
 
 TEST_F(Catalogue, EmptyLineFortyIsABlankCaptionOfCheck5) {
-    dir.Write("VLCRLANG.DRV", DriverWith(200, [](int e) { return e == 39 ? std::string() : "E" + std::to_string(e); }));
+    dir.Write("VLCRLANG.DRV",
+              DriverWith(200, [](int e) { return e == 39 ? std::string() : "E" + std::to_string(e); }));
     app::App program;
     program.Main().Set_Language();
     program.Main().Get_Language();
@@ -197,7 +199,8 @@ TEST_F(Catalogue, BadDriverFilesNeverStopTheProgram) {
     const std::string line(120, 'w');
     while (huge.size() < 30u * 1024 * 1024) huge += line + "\r\n";
     const std::string longLines = std::string(70000, 'L') + "\r\n" + std::string(70000, 'M');
-    for (const std::string* content : {&binary, &crOnly, static_cast<const std::string*>(&huge), &longLines}) {
+    for (const std::string* content :
+         {&binary, &crOnly, static_cast<const std::string*>(&huge), &longLines}) {
         dir.Write("VLCRLANG.DRV", *content);
         app::App program;
         const auto started = std::chrono::steady_clock::now();

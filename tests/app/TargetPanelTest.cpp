@@ -20,7 +20,7 @@ std::string CurrentDirectoryA() {
 }
 
 class TargetPanel : public SettingsPanels {
-protected:
+  protected:
     app::TargetPanel& targets = program.Main().targets;
 
     // Slot n's folder text and in-use value, e.g. "C:\x|1".
@@ -54,7 +54,8 @@ TEST_F(TargetPanel, StartupReadsEverySlotTheLastLineCountsAndTicksIt) {
     EXPECT_EQ(Slot(5), kUmlautFolder + "|1");
     wchar_t shown[MAX_PATH] = {};
     GetWindowTextW(targets.txt_TargetPath5.hWnd(), shown, MAX_PATH);
-    EXPECT_EQ(std::wstring(shown), L"C:\\Bilder mit \u00C4\\Urlaub") << "the window shows the letter of the ANSI text";
+    EXPECT_EQ(std::wstring(shown), L"C:\\Bilder mit \u00C4\\Urlaub")
+        << "the window shows the letter of the ANSI text";
 }
 
 struct AwkwardTargetFile {
@@ -126,7 +127,8 @@ TEST_F(TargetPanel, FirstSlotUntickedDeletesOnlyItsFile) {
     }
     Click(targets.Command5);
     EXPECT_FALSE(dir.Exists("TARGET1.INI"));
-    for (int slot = 2; slot <= 5; ++slot) EXPECT_EQ(dir.Read(app::TargetFileName(slot)), "old " + std::to_string(slot));
+    for (int slot = 2; slot <= 5; ++slot)
+        EXPECT_EQ(dir.Read(app::TargetFileName(slot)), "old " + std::to_string(slot));
     EXPECT_EQ(main.lbl_Status.Caption(), "") << "nothing written, no status";
 }
 
@@ -136,7 +138,8 @@ TEST_F(TargetPanel, TickedSlotWithoutFolderKeepsItsFileAndAllTickedWritesAllFive
     for (int slot = 1; slot <= 5; ++slot) SetSlot(slot, slot == 2 ? "" : "C:\\S" + std::to_string(slot), 1);
     Click(targets.Command5);
     EXPECT_EQ(dir.Read("TARGET2.INI"), "C:\\Kept\r\n");
-    for (int slot : {1, 3, 4, 5}) EXPECT_EQ(dir.Read(app::TargetFileName(slot)), "C:\\S" + std::to_string(slot) + "\r\n");
+    for (int slot : {1, 3, 4, 5})
+        EXPECT_EQ(dir.Read(app::TargetFileName(slot)), "C:\\S" + std::to_string(slot) + "\r\n");
 }
 
 TEST_F(TargetPanel, SlotThatCannotBeWrittenIsSkippedKeepsItsFileAndTheOthersAreSaved) {
@@ -182,8 +185,8 @@ TEST_F(TargetPanel, SavedFoldersLoadBackUnchanged) {
 
 TEST_F(TargetPanel, BrowseButtonsAskWithEntry51AndFillTheirSlotWithoutWritingTheFile) {
     LoadMain();
-    const ui::CommandButton* buttons[] = {&targets.Command6, &targets.Command7, &targets.Command8, &targets.Command9,
-                                          &targets.Command10};
+    const ui::CommandButton* buttons[] = {&targets.Command6, &targets.Command7, &targets.Command8,
+                                          &targets.Command9, &targets.Command10};
     for (int slot = 1; slot <= 5; ++slot) {
         SCOPED_TRACE(slot);
         dialogs.calls.clear();

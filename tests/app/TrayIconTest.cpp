@@ -28,7 +28,7 @@ bool ShellHasIcon(HWND owner, DWORD action) {
 }
 
 class TrayIcon : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::SetInstanceName("Local\\VellicorTrayTest-" + std::to_string(GetCurrentProcessId()));
         dir.Write("lang/English/vlcrEnglish.drv", ShippedDriver("English"));

@@ -130,9 +130,9 @@ bool FolderTakesNewFiles(const std::filesystem::path& folder) {
     // A new file under a fresh name each time: a probe left behind must not
     // pass for a locked folder.
     static unsigned counter = 0;
-    const std::string probe =
-        (folder / ("probe-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) + ".tmp"))
-            .string();
+    const std::string probe = (folder / ("probe-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                         std::to_string(++counter) + ".tmp"))
+                                  .string();
     ui::UniqueHandle file(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     return file.get() != INVALID_HANDLE_VALUE && file;
@@ -165,7 +165,8 @@ ReadOnlyFolder::~ReadOnlyFolder() {
     // A probe made just before the lock took hold could not be removed then.
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator(folder_, ignored))
-        if (entry.path().filename().string().rfind("probe-", 0) == 0) std::filesystem::remove(entry.path(), ignored);
+        if (entry.path().filename().string().rfind("probe-", 0) == 0)
+            std::filesystem::remove(entry.path(), ignored);
 }
 
 // --- The program -------------------------------------------------------------

@@ -20,11 +20,13 @@ Bytes Join(Bytes first, const Bytes& second) {
     return first;
 }
 
-void Put32(Bytes& bytes, std::size_t at, std::uint32_t value) { std::memcpy(&bytes[at], &value, 4); }
+void Put32(Bytes& bytes, std::size_t at, std::uint32_t value) {
+    std::memcpy(&bytes[at], &value, 4);
+}
 
 // A header of `size` bytes (40 or 124) followed by `rest`.
-Bytes Dib(int width, int height, int bits, std::uint32_t compression, const Bytes& rest, std::uint32_t size = 40,
-          std::uint32_t coloursUsed = 0) {
+Bytes Dib(int width, int height, int bits, std::uint32_t compression, const Bytes& rest,
+          std::uint32_t size = 40, std::uint32_t coloursUsed = 0) {
     Bytes dib(size);
     Put32(dib, 0, size);
     Put32(dib, 4, static_cast<std::uint32_t>(width));
@@ -72,15 +74,17 @@ TEST(DibReader, ReadsEveryDepthAndOrientation) {
         std::string pixels;
     } cases[] = {
         {"24 bits, bottom-up rows", Dib(1, 2, 24, 0, {1, 2, 3, 0, 4, 5, 6, 0}), "040506 010203 "},
-        {"24 bits, a row without padding ends the data", Dib(4, 1, 24, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
-         "010203 040506 070809 0A0B0C "},
+        {"24 bits, a row without padding ends the data",
+         Dib(4, 1, 24, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}), "010203 040506 070809 0A0B0C "},
         {"32 bits, top-down rows", Dib(2, -1, 32, 0, {1, 2, 3, 9, 4, 5, 6, 9}), "010203 040506 "},
-        {"8 bits, two colours used", Dib(2, 1, 8, 0, Join(twoColours, {1, 0, 0, 0}), 40, 2), "FF0000 0000FF "},
-        {"index beyond the colours is black", Dib(1, 1, 8, 0, Join(twoColours, {7, 0, 0, 0}), 40, 2), "000000 "},
+        {"8 bits, two colours used", Dib(2, 1, 8, 0, Join(twoColours, {1, 0, 0, 0}), 40, 2),
+         "FF0000 0000FF "},
+        {"index beyond the colours is black", Dib(1, 1, 8, 0, Join(twoColours, {7, 0, 0, 0}), 40, 2),
+         "000000 "},
         {"1 bit", Dib(3, 1, 1, 0, Join(twoColours, {0b01000000, 0, 0, 0})), "0000FF FF0000 0000FF "},
         {"16 bits, 5-5-5", Dib(1, 1, 16, 0, {0x1F, 0x7C, 0, 0}), "FF00FF "},
-        {"16 bits, 5-6-5 fields", Dib(1, 1, 16, 3, {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0x1F, 0, 0, 0, 0x00, 0xF8, 0, 0}),
-         "0000FF "},
+        {"16 bits, 5-6-5 fields",
+         Dib(1, 1, 16, 3, {0, 0xF8, 0, 0, 0xE0, 7, 0, 0, 0x1F, 0, 0, 0, 0x00, 0xF8, 0, 0}), "0000FF "},
     };
     for (const auto& c : cases) EXPECT_EQ(Read(c.dib), c.pixels) << c.what;
 }
@@ -95,7 +99,8 @@ TEST(DibReader, RefusesHeadersThatLieAboutTheirData) {
     } cases[] = {
         {"header size 0xFFFFFFFF", hugeHeader, capture::DibProblem::BadHeader},
         {"more rows than data", Dib(1000, 1000, 24, 0, Bytes(300)), capture::DibProblem::PixelsMissing},
-        {"colour table past the end", Dib(2, 2, 8, 0, Bytes(64), 40, 4000), capture::DibProblem::PixelsMissing},
+        {"colour table past the end", Dib(2, 2, 8, 0, Bytes(64), 40, 4000),
+         capture::DibProblem::PixelsMissing},
         {"60000 x 60000", AlphaDib(60000, 60000, Bytes(64)), capture::DibProblem::TooLarge},
         {"no width", Dib(0, 1, 24, 0, Bytes(4)), capture::DibProblem::BadHeader},
         {"run-length coded", Dib(2, 2, 8, 1, Bytes(2048)), capture::DibProblem::Unsupported},
@@ -118,7 +123,8 @@ TEST(DibReader, MeaningfulAlphaIsComposedOverWhiteAndMeaninglessAlphaIgnored) {
 }
 
 TEST(PixelRows, FingerprintTellsPicturesApartAndScaleDownAverages) {
-    const Bytes a{10, 20, 30, 0, 50, 60, 70, 0}, b{10, 20, 30, 0, 50, 60, 71, 0}, unused{10, 20, 30, 9, 50, 60, 70, 7};
+    const Bytes a{10, 20, 30, 0, 50, 60, 70, 0}, b{10, 20, 30, 0, 50, 60, 71, 0},
+        unused{10, 20, 30, 9, 50, 60, 70, 7};
     const auto print = [](const Bytes& p, int w, int h) {
         return capture::Fingerprint({w, h, w * 4, p.data()});
     };

@@ -7,14 +7,14 @@
 
 #include "CaptureTestSupport.h"
 #include "PngTestFiles.h"
+#include "TestPictures.h"
 #include "capture/JpegEncoder.h"
 #include "capture/PngReader.h"
-#include "TestPictures.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -81,7 +81,9 @@ Bytes HalfTransparentRedDib(int width, int height) {
     return dib;
 }
 
-int GdiObjects() { return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)); }
+int GdiObjects() {
+    return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+}
 
 class Engine : public CaptureTest {
   protected:
@@ -110,7 +112,8 @@ class Engine : public CaptureTest {
     // Finished pictures only: an unfinished one is a temporary file.
     bool HasJpeg() const {
         const std::vector<std::string> files = SavedIn(1);
-        return std::any_of(files.begin(), files.end(), [](const std::string& f) { return f.ends_with(".jpg"); });
+        return std::any_of(files.begin(), files.end(),
+                           [](const std::string& f) { return f.ends_with(".jpg"); });
     }
     clipboard::ClipViewerForm& viewer = program.Viewer();
 };
@@ -181,7 +184,9 @@ TEST_F(Engine, TransparentPictureIsSavedAsItLooksOnWhite) {
     EXPECT_TRUE(looks(600, 400, {255, 0, 0}));
 }
 
-Bytes AsBytes(const std::string& file) { return Bytes(file.begin(), file.end()); }
+Bytes AsBytes(const std::string& file) {
+    return Bytes(file.begin(), file.end());
+}
 
 // A PNG of the test pixels; `transparentLeft` clears the left half.
 Bytes PngOf(int width, int height, unsigned seed, bool transparentLeft = false) {
@@ -211,20 +216,22 @@ TEST_F(Engine, PicturesOfferedAsPngOrJpegAreCaughtOnceFromTheirBestForm) {
     EXPECT_NE(viewer.Caption().find("CF_BITMAP"), std::string::npos) << "the viewer shows it as a bitmap";
 
     // Beside it, the bitmap a browser makes of a transparent picture: black where it is transparent.
-    PutRawOnClipboard({{png, PngOf(640, 480, 2, true)}, {CF_DIB, PackedDibOf(ui::Picture::FromFilledRows(
-                                                                     640, 480, [](std::uint8_t* rows) {
-                                                                         std::memset(rows, 0, 640 * 480 * 4);
-                                                                     }))}});
+    PutRawOnClipboard({{png, PngOf(640, 480, 2, true)},
+                       {CF_DIB, PackedDibOf(ui::Picture::FromFilledRows(640, 480, [](std::uint8_t* rows) {
+                            std::memset(rows, 0, 640 * 480 * 4);
+                        }))}});
     Settle();
     ASSERT_EQ(SavedIn(1).size(), 2u);
     const DecodedPicture transparent = DecodeFile(SlotFolder(1) / SavedIn(1)[1]);
     ASSERT_EQ(transparent.width, 640);
     for (int c = 0; c < 3; ++c)
-        EXPECT_GE(transparent.rgb[(100 * 640 + 10) * 3 + c], 253) << "the PNG was read: white where it is transparent";
+        EXPECT_GE(transparent.rgb[(100 * 640 + 10) * 3 + c], 253)
+            << "the PNG was read: white where it is transparent";
 
     const std::vector<std::uint32_t> pixels = TestPixels(800, 600, 3);
     std::vector<std::uint8_t> bgrx;
-    for (const std::uint32_t p : pixels) bgrx.insert(bgrx.end(), {std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), 0});
+    for (const std::uint32_t p : pixels)
+        bgrx.insert(bgrx.end(), {std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), 0});
     PutRawOnClipboard({{jfif, AsBytes(capture::EncodeJpeg({800, 600, 800 * 4, bgrx.data()}, 95))}});
     Settle();
     ASSERT_EQ(SavedIn(1).size(), 3u) << "a picture offered only as JPEG";
@@ -248,7 +255,8 @@ TEST_F(Engine, DamagedOrHugePngFilesAreRefusedWithAReasonAndTheNextPictureIsCaug
                                           std::string("\0\0\x4E\x20\0\0\x4E\x20", 8)));
     PutRawOnClipboard({{png, huge}});
     Settle();
-    EXPECT_EQ(LogMessage(main.lst_Log.ListCount() - 1), Entry(i18n::entry::kPictureTooLarge) + ": 20000 x 20000");
+    EXPECT_EQ(LogMessage(main.lst_Log.ListCount() - 1),
+              Entry(i18n::entry::kPictureTooLarge) + ": 20000 x 20000");
     EXPECT_TRUE(SavedIn(1).empty());
 
     // A damaged PNG beside a good bitmap: the bitmap is the picture.
@@ -275,7 +283,8 @@ TEST_F(Engine, ALosslessSaveOfATransparentBitmapKeepsItsAlpha) {
     Bytes pixels(kWidth * kHeight * 4);
     ASSERT_TRUE(reader.ReadPixels(pixels.data()).ok());
     ASSERT_TRUE(reader.HasAlpha());
-    EXPECT_EQ(Bytes(pixels.begin(), pixels.begin() + 4), (Bytes{255, 0, 0, 128})) << "half-transparent blue, as copied";
+    EXPECT_EQ(Bytes(pixels.begin(), pixels.begin() + 4), (Bytes{255, 0, 0, 128}))
+        << "half-transparent blue, as copied";
     EXPECT_EQ(pixels[(10 * kWidth + 10) * 4 + 3], 0) << "transparent stays transparent";
     EXPECT_EQ(Bytes(pixels.begin() + (10 * kWidth + 600) * 4, pixels.begin() + (10 * kWidth + 601) * 4),
               (Bytes{0, 0, 255, 255}));
@@ -346,7 +355,7 @@ TEST_F(Engine, PicturesCaughtWhileABoxIsOpenWaitInBoundedMemoryAndTheRestAreKept
     const std::filesystem::path keepFolder(std::u8string(keep.begin(), keep.end()));
     std::filesystem::remove_all(keepFolder);
     main.targets.FolderText(1).SetText((dir.Path() / "gone").string()); // every save fails: one box
-    main.capture.engine.SetWaitingBytesLimit(2 * 640 * 480 * 4);       // two pictures may wait
+    main.capture.engine.SetWaitingBytesLimit(2 * 640 * 480 * 4);        // two pictures may wait
     size_t keptWhileOpen = 0;
     dialogs.whileMessageOpen = [&] {
         for (int i = 1; i <= 4; ++i) {
@@ -390,7 +399,7 @@ TEST_F(Engine, AnEngineEndingWhileItReadsAHugePictureEndsCleanly) {
     {
         capture::CaptureEngine engine(listener, 200, 150);
         engine.OnClipboardNotice(); // its reader starts on the picture
-    } // and the engine ends at once
+    }                               // and the engine ends at once
     PumpMessages(100);
     EXPECT_EQ(listener.caught, 0) << "nothing reaches a listener after its engine ended";
     EXPECT_EQ(AllFilesUnder(dir.Path()), before) << "nothing is left behind";
@@ -435,7 +444,8 @@ TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPicture
     ui::UniqueHandle offered(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     ui::UniqueHandle release(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     std::thread owner([&] {
-        ui::UniqueWindow window(CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
+        ui::UniqueWindow window(
+            CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr));
         if (OpenClipboard(window.get())) {
             EmptyClipboard();
             SetClipboardData(CF_DIB, nullptr);
@@ -451,7 +461,8 @@ TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPicture
     // after every failed read kept it busy until the owner ended (30 s).
     const ULONGLONG waitStart = GetTickCount64();
     const bool givenUp = PumpUntil([&] { return LogsOf(i18n::entry::kChangeSkipped) >= 1; }, 10000);
-    EXPECT_LT(GetTickCount64() - waitStart, 15000u) << "the window's thread was kept busy while the owner hung";
+    EXPECT_LT(GetTickCount64() - waitStart, 15000u)
+        << "the window's thread was kept busy while the owner hung";
     SetEvent(release.get());
     owner.join();
     EXPECT_TRUE(givenUp) << "the change is given up and logged";
@@ -459,10 +470,13 @@ TEST_F(Engine, AnOwnerThatNeverRendersItsDelayedBitmapIsGivenUpAndTheNextPicture
     // A retry of the given-up change may still be on its way when the owner ends.
     PumpUntil([&] { return main.capture.engine.CaughtUp(); }, 5000);
     PutBitmapOnClipboard(TestPicture(800, 600));
-    EXPECT_TRUE(PumpUntil([&] {
-        main.capture.engine.FinishSaves();
-        return SavedIn(1).size() == 1u;
-    }, 5000)) << "the next change is caught";
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            main.capture.engine.FinishSaves();
+            return SavedIn(1).size() == 1u;
+        },
+        5000))
+        << "the next change is caught";
 }
 
 TEST_F(Engine, AMetafilePictureOfEndlessExtentsNeitherStallsTheViewerNorTheNextCatch) {
@@ -516,7 +530,8 @@ TEST_F(Engine, TheWindowAnswersWhileAHugePictureIsEncodedAndWritten) {
     main.capture.engine.FinishSaves();
     ASSERT_TRUE(finished);
     EXPECT_GT(asked.load(), 0);
-    EXPECT_EQ(unanswered.load(), 0) << "every message was answered within a second while the picture was saved";
+    EXPECT_EQ(unanswered.load(), 0)
+        << "every message was answered within a second while the picture was saved";
     EXPECT_EQ(DecodeFile(SlotFolder(1) / SavedIn(1)[0]).width, 8000);
 }
 

@@ -1,7 +1,7 @@
 // JPEG files from other programs: decoded, turned as their EXIF orientation
 // says, and refused when damaged or oversized.
-#include "capture/ExifOrientation.h"
 #include "capture/JfifReader.h"
+#include "capture/ExifOrientation.h"
 #include "capture/JpegEncoder.h"
 
 #include "DecodeTestSupport.h"
@@ -17,20 +17,29 @@ using Bytes = std::vector<std::uint8_t>;
 
 // --- The orientation tag ---------------------------------------------------------
 
-Bytes ExifBlock(bool bigEndian, std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint16_t value) {
+Bytes ExifBlock(bool bigEndian, std::uint16_t tag, std::uint16_t type, std::uint32_t count,
+                std::uint16_t value) {
     Bytes block{'E', 'x', 'i', 'f', 0, 0};
     const auto u16 = [&](std::uint32_t v) {
-        if (bigEndian) block.insert(block.end(), {std::uint8_t(v >> 8), std::uint8_t(v)});
-        else block.insert(block.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
+        if (bigEndian)
+            block.insert(block.end(), {std::uint8_t(v >> 8), std::uint8_t(v)});
+        else
+            block.insert(block.end(), {std::uint8_t(v), std::uint8_t(v >> 8)});
     };
     const auto u32 = [&](std::uint32_t v) {
-        if (bigEndian) { u16(v >> 16); u16(v & 0xFFFF); } else { u16(v & 0xFFFF); u16(v >> 16); }
+        if (bigEndian) {
+            u16(v >> 16);
+            u16(v & 0xFFFF);
+        } else {
+            u16(v & 0xFFFF);
+            u16(v >> 16);
+        }
     };
     const std::uint8_t order = bigEndian ? 'M' : 'I';
     block.insert(block.end(), {order, order});
     u16(42);
     u32(8);
-    u16(2);                   // two entries: another tag first
+    u16(2); // two entries: another tag first
     u16(0x010F), u16(2), u32(4), u32(0x41424300);
     u16(tag), u16(type), u32(count), u16(value), u16(0);
     u32(0);
@@ -42,7 +51,9 @@ struct TagCase {
     Bytes app1;
     int orientation;
 };
-void PrintTo(const TagCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const TagCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class ExifTag : public ::testing::TestWithParam<TagCase> {};
 
@@ -58,17 +69,20 @@ Bytes Cut(Bytes bytes, std::size_t size) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExifTag,
-    ::testing::Values(TagCase{"big endian", ExifBlock(true, 0x0112, 3, 1, 6), 6},
-                      TagCase{"little endian", ExifBlock(false, 0x0112, 3, 1, 8), 8},
-                      TagCase{"no orientation tag", ExifBlock(true, 0x0110, 3, 1, 6), 1},
-                      TagCase{"a value beyond 8", ExifBlock(false, 0x0112, 3, 1, 9), 1},
-                      TagCase{"a value of another type", ExifBlock(false, 0x0112, 4, 1, 6), 1},
-                      TagCase{"cut inside the entry", Cut(ExifBlock(false, 0x0112, 3, 1, 6), 36), 1},
-                      TagCase{"not an EXIF block", Bytes{'h', 't', 't', 'p', ':', '/', '/', 'n', 's', '.', 'a', 'd', 'o', 'b', 'e'}, 1},
-                      TagCase{"empty", Bytes{}, 1}),
+    ::testing::Values(
+        TagCase{"big endian", ExifBlock(true, 0x0112, 3, 1, 6), 6},
+        TagCase{"little endian", ExifBlock(false, 0x0112, 3, 1, 8), 8},
+        TagCase{"no orientation tag", ExifBlock(true, 0x0110, 3, 1, 6), 1},
+        TagCase{"a value beyond 8", ExifBlock(false, 0x0112, 3, 1, 9), 1},
+        TagCase{"a value of another type", ExifBlock(false, 0x0112, 4, 1, 6), 1},
+        TagCase{"cut inside the entry", Cut(ExifBlock(false, 0x0112, 3, 1, 6), 36), 1},
+        TagCase{"not an EXIF block",
+                Bytes{'h', 't', 't', 'p', ':', '/', '/', 'n', 's', '.', 'a', 'd', 'o', 'b', 'e'}, 1},
+        TagCase{"empty", Bytes{}, 1}),
     [](const ::testing::TestParamInfo<TagCase>& info) {
         std::string name;
-        for (const char* c = info.param.rule; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        for (const char* c = info.param.rule; *c; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
         return name;
     });
 
@@ -76,7 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 using capture_testing::Decoded;
 
-Decoded Decode(const std::string& file) { return capture_testing::DecodeWith<capture::JfifReader>(file); }
+Decoded Decode(const std::string& file) {
+    return capture_testing::DecodeWith<capture::JfifReader>(file);
+}
 
 // 24 x 16 pixels of six flat 8 x 8 blocks; the corners are red, blue, black, yellow.
 std::string CornerJpeg() {
@@ -114,8 +130,8 @@ TEST(JfifReader, EveryOrientationStandsAsTheUserSawIt) {
     // Top left, top right, bottom left, bottom right, for orientations 1 to 8.
     const char* corners[] = {"RBKY", "BRYK", "YKBR", "KYRB", "RKBY", "KRYB", "YBKR", "BYRK"};
     for (int orientation = 1; orientation <= 8; ++orientation) {
-        const Decoded d = Decode(WithApp1(jpeg, ExifBlock(orientation % 2 == 0, 0x0112, 3, 1,
-                                                          static_cast<std::uint16_t>(orientation))));
+        const Decoded d = Decode(WithApp1(
+            jpeg, ExifBlock(orientation % 2 == 0, 0x0112, 3, 1, static_cast<std::uint16_t>(orientation))));
         ASSERT_TRUE(d.result.ok()) << d.result.message;
         EXPECT_EQ(d.width, orientation >= 5 ? 16 : 24) << orientation;
         EXPECT_EQ(d.height, orientation >= 5 ? 24 : 16) << orientation;

@@ -28,7 +28,8 @@ TEST(AutomaticPictureName, DifferentMomentsCanShareAName) {
 TEST(NumberedPictureName, FirstIsPlainThenUnderscoreNumberBeforeTheExtension) {
     EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday", 1, ".jpg"), "C:\\pics\\holiday.jpg");
     EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday", 2, ".png"), "C:\\pics\\holiday_2.png");
-    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday.jpg", 3, ".jpg"), "C:\\pics\\holiday.jpg_3.jpg");
+    EXPECT_EQ(capture::NumberedPictureName("C:\\pics\\holiday.jpg", 3, ".jpg"),
+              "C:\\pics\\holiday.jpg_3.jpg");
 }
 
 TEST(NextFreePictureName, SkipsEveryTakenName) {
@@ -36,7 +37,8 @@ TEST(NextFreePictureName, SkipsEveryTakenName) {
     auto isTaken = [&](const std::string& name) { return taken.count(name) > 0; };
     EXPECT_EQ(capture::NextFreePictureName("d\\a", ".jpg", isTaken), "d\\a_3.jpg");
     EXPECT_EQ(capture::NextFreePictureName("d\\b", ".jpg", isTaken), "d\\b.jpg");
-    EXPECT_EQ(capture::NextFreePictureName("d\\a", ".png", isTaken), "d\\a.png") << "a JPEG does not take a PNG's name";
+    EXPECT_EQ(capture::NextFreePictureName("d\\a", ".png", isTaken), "d\\a.png")
+        << "a JPEG does not take a PNG's name";
 }
 
 TEST(NextFreePictureName, ThrowsWhenEveryNumberIsTaken) {

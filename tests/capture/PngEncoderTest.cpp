@@ -15,7 +15,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes Bgra(const std::vector<std::uint32_t>& argb) {
     Bytes bytes;
-    for (const std::uint32_t p : argb) bytes.insert(bytes.end(), {std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), std::uint8_t(p >> 24)});
+    for (const std::uint32_t p : argb)
+        bytes.insert(bytes.end(),
+                     {std::uint8_t(p), std::uint8_t(p >> 8), std::uint8_t(p >> 16), std::uint8_t(p >> 24)});
     return bytes;
 }
 
@@ -43,7 +45,8 @@ TEST(PngEncoder, ReadsBackToTheSamePixelsWithAlphaOnlyWhenAsked) {
 
     Bytes opaque = pixels;
     for (size_t i = 3; i < opaque.size(); i += 4) opaque[i] = 0;
-    EXPECT_EQ(ReadBack(capture::EncodePng(rows, false), kWidth, kHeight, alpha), opaque) << "the fourth byte is left out";
+    EXPECT_EQ(ReadBack(capture::EncodePng(rows, false), kWidth, kHeight, alpha), opaque)
+        << "the fourth byte is left out";
     EXPECT_FALSE(alpha);
 }
 
@@ -61,9 +64,10 @@ TEST(PngEncoder, PacksFlatPicturesHardAndPhotosQuickly) {
 TEST(PngEncoder, AnEmptyPictureOrAFailingSinkIsAnError) {
     EXPECT_THROW(capture::EncodePng({0, 0, 0, nullptr}, false), std::runtime_error);
     const Bytes pixels(64 * 64 * 4, 0x55);
-    EXPECT_THROW(capture::EncodePng({64, 64, 256, pixels.data()}, false,
-                                    [](const std::uint8_t*, std::size_t) { throw std::runtime_error("disk full"); }),
-                 std::runtime_error);
+    EXPECT_THROW(
+        capture::EncodePng({64, 64, 256, pixels.data()}, false,
+                           [](const std::uint8_t*, std::size_t) { throw std::runtime_error("disk full"); }),
+        std::runtime_error);
 }
 
 } // namespace

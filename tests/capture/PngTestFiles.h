@@ -13,9 +13,9 @@ struct PngSpec {
     int colourType = 2; // libpng's PNG_COLOR_TYPE_*: 0 grey, 2 RGB, 3 palette, 4 grey+alpha, 6 RGBA
     int bitDepth = 8;
     bool interlaced = false;
-    std::vector<std::uint8_t> samples;         // rows as PNG stores them, packed, without filter bytes
-    std::vector<std::uint8_t> palette;         // red, green, blue per entry
-    std::vector<std::uint8_t> paletteAlpha;    // tRNS of a palette picture
+    std::vector<std::uint8_t> samples;      // rows as PNG stores them, packed, without filter bytes
+    std::vector<std::uint8_t> palette;      // red, green, blue per entry
+    std::vector<std::uint8_t> paletteAlpha; // tRNS of a palette picture
 };
 
 std::string EncodePng(const PngSpec& spec);

@@ -15,7 +15,9 @@ struct AlphaCase {
     Bytes bgra;
     Bytes settled;
 };
-void PrintTo(const AlphaCase& c, std::ostream* os) { *os << c.rule; }
+void PrintTo(const AlphaCase& c, std::ostream* os) {
+    *os << c.rule;
+}
 
 class SettleAlpha : public ::testing::TestWithParam<AlphaCase> {};
 
@@ -29,15 +31,22 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SettleAlpha,
     ::testing::Values(
         AlphaCase{"all opaque: alpha dropped", {1, 2, 3, 255, 4, 5, 6, 255}, {1, 2, 3, 0, 4, 5, 6, 0}},
-        AlphaCase{"all transparent: a program that ignores alpha", {1, 2, 3, 0, 4, 5, 6, 0}, {1, 2, 3, 0, 4, 5, 6, 0}},
-        AlphaCase{"one alpha between 0 and 255 for all", {0, 0, 0, 128, 0, 0, 0, 128}, {127, 127, 127, 0, 127, 127, 127, 0}},
+        AlphaCase{"all transparent: a program that ignores alpha",
+                  {1, 2, 3, 0, 4, 5, 6, 0},
+                  {1, 2, 3, 0, 4, 5, 6, 0}},
+        AlphaCase{"one alpha between 0 and 255 for all",
+                  {0, 0, 0, 128, 0, 0, 0, 128},
+                  {127, 127, 127, 0, 127, 127, 127, 0}},
         AlphaCase{"opaque pixels before the first transparent one keep their colour",
-                  {1, 2, 3, 255, 4, 5, 6, 255, 9, 9, 9, 0}, {1, 2, 3, 0, 4, 5, 6, 0, 255, 255, 255, 0}},
+                  {1, 2, 3, 255, 4, 5, 6, 255, 9, 9, 9, 0},
+                  {1, 2, 3, 0, 4, 5, 6, 0, 255, 255, 255, 0}},
         AlphaCase{"transparent pixels before the first opaque one turn white",
-                  {1, 2, 3, 0, 4, 5, 6, 0, 9, 9, 9, 255}, {255, 255, 255, 0, 255, 255, 255, 0, 9, 9, 9, 0}}),
+                  {1, 2, 3, 0, 4, 5, 6, 0, 9, 9, 9, 255},
+                  {255, 255, 255, 0, 255, 255, 255, 0, 9, 9, 9, 0}}),
     [](const ::testing::TestParamInfo<AlphaCase>& info) {
         std::string name;
-        for (const char* c = info.param.rule; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        for (const char* c = info.param.rule; *c; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
         return name;
     });
 

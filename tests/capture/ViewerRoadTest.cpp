@@ -14,7 +14,7 @@ using testing_support::PumpMessages;
 namespace {
 
 class ViewerRoad : public CaptureTest {
-protected:
+  protected:
     void SetUp() override {
         CaptureTest::SetUp();
         {

@@ -208,10 +208,10 @@ TEST_F(Saving, TypedNameThatIsNotOneFileNameSaysWhyAndAsksAgain) {
     const struct {
         std::string name;
         int entry;
-    } refused[] = {{"a<b", 195},        {"what?", 195},       {"star*", 195},
-                   {"pipe|", 195},      {"say \"hi\"", 195},  {"sub\\name", 195},
-                   {"..\\escaped", 195}, {"../escaped", 195},  {dir.Path().string() + "\\outside", 195},
-                   {"CON", 196},        {"com1", 196},        {std::string(300, 'x'), 197}};
+    } refused[] = {{"a<b", 195},         {"what?", 195},      {"star*", 195},
+                   {"pipe|", 195},       {"say \"hi\"", 195}, {"sub\\name", 195},
+                   {"..\\escaped", 195}, {"../escaped", 195}, {dir.Path().string() + "\\outside", 195},
+                   {"CON", 196},         {"com1", 196},       {std::string(300, 'x'), 197}};
     int saved = 0;
     for (const auto& [name, entry] : refused) {
         SCOPED_TRACE("typed name \"" + name + "\"");
@@ -225,7 +225,8 @@ TEST_F(Saving, TypedNameThatIsNotOneFileNameSaysWhyAndAsksAgain) {
         EXPECT_EQ(dialogs.calls.size(), 3u) << "prompt, why, prompt again";
         EXPECT_EQ(main.lbl_Status.Caption(), Entry(93));
     }
-    EXPECT_EQ(SavedIn(1).size(), std::size(refused)) << "each picture is saved under the second answer, and nothing elsewhere";
+    EXPECT_EQ(SavedIn(1).size(), std::size(refused))
+        << "each picture is saved under the second answer, and nothing elsewhere";
     EXPECT_EQ(AllFilesUnder(dir.Path() / "slot1").size(), std::size(refused));
     EXPECT_TRUE(std::filesystem::exists(SlotFolder(1) / "picture 1.jpg"));
 }

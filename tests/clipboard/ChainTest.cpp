@@ -3,12 +3,12 @@
 
 #include "app/App.h"
 #include "app/MainForm.h"
-#include "ui/ProgramError.h"
 #include "app/StartForm.h"
 #include "clipboard/ClipViewerForm.h"
 #include "clipboard/HookMe.h"
 #include "clipboard/ViewerWindows.h"
 #include "ui/AppTitle.h"
+#include "ui/ProgramError.h"
 #include "ui/Twips.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,9 @@ class TestClient : public HookClient {
     std::vector<UINT> seen;
 };
 
-bool IsHooked(HWND hwnd) { return HookedClient(hwnd) != nullptr; }
+bool IsHooked(HWND hwnd) {
+    return HookedClient(hwnd) != nullptr;
+}
 
 } // namespace
 
@@ -281,7 +283,7 @@ TEST_F(Chain, AChangeArrivingWhileTheViewerShowsIsNotShownButListedAndForwarded)
 
 // A program that cannot answer: every report of the viewer fails.
 class BrokenProgram final : public clipboard::ViewerHost {
-public:
+  public:
     std::string Catalogue(int) override { throw std::runtime_error("the catalogue is gone"); }
     void AppendLog(const std::string&) override {}
     void SetStatus(const std::string&) override {}
@@ -370,7 +372,7 @@ TEST_F(Chain, NewWindowOpensOneFrameAndCaptionLowerAndFurtherRight) {
 }
 
 TEST_F(Chain, CloseLeavesTheChainUntilTheMainWindowsMinuteCheckReloadsIt) {
-    program->Start().Load(); // the whole start: the main window loads the default viewer
+    program->Start().Load();           // the whole start: the main window loads the default viewer
     testing_support::PumpMessages(50); // the start ends once the window is drawn
     ClipViewerForm& viewer = program->Viewer();
     ASSERT_TRUE(viewer.IsLoaded());

@@ -24,7 +24,9 @@ void PutOnClipboard(const std::vector<ClipboardItem>& items, HWND owner) {
             throw std::runtime_error("the test cannot put clipboard data");
 }
 
-void EmptyTheClipboard() { PutOnClipboard({}); }
+void EmptyTheClipboard() {
+    PutOnClipboard({});
+}
 
 HGLOBAL GlobalWith(const void* bytes, size_t size) {
     ui::UniqueGlobal block(GlobalAlloc(GMEM_MOVEABLE, size));
@@ -36,7 +38,9 @@ HGLOBAL GlobalWith(const void* bytes, size_t size) {
     return block.release();
 }
 
-HGLOBAL GlobalWith(const std::string& bytes) { return GlobalWith(bytes.data(), bytes.size()); }
+HGLOBAL GlobalWith(const std::string& bytes) {
+    return GlobalWith(bytes.data(), bytes.size());
+}
 
 ClipboardItem TextItem(const std::string& text) {
     return {CF_TEXT, GlobalWith(text.c_str(), text.size() + 1)};
@@ -56,7 +60,9 @@ ClipboardItem BitmapItem(int width, int height, COLORREF colour) {
     return {CF_BITMAP, bitmap.release()};
 }
 
-COLORREF PaletteColour(int entry) { return RGB(entry, 255 - entry, (entry * 7) & 0xFF); }
+COLORREF PaletteColour(int entry) {
+    return RGB(entry, 255 - entry, (entry * 7) & 0xFF);
+}
 
 ClipboardItem PaletteItem(int entries) {
     std::vector<BYTE> storage(sizeof(LOGPALETTE) + entries * sizeof(PALETTEENTRY));
@@ -118,7 +124,8 @@ ClipboardItem DibV5Item() {
     dib.header.bV5Planes = 1;
     dib.header.bV5BitCount = 32;
     dib.header.bV5Compression = BI_RGB;
-    dib.header.bV5CSType = 0x73524742; // LCS_sRGB ('sRGB'), spelled out: the header's form is a multi-character constant
+    dib.header.bV5CSType =
+        0x73524742; // LCS_sRGB ('sRGB'), spelled out: the header's form is a multi-character constant
     dib.pixel = 0x00FF0000;
     return {CF_DIBV5, GlobalWith(&dib, sizeof dib)};
 }
@@ -266,14 +273,18 @@ WithProgram::~WithProgram() {
     EmptyTheClipboard();
 }
 
-app::MainForm& WithProgram::Main() { return program->Main(); }
+app::MainForm& WithProgram::Main() {
+    return program->Main();
+}
 
 clipboard::ClipViewerForm& WithProgram::Viewer() {
     program->Viewer().Load();
     return program->Viewer();
 }
 
-std::string WithProgram::NoPictureText() { return Main().Catalogue(96); }
+std::string WithProgram::NoPictureText() {
+    return Main().Catalogue(96);
+}
 
 void WithProgram::WaitForTheRead() {
     testing_support::PumpUntil([&] { return Main().capture.engine.CaughtUp(); }, 3000);

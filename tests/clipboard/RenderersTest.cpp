@@ -66,9 +66,7 @@ class Renderers : public WithProgram {
         EXPECT_FALSE(pixels.empty());
         return std::all_of(pixels.begin(), pixels.end(), [&](COLORREF c) { return c == pixels.front(); });
     }
-    bool StillHooked() {
-        return HookedClient(viewer->hWnd()) != nullptr;
-    }
+    bool StillHooked() { return HookedClient(viewer->hWnd()) != nullptr; }
     ClipViewerForm* viewer = nullptr;
     size_t logBefore = 0;
 };
@@ -484,9 +482,10 @@ TEST_F(Renderers, AClipboardHeldOpenElsewhereMakesEveryReaderReturnFalse) {
     EXPECT_FALSE(ShowPicture(CF_ENHMETAFILE, viewer->Picture1));
     EXPECT_FALSE(ShowPicture(CF_METAFILEPICT, viewer->Picture1));
     EXPECT_FALSE(ShowPalette(viewer->Picture1));
-    testing_support::PumpUntil([&] { return NewLogLines().size() >= 5; }, 3000); // the reader's word comes last
-    EXPECT_EQ(NewLogLines().size(), 5u)
-        << "text, file list, locale and palette still report no picture; the bitmap's change is reported skipped";
+    testing_support::PumpUntil([&] { return NewLogLines().size() >= 5; },
+                               3000); // the reader's word comes last
+    EXPECT_EQ(NewLogLines().size(), 5u) << "text, file list, locale and palette still report no picture; the "
+                                           "bitmap's change is reported skipped";
 
     ASSERT_TRUE(ChooseMenuItem(*viewer, "&Display", "Dropped Filelist"));
     EXPECT_EQ(viewer->Caption(), "Clipboard Viewer: No Supported Format");

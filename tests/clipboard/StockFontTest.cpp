@@ -1,8 +1,8 @@
 // CStockFont on real controls.
 #include "clipboard/StockFont.h"
-#include "ui/ProgramError.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/ProgramError.h"
 
 #include <gtest/gtest.h>
 

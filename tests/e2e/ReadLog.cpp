@@ -31,7 +31,8 @@ std::vector<std::wstring> ListLines(HWND list) {
         const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
         if (length == LB_ERR) continue;
         std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
-        const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+        const LRESULT got =
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
         line.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
         lines.push_back(line);
     }

@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
                 GetClassNameA(open, holder, sizeof holder);
                 GetWindowThreadProcessId(open, &process);
             }
-            std::fprintf(stderr, "picture %d could not be set (the clipboard was held by \"%s\" of process %lu)\n", i,
+            std::fprintf(stderr,
+                         "picture %d could not be set (the clipboard was held by \"%s\" of process %lu)\n", i,
                          holder, process);
             return 1;
         }

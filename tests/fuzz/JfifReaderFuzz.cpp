@@ -10,7 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> file(data, data + size);
     capture::JfifReader reader(file.data(), file.size());
     if (!reader.ReadHeader().ok()) return 0;
-    fuzzing::Require(capture::FitsDecodeBounds(reader.Width(), reader.Height()), "a read header is within the bounds");
+    fuzzing::Require(capture::FitsDecodeBounds(reader.Width(), reader.Height()),
+                     "a read header is within the bounds");
     constexpr std::int64_t kLargestDecoded = 1 << 22; // the fuzzer's memory, not the reader's limit
     if (static_cast<std::int64_t>(reader.Width()) * reader.Height() > kLargestDecoded) return 0;
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(reader.Width()) * reader.Height() * 4);

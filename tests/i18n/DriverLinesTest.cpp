@@ -14,11 +14,15 @@ struct SplitCase {
     Lines expected;
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DriverLinesSplit : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(DriverLinesSplit, GivesOneEntryPerLine) { EXPECT_EQ(SplitDriverLines(GetParam().content), GetParam().expected); }
+TEST_P(DriverLinesSplit, GivesOneEntryPerLine) {
+    EXPECT_EQ(SplitDriverLines(GetParam().content), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     AwkwardFiles, DriverLinesSplit,
@@ -36,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DriverLines, EmptyLineFortyBecomesEntryThirtyNineAsABlank) {
     std::string content;
-    for (int line = 1; line <= 45; ++line) content += (line == 40 ? std::string() : "L" + std::to_string(line)) + "\r\n";
+    for (int line = 1; line <= 45; ++line)
+        content += (line == 40 ? std::string() : "L" + std::to_string(line)) + "\r\n";
     const Lines lines = SplitDriverLines(content);
     ASSERT_EQ(lines.size(), 45u);
     EXPECT_EQ(lines[39], " ");

@@ -18,10 +18,12 @@ using namespace testing_support;
 
 namespace {
 
-void Click(const ui::Control& control) { SendMessageA(control.hWnd(), BM_CLICK, 0, 0); }
+void Click(const ui::Control& control) {
+    SendMessageA(control.hWnd(), BM_CLICK, 0, 0);
+}
 
 class LanguageChooser : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::SetInstanceName("Local\\VellicorChooserTest-" + std::to_string(GetCurrentProcessId()));
         dir.Write("lang/English/vlcrEnglish.drv", ShippedDriver("English"));
@@ -37,8 +39,8 @@ protected:
     }
     // A tiny real JPEG: the shipped English flag.
     static std::string FlagJpeg() {
-        const std::filesystem::path flag =
-            std::filesystem::path(VELLICOR_SOURCE_DIR) / "build" / "win64" / "art" / "lang" / "English" / "English_2.jpg";
+        const std::filesystem::path flag = std::filesystem::path(VELLICOR_SOURCE_DIR) / "build" / "win64" /
+                                           "art" / "lang" / "English" / "English_2.jpg";
         std::ifstream in(flag, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
@@ -100,7 +102,8 @@ TEST_F(LanguageChooser, FirstRunShowsFixedEnglishAndOnlyTheEndingCancel) {
     EXPECT_TRUE(chooser.Command3.Visible());
     EXPECT_FALSE(chooser.Command2.Visible());
     EXPECT_FALSE(chooser.Command1.Enabled()) << "the lang folder itself holds no driver";
-    EXPECT_EQ(GetMenuState(GetSystemMenu(chooser.hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+    EXPECT_EQ(GetMenuState(GetSystemMenu(chooser.hWnd(), FALSE), SC_CLOSE, MF_BYCOMMAND),
+              static_cast<UINT>(-1));
 }
 
 TEST_F(LanguageChooser, FirstRunOkAppliesTheFirstDriverAndCompletesTheStart) {
@@ -204,7 +207,8 @@ TEST_F(LanguageChooser, LaterUseOkChangesEveryCaptionAndReturnsToTheMainWindow) 
     ASSERT_TRUE(chooser.Dir1.SetPath(Start() + "\\lang\\English"));
     Click(chooser.Command1);
     EXPECT_EQ(program->Main().Catalogue(4), "English");
-    EXPECT_EQ(program->Start().Close.caption, program->Main().Catalogue(27)) << "the tray menu changes language too";
+    EXPECT_EQ(program->Start().Close.caption, program->Main().Catalogue(27))
+        << "the tray menu changes language too";
     EXPECT_TRUE(program->Main().Visible());
     EXPECT_EQ(CurrentFolder(), Start());
 }

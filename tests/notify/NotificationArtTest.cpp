@@ -12,7 +12,9 @@ namespace {
 using notify::PixelArt;
 using notify::layout::Px;
 
-int Brightness(std::uint32_t p) { return static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)); }
+int Brightness(std::uint32_t p) {
+    return static_cast<int>(((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF));
+}
 
 TEST(NotificationArt, PicturesHaveTheirDesignSizes) {
     const PixelArt background = notify::BackgroundArt();

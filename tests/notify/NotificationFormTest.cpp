@@ -1,11 +1,11 @@
 // The notification window under Wine: its real window on the Xvfb screen,
 // driven by real timer ticks or by ticking its timers in the order they
 // would fire.
+#include "notify/NotificationForm.h"
 #include "app/App.h"
 #include "app/LogText.h"
 #include "app/MainForm.h"
 #include "app/StartForm.h"
-#include "notify/NotificationForm.h"
 #include "notify/NotificationRules.h"
 #include "ui/Clock.h"
 #include "ui/SingleInstance.h"
@@ -26,7 +26,9 @@ namespace {
 
 constexpr int kSlideStep = notify::kSlideStep;
 
-bool ClipboardHasText() { return IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
+bool ClipboardHasText() {
+    return IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+}
 
 // A picture with a colour ramp, so that a thumbnail of it is easy to see.
 ui::Picture RampPicture(int width, int height) {
@@ -59,7 +61,8 @@ HWND CoveringWindow(HWND hwnd) {
     const RECT rect = ScreenRect(hwnd);
     for (HWND above = GetWindow(hwnd, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV)) {
         RECT other = ScreenRect(above), common{};
-        if (IsWindowVisible(above) && GetWindow(above, GW_OWNER) != hwnd && IntersectRect(&common, &rect, &other))
+        if (IsWindowVisible(above) && GetWindow(above, GW_OWNER) != hwnd &&
+            IntersectRect(&common, &rect, &other))
             return above;
     }
     return nullptr;
@@ -67,7 +70,7 @@ HWND CoveringWindow(HWND hwnd) {
 
 // Refuses to create the program's forms, for as long as it lives.
 class FormCreationRefused {
-public:
+  public:
     FormCreationRefused() : hook_(SetWindowsHookExA(WH_CBT, &Refuse, nullptr, GetCurrentThreadId())) {}
     ~FormCreationRefused() {
         if (hook_) UnhookWindowsHookEx(hook_);
@@ -76,7 +79,7 @@ public:
     FormCreationRefused& operator=(const FormCreationRefused&) = delete;
     bool Active() const { return hook_ != nullptr; }
 
-private:
+  private:
     static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
         if (code == HCBT_CREATEWND) {
             const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
@@ -90,7 +93,7 @@ private:
 };
 
 class Notification : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ui::SetInstanceName("Local\\VellicorNotifyTest-" + std::to_string(GetCurrentProcessId()));
         dir.Write("VLCRLANG.DRV", ShippedDriver());
@@ -235,7 +238,8 @@ TEST_F(Notification, SaveButtonsFollowTheSlotsAtLoadAndAreNotRefreshedLater) {
     const bool enabled[] = {true, false, true, false, false};
     for (int slot = 1; slot <= 5; ++slot) {
         EXPECT_EQ(window().SaveButton(slot).Enabled(), enabled[slot - 1]) << "slot " << slot;
-        EXPECT_EQ(IsWindowEnabled(window().SaveButton(slot).hWnd()) != FALSE, enabled[slot - 1]) << "slot " << slot;
+        EXPECT_EQ(IsWindowEnabled(window().SaveButton(slot).hWnd()) != FALSE, enabled[slot - 1])
+            << "slot " << slot;
     }
     EXPECT_EQ(window().Command1.ToolTipText(), "C:\\Pictures");
     EXPECT_EQ(window().Command4.ToolTipText(), "D:\\Walls") << "a disabled slot still shows its folder";
@@ -503,10 +507,11 @@ TEST_F(Notification, KeepOnTopRaisesTheShowingWindowAboveAnotherTopmostWindowWit
     window().Timer3.SetEnabled(false); // its ticks come by hand below
     const RECT showing = ScreenRect(hwnd());
     ui::UniqueWindow intruder(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "over it",
-                                              WS_POPUP | WS_VISIBLE, showing.left + 20, showing.top + 20, 100, 60,
-                                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
-    ui::UniqueWindow working(CreateWindowExA(0, "EDIT", "the user types here", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
-                                             100, 400, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+                                              WS_POPUP | WS_VISIBLE, showing.left + 20, showing.top + 20, 100,
+                                              60, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+    ui::UniqueWindow working(CreateWindowExA(0, "EDIT", "the user types here",
+                                             WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 200, nullptr,
+                                             nullptr, GetModuleHandleA(nullptr), nullptr));
     ASSERT_TRUE(intruder && working);
     SetForegroundWindow(working.get());
     PumpMessages(20);
@@ -525,8 +530,8 @@ TEST_F(Notification, KeepOnTopWithRealTicksHoldsTheWindowAboveANewTopmostWindow)
     ASSERT_TRUE(PumpUntil([&] { return !window().Timer1.Enabled(); }, 5000));
     const RECT showing = ScreenRect(hwnd());
     ui::UniqueWindow intruder(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "over it",
-                                              WS_POPUP | WS_VISIBLE, showing.left - 30, showing.top - 30, 120, 80,
-                                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+                                              WS_POPUP | WS_VISIBLE, showing.left - 30, showing.top - 30, 120,
+                                              80, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     ASSERT_TRUE(intruder);
     EXPECT_TRUE(PumpUntil([&] { return IsAbove(hwnd(), intruder.get()); }, 500));
 }
@@ -550,12 +555,13 @@ TEST_F(Notification, ParkedWindowIsLeftWhereItIsInTheZOrder) {
     window().PlaceAtStart();
     notify::Set_OnTop(hwnd(), true);
     const RECT parked = ScreenRect(hwnd());
-    ui::UniqueWindow intruder(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE,
-                                              parked.left, parked.top - 40, 100, 60, nullptr, nullptr,
-                                              GetModuleHandleA(nullptr), nullptr));
+    ui::UniqueWindow intruder(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "",
+                                              WS_POPUP | WS_VISIBLE, parked.left, parked.top - 40, 100, 60,
+                                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
     ASSERT_TRUE(intruder);
     window().Timer3.Tick();
-    EXPECT_TRUE(IsAbove(intruder.get(), hwnd())) << "nothing of a parked window can be seen, so it is not raised";
+    EXPECT_TRUE(IsAbove(intruder.get(), hwnd()))
+        << "nothing of a parked window can be seen, so it is not raised";
 }
 
 // --- Saving from the window --------------------------------------------------------------
@@ -616,8 +622,12 @@ TEST_F(Notification, TickingCheck1AndPressingTwoAsksForAFileName) {
 TEST_F(Notification, AWorkAreaChangedAfterTheStartIsFollowedAndRisenAbove) {
     struct WorkAreaSet {
         RECT before = WorkArea();
-        explicit WorkAreaSet(RECT area) { SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE); }
-        ~WorkAreaSet() { SystemParametersInfoW(SPI_SETWORKAREA, 0, &before, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE); }
+        explicit WorkAreaSet(RECT area) {
+            SystemParametersInfoW(SPI_SETWORKAREA, 0, &area, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+        }
+        ~WorkAreaSet() {
+            SystemParametersInfoW(SPI_SETWORKAREA, 0, &before, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+        }
     };
     window().PlaceAtStart();
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -16,12 +16,26 @@ struct CounterCase {
 TEST(CloseCounter, ReadsTheLeadingDecimalNumberAndZeroWithoutOne) {
     constexpr long kMax = std::numeric_limits<long>::max();
     const CounterCase cases[] = {
-        {"0", 0},       {"6", 6},   {"7", 7},    {"12", 12},  {"", 0},        {"  7", 7},
-        {"7 ", 7},      {"7x", 7},  {"x7", 0},   {"-3", -3},  {"+4", 4},      {"-", 0},
-        {"007", 7},     {"3.9", 3}, {"\t5", 5},  {"1e3", 1},
+        {"0", 0},
+        {"6", 6},
+        {"7", 7},
+        {"12", 12},
+        {"", 0},
+        {"  7", 7},
+        {"7 ", 7},
+        {"7x", 7},
+        {"x7", 0},
+        {"-3", -3},
+        {"+4", 4},
+        {"-", 0},
+        {"007", 7},
+        {"3.9", 3},
+        {"\t5", 5},
+        {"1e3", 1},
         {"99999999999999999999999", kMax},
     };
-    for (const CounterCase& c : cases) EXPECT_EQ(notify::CounterValue(c.text), c.value) << '"' << c.text << '"';
+    for (const CounterCase& c : cases)
+        EXPECT_EQ(notify::CounterValue(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(CloseCounter, EachSecondAddsOneAndWritesPlainDecimals) {

@@ -17,20 +17,26 @@
 
 namespace testing_support {
 
-ScriptedDialogs::ScriptedDialogs() { ui::InstallDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { ui::InstallDialogs(nullptr); }
+ScriptedDialogs::ScriptedDialogs() {
+    ui::InstallDialogs(this);
+}
+ScriptedDialogs::~ScriptedDialogs() {
+    ui::InstallDialogs(nullptr);
+}
 
 ui::MsgAnswer ScriptedDialogs::ShowMessage(const std::string& text, const std::string& title,
                                            ui::MsgButtons buttons, ui::MsgIcon icon) {
     calls.push_back({DialogCall::Kind::Message, text, title, buttons, icon});
     if (whileMessageOpen) std::exchange(whileMessageOpen, nullptr)();
-    if (messageAnswers.empty()) return buttons == ui::MsgButtons::YesNo ? ui::MsgAnswer::Yes : ui::MsgAnswer::Ok;
+    if (messageAnswers.empty())
+        return buttons == ui::MsgButtons::YesNo ? ui::MsgAnswer::Yes : ui::MsgAnswer::Ok;
     const ui::MsgAnswer answer = messageAnswers.front();
     messageAnswers.pop_front();
     return answer;
 }
 
-std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title, const std::string&) {
+std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                      const std::string&) {
     calls.push_back({DialogCall::Kind::Input, prompt, title});
     if (inputAnswers.empty()) return {};
     std::string answer = inputAnswers.front();
@@ -61,9 +67,9 @@ constexpr char kOwnFolderPrefix[] = "vellicor-program-";
 // A new name below the temporary folder.
 std::filesystem::path FreshTempPath(const std::string& stem) {
     static std::atomic<int> counter{0};
-    return std::filesystem::temp_directory_path() / (stem + std::to_string(GetCurrentProcessId()) + "-" +
-                                                     std::to_string(GetTickCount64()) + "-" +
-                                                     std::to_string(++counter));
+    return std::filesystem::temp_directory_path() /
+           (stem + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64()) + "-" +
+            std::to_string(++counter));
 }
 
 // Removes a folder's content or the folder, read-only files included.
@@ -186,12 +192,16 @@ std::string TempStartDir::Read(const std::string& name) const {
     return content.str();
 }
 
-bool TempStartDir::Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+bool TempStartDir::Exists(const std::string& name) const {
+    return std::filesystem::exists(path_ / name);
+}
 
 FixedClock::FixedClock(ui::DateTime moment) : when(moment) {
     ui::SetClock([this] { return when; });
 }
-FixedClock::~FixedClock() { ui::SetClock({}); }
+FixedClock::~FixedClock() {
+    ui::SetClock({});
+}
 
 void PumpMessages(int milliseconds) {
     PumpUntil([] { return false; }, milliseconds);

@@ -26,7 +26,7 @@ struct DialogCall {
 // Records every dialog and answers from scripted queues (Yes / empty text /
 // cancelled browser when a queue is empty).
 class ScriptedDialogs : public ui::Dialogs {
-public:
+  public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
     ui::MsgAnswer ShowMessage(const std::string& text, const std::string& title, ui::MsgButtons buttons,
@@ -56,7 +56,7 @@ int RunInOwnProgramFolder();
 // everything but the test program, while the current directory is another
 // new empty folder: the program must find its files wherever it starts.
 class TempStartDir {
-public:
+  public:
     TempStartDir();
     ~TempStartDir();
     const std::filesystem::path& Path() const { return path_; }
@@ -66,7 +66,7 @@ public:
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
 
-private:
+  private:
     void Empty() const;
     std::filesystem::path path_;
     std::filesystem::path elsewhere_;
@@ -75,7 +75,7 @@ private:
 
 // A clock that stands still at the given moment while the object lives.
 class FixedClock {
-public:
+  public:
     explicit FixedClock(ui::DateTime when);
     ~FixedClock();
     ui::DateTime when;

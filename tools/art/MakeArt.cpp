@@ -60,18 +60,15 @@ namespace {
 void makeDirectories(const fs::path& dir) {
     std::error_code ec;
     fs::create_directories(dir, ec);
-    if (ec)
-        fail("cannot create directory '" + dir.string() + "': " + ec.message());
+    if (ec) fail("cannot create directory '" + dir.string() + "': " + ec.message());
 }
 
 void writeFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        fail("cannot open '" + path.string() + "' for writing");
+    if (!out) fail("cannot open '" + path.string() + "' for writing");
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out)
-        fail("cannot write '" + path.string() + "'");
+    if (!out) fail("cannot write '" + path.string() + "'");
 }
 
 // ---------------------------------------------------------------------------
@@ -94,8 +91,7 @@ struct Canvas {
     Canvas(int w, int h) : width(w), height(h), pixels(pixelIndex(0, h, w) * 3, 0) {}
 
     void blend(int x, int y, Rgb c, double coverage) {
-        if (x < 0 || y < 0 || x >= width || y >= height || coverage <= 0.0)
-            return;
+        if (x < 0 || y < 0 || x >= width || y >= height || coverage <= 0.0) return;
         coverage = std::min(coverage, 1.0);
         std::uint8_t* p = &pixels[pixelIndex(x, y, width) * 3];
         const std::uint8_t src[3] = {c.r, c.g, c.b};
@@ -110,8 +106,7 @@ struct Canvas {
         x1 = std::min(x1, width);
         y1 = std::min(y1, height);
         for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                blend(x, y, c, 1.0);
+            for (int x = x0; x < x1; ++x) blend(x, y, c, 1.0);
     }
 
     // Fills every point within halfWidth of the line through (ax, ay) and
@@ -121,8 +116,7 @@ struct Canvas {
         const double dx = bx - ax;
         const double dy = by - ay;
         const double length = std::hypot(dx, dy);
-        if (length <= 0.0)
-            return;
+        if (length <= 0.0) return;
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
                 int inside = 0;
@@ -131,8 +125,7 @@ struct Canvas {
                         const double px = x + (sx + 0.5) / kSamples;
                         const double py = y + (sy + 0.5) / kSamples;
                         const double distance = std::fabs((px - ax) * dy - (py - ay) * dx) / length;
-                        if (distance <= halfWidth)
-                            ++inside;
+                        if (distance <= halfWidth) ++inside;
                     }
                 }
                 blend(x, y, c, static_cast<double>(inside) / (kSamples * kSamples));
@@ -173,8 +166,7 @@ enum class Direction { Vertical, Horizontal };
 void drawStripes(Canvas& c, Direction direction, const std::array<Band, 3>& bands) {
     const int extent = direction == Direction::Vertical ? c.width : c.height;
     int total = 0;
-    for (const Band& b : bands)
-        total += b.weight;
+    for (const Band& b : bands) total += b.weight;
     int sum = 0;
     for (const Band& b : bands) {
         const int from = (sum * extent + total / 2) / total;
@@ -268,8 +260,7 @@ struct IconImage {
 };
 
 bool insideRoundedRect(double u, double v, double x0, double y0, double x1, double y1, double radius) {
-    if (u < x0 || u > x1 || v < y0 || v > y1)
-        return false;
+    if (u < x0 || u > x1 || v < y0 || v > y1) return false;
     const double cx = std::clamp(u, x0 + radius, x1 - radius);
     const double cy = std::clamp(v, y0 + radius, y1 - radius);
     return std::hypot(u - cx, v - cy) <= radius;
@@ -421,8 +412,7 @@ std::vector<std::uint8_t> encodeIconDib(const IconImage& image) {
         const std::uint32_t y = size - 1 - row;
         std::vector<std::uint8_t> mask(maskStride, 0);
         for (std::uint32_t x = 0; x < size; ++x)
-            if (image.pixels[y * size + x].a == 0)
-                mask[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
+            if (image.pixels[y * size + x].a == 0) mask[x / 8] |= static_cast<std::uint8_t>(0x80u >> (x % 8));
         dib.insert(dib.end(), mask.begin(), mask.end());
     }
     return dib;
@@ -432,8 +422,7 @@ std::vector<std::uint8_t> encodeIconDib(const IconImage& image) {
 std::vector<std::uint8_t> encodeIco(const std::vector<IconImage>& images) {
     std::vector<std::vector<std::uint8_t>> dibs;
     for (const IconImage& image : images) {
-        if (image.size < 1 || image.size > 255)
-            fail("icon size out of range: " + std::to_string(image.size));
+        if (image.size < 1 || image.size > 255) fail("icon size out of range: " + std::to_string(image.size));
         dibs.push_back(encodeIconDib(image));
     }
 
@@ -455,8 +444,7 @@ std::vector<std::uint8_t> encodeIco(const std::vector<IconImage>& images) {
         put32(ico, offset);
         offset += static_cast<std::uint32_t>(dibs[i].size());
     }
-    for (const auto& dib : dibs)
-        ico.insert(ico.end(), dib.begin(), dib.end());
+    for (const auto& dib : dibs) ico.insert(ico.end(), dib.begin(), dib.end());
     return ico;
 }
 
