@@ -4,7 +4,6 @@
 
 #include "clipboard/ClipViewerForm.h"
 #include "notify/NotificationForm.h"
-#include "ui/Twips.h"
 
 using namespace capture_testing;
 
