@@ -11,6 +11,9 @@
 namespace app {
 namespace {
 
+// The panel writes each of its slots into the capture's settings.
+static_assert(kSlotCount == catcher::CaptureSettings::kSlotCount);
+
 void Trace(const std::string& text) {
     OutputDebugStringA((text + "\n").c_str());
 }

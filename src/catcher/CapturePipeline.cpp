@@ -112,10 +112,9 @@ void CapturePipeline::ShowNoPicture(const std::string& noPictureText) {
 
 void CapturePipeline::DoNotification() {
     if (noPictureShown_) return;
-    const ui::Picture& picture = picture_;
-    if (!picture.IsBitmap()) return; // nothing in memory to decide about
-    const std::optional<std::int16_t> width = capture::PixelCount16(picture.Width());
-    const std::optional<std::int16_t> height = capture::PixelCount16(picture.Height());
+    if (!picture_.IsBitmap()) return; // nothing in memory to decide about
+    const std::optional<std::int16_t> width = capture::PixelCount16(picture_.Width());
+    const std::optional<std::int16_t> height = capture::PixelCount16(picture_.Height());
     // A side over 32767 pixels has no 16-bit size: the capture ends here.
     if (!width || !height) return;
     const CaptureOptions& options = settings_.options;
@@ -124,7 +123,7 @@ void CapturePipeline::DoNotification() {
         saver_.Save_Picture(1); // slot #1 whether or not it is offered
         return;
     }
-    host_.ShowNotification(capture::SizeText(picture.Width(), picture.Height()), preview_);
+    host_.ShowNotification(capture::SizeText(picture_.Width(), picture_.Height()), preview_);
 }
 
 } // namespace catcher
