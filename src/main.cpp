@@ -1,5 +1,6 @@
 // The program's entry point.
 #include "app/App.h"
+#include "ui/SystemLibrary.h"
 
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ui::SearchSystemFolderOnly(); // before anything more is loaded
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // The folder browser needs COM on this thread.

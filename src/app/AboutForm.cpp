@@ -8,6 +8,7 @@
 #include "ui/Dialogs.h"
 #include "ui/IndependentStep.h"
 #include "ui/ProgramFolder.h"
+#include "ui/SystemLibrary.h"
 #include "ui/WideText.h"
 
 #include <shellapi.h>
@@ -26,17 +27,24 @@ constexpr const char* kMakerTexts[] = {"Vellicor Software", "The Vellicor Rizezu
 
 } // namespace
 
+// The version API is not one of the system's known DLLs: it is loaded from
+// the system folder, never found beside the program.
 std::string CopyrightFromVersionInfo() {
+    const ui::SystemLibrary library(L"version.dll");
+    const auto getSize = library.Find<DWORD(WINAPI*)(LPCWSTR, LPDWORD)>("GetFileVersionInfoSizeW");
+    const auto getInfo = library.Find<BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID)>("GetFileVersionInfoW");
+    const auto queryValue = library.Find<BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT)>("VerQueryValueW");
+    if (!getSize || !getInfo || !queryValue) return {};
     const std::wstring path = ui::Wide(ui::ProgramPath());
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    const DWORD size = getSize(path.c_str(), &ignored);
     if (size == 0) return {};
     std::vector<char> info(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data())) return {};
+    if (!getInfo(path.c_str(), 0, size, info.data())) return {};
     wchar_t* text = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\LegalCopyright",
-                        reinterpret_cast<void**>(&text), &length) ||
+    if (!queryValue(info.data(), L"\\StringFileInfo\\040904b0\\LegalCopyright",
+                    reinterpret_cast<void**>(&text), &length) ||
         !text)
         return {};
     return ui::Utf8(std::wstring_view(text, length > 0 ? length - 1 : 0));

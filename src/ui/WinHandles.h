@@ -49,6 +49,13 @@ struct IconDestroyer {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 
+struct ModuleFreer {
+    void operator()(HMODULE h) const {
+        if (h) FreeLibrary(h);
+    }
+};
+using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
+
 struct EnhMetaFileDeleter {
     void operator()(HENHMETAFILE h) const {
         if (h) DeleteEnhMetaFile(h);
