@@ -21,13 +21,15 @@ void SearchSystemFolderOnly() {
     const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
     if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
-        OutputDebugStringA("DLLs are still searched for beside the program: the loader cannot be told otherwise.\n");
+        OutputDebugStringA(
+            "DLLs are still searched for beside the program: the loader cannot be told otherwise.\n");
 }
 
 SystemLibrary::SystemLibrary(const wchar_t* name) {
     const std::wstring path = SystemPath(name);
     if (!path.empty()) module_.reset(LoadLibraryW(path.c_str()));
-    if (!module_) OutputDebugStringW((L"A system library could not be loaded: " + std::wstring(name) + L"\n").c_str());
+    if (!module_)
+        OutputDebugStringW((L"A system library could not be loaded: " + std::wstring(name) + L"\n").c_str());
 }
 
 } // namespace ui

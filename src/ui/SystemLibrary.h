@@ -16,7 +16,7 @@ namespace ui {
 void SearchSystemFolderOnly();
 
 class SystemLibrary {
-public:
+  public:
     // `name` as "version.dll"; a library that cannot be loaded has no functions.
     explicit SystemLibrary(const wchar_t* name);
     bool Loaded() const { return module_ != nullptr; }
@@ -26,7 +26,7 @@ public:
         return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_.get(), name)));
     }
 
-private:
+  private:
     UniqueModule module_;
 };
 

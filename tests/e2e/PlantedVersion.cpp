@@ -15,7 +15,8 @@ HINSTANCE self = nullptr;
 // Only a call from the process's program file counts.
 void LeaveMarkerIfCalledBy(void* caller) {
     HMODULE module = nullptr;
-    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+    if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             static_cast<LPCWSTR>(caller), &module) ||
         module != GetModuleHandleW(nullptr))
         return;
