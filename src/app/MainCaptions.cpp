@@ -39,6 +39,7 @@ void MainForm::Get_Language() {
         {43, [this](const std::string& t) { options.Check7.SetCaption(t); }},
         {46, [this](const std::string& t) { options.Check8.SetCaption(t); }},
         {i18n::entry::kLosslessCaption, [this](const std::string& t) { options.Check9.SetCaption(t); }},
+        {i18n::entry::kNearlySameCaption, [this](const std::string& t) { options.Check10.SetCaption(t); }},
         {33, [&start](const std::string& t) { start.Folders.caption = t; }},
         {26, [&start](const std::string& t) { start.Options.caption = t; }},
         {31, [&start](const std::string& t) { start.In_Memory.caption = t; }},

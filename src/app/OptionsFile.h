@@ -1,9 +1,9 @@
-// The options file VLCREXT.INI. Line 1 holds ten digits: the minimum
-// resolution (1..6) and the values of Check1..Check9 (0, 1 or 2); a file of
-// an older version has only nine, and without the tenth Check9 stays as it
-// is (off), and older versions ignore it. With the
-// custom resolution (6) a single CR follows, the custom width, another CR
-// and the custom height. The file ends with CR LF.
+// The options file VLCREXT.INI. Line 1 holds eleven digits: the minimum
+// resolution (1..6) and the values of Check1..Check10 (0, 1 or 2). Files of
+// older versions have only nine or ten, and a box whose digit is missing
+// stays as it is (off); older versions read their digits and ignore the
+// rest. With the custom resolution (6) a single CR follows, the custom
+// width, another CR and the custom height. The file ends with CR LF.
 #pragma once
 
 #include <array>
@@ -18,7 +18,7 @@ namespace app {
 inline constexpr char kOptionsFile[] = "VLCREXT.INI";
 inline constexpr int kResolutionCount = 6;
 inline constexpr int kCustomResolution = 6;
-inline constexpr int kOptionCheckCount = 9;
+inline constexpr int kOptionCheckCount = 10;
 
 // The hidden list keeps at most this many lines of the file. Only lines
 // 1..3 are ever read; the limit keeps a file of millions of lines from
@@ -26,7 +26,7 @@ inline constexpr int kOptionCheckCount = 9;
 inline constexpr size_t kOptionsListLimit = 1000;
 
 // What the reset button writes: only seven characters, so that reading it
-// leaves Check7, Check8 and Check9 as they are.
+// leaves Check7 to Check10 as they are.
 inline constexpr char kResetOptionsText[] = "2110000\r\n";
 
 // The options as the controls hold them.

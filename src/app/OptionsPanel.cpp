@@ -14,7 +14,7 @@ namespace {
 constexpr COLORREF kCustomEnabledColor = 0xFFFFFF;
 constexpr COLORREF kCustomDisabledColor = 0xE0E0E0;
 constexpr int kDefaultResolution = 2; // 800 x 600
-constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0, 1, 0};
+constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0, 1, 0, 0};
 
 } // namespace
 
@@ -22,8 +22,8 @@ OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame, catcher::CaptureOpt
     : lbl_Options(main), lbl_FromResolution(main), Option1(main, "640 x 480"), Option2(main, "800 x 600"),
       Option3(main, "1024 x 768"), Option4(main, "1280 x 1024"), Option5(main, "1600 x 1200"), Option6(main),
       txt_CustomRes1(main), txt_CustomRes2(main), Check1(main), Check2(main), Check3(main), Check4(main),
-      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Command1(main), Command3(main),
-      Command2(main), lst_Options(main), main_(main), published_(published) {
+      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Check10(main), Command1(main),
+      Command3(main), Command2(main), lst_Options(main), main_(main), published_(published) {
     LayOut(frame);
     WireEvents();
     SelectDefaults();
@@ -35,7 +35,7 @@ std::array<ui::OptionButton*, kResolutionCount> OptionsPanel::Resolutions() {
 }
 
 std::array<ui::CheckBox*, kOptionCheckCount> OptionsPanel::Checks() {
-    return {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8, &Check9};
+    return {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8, &Check9, &Check10};
 }
 
 void OptionsPanel::LayOut(ui::Frame& frame) {
@@ -51,7 +51,7 @@ void OptionsPanel::LayOut(ui::Frame& frame) {
     // Two columns of rows: the resolutions (the custom boxes in a row of
     // their own under Option6) and the check boxes, wide enough for the
     // longest translated captions.
-    constexpr int kFirstRow = 780, kRowHeight = 330;
+    constexpr int kFirstRow = 780, kRowHeight = 300;
     const auto resolutions = Resolutions();
     for (int i = 0; i < kResolutionCount; ++i)
         resolutions[static_cast<size_t>(i)]->Move(240, kFirstRow + i * kRowHeight, 1900, 300);
@@ -124,6 +124,7 @@ catcher::CaptureOptions OptionsPanel::CaptureValues() {
     options.wallpaper = set(6);
     options.namesByHand = set(7);
     options.lossless = set(9);
+    options.skipNearlySame = set(10);
     return options;
 }
 

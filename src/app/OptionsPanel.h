@@ -57,6 +57,7 @@ class OptionsPanel {
     ui::CheckBox Check7;        // set file names by hand
     ui::CheckBox Check8;        // program log
     ui::CheckBox Check9;        // save pictures without loss (PNG)
+    ui::CheckBox Check10;       // skip pictures nearly the same as one saved lately
     ui::CommandButton Command1; // reset
     ui::CommandButton Command3; // save
     ui::CommandButton Command2; // language chooser

@@ -180,7 +180,7 @@ void CaptureEngine::Take(ReadResult read) {
     case ChangeContent::Picture: {
         const ui::Picture& picture = lastChange_.picture;
         CaughtPicture caught{picture, std::move(read.preview), lastFingerprint_ == read.fingerprint,
-                             lastChange_.copied};
+                             lastChange_.copied, read.likeness};
         lastFingerprint_ = read.fingerprint;
         const std::size_t bytes = BytesOf(picture);
         if (!waiting_.empty() && waitingBytes_ + bytes > waitingBytesLimit_) {

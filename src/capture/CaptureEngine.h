@@ -26,10 +26,11 @@
 namespace capture {
 
 struct CaughtPicture {
-    ui::Picture picture;   // full size, held once
-    ui::Picture preview;   // a small copy, made once, that the previews draw
-    bool repeated = false; // the same size and pixels as the picture caught before it
-    CopiedForm copied;     // what it was on the clipboard
+    ui::Picture picture;                   // full size, held once
+    ui::Picture preview;                   // a small copy, made once, that the previews draw
+    bool repeated = false;                 // the same size and pixels as the picture caught before it
+    CopiedForm copied;                     // what it was on the clipboard
+    std::optional<std::uint64_t> likeness; // how it looks (LikenessOf), when it can be told
 };
 
 class CaptureListener {

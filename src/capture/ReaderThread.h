@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -19,8 +20,9 @@ namespace capture {
 
 struct ReadResult {
     ClipboardChange change;
-    ui::Picture preview;           // the change's picture scaled down to the preview's size
-    std::uint64_t fingerprint = 0; // of the change's picture
+    ui::Picture preview;                   // the change's picture scaled down to the preview's size
+    std::uint64_t fingerprint = 0;         // of the change's picture
+    std::optional<std::uint64_t> likeness; // of the change's picture, see LikenessOf
 };
 
 // Reads the clipboard as it is now and measures its picture (on any thread).

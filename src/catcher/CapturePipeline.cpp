@@ -80,6 +80,7 @@ void CapturePipeline::Get_Clipboard_Content(const capture::CaughtPicture& caught
 
 void CapturePipeline::TakeIntoMemory(const capture::CaughtPicture& caught) {
     picture_ = caught.picture;
+    likeness_ = caught.likeness;
     preview_ = caught.preview;
     copied_ = caught.copied;
     memory_.Image3.SetPicture(preview_);
@@ -87,6 +88,7 @@ void CapturePipeline::TakeIntoMemory(const capture::CaughtPicture& caught) {
 
 void CapturePipeline::Clear() {
     picture_ = {};
+    likeness_.reset();
     preview_ = {};
     copied_ = {};
     memory_.Image3.SetPicture({});
@@ -119,6 +121,12 @@ void CapturePipeline::DoNotification() {
     if (!width || !height) return;
     const CaptureOptions& options = settings_.options;
     if (!options.minimum || !capture::ReachesMinimum(*width, *height, *options.minimum)) return;
+    if (options.skipNearlySame && likeness_) {
+        if (const std::optional<std::string> earlier = saver_.Recent().Resembled(*likeness_)) {
+            host_.AppendLog(host_.Catalogue(i18n::entry::kNearlySameSkipped) + ": " + *earlier);
+            return;
+        }
+    }
     if (options.automatic) {
         saver_.Save_Picture(1); // slot #1 whether or not it is offered
         return;

@@ -23,13 +23,16 @@ class CapturePipeline : public capture::CaptureListener {
     // decides. Any failure ends the capture silently; what was done stays done.
     void Get_Clipboard_Content(const capture::CaughtPicture& caught);
     // Drops a picture below the chosen minimum; otherwise saves it into slot
-    // #1 (automatic capture) or raises the notification window. Nothing is
+    // #1 (automatic capture) or raises the notification window; drops one
+    // nearly the same as a picture saved lately, when asked to. Nothing is
     // decided while the size labels say the clipboard holds no picture.
     void DoNotification();
     // The viewer found no picture on the clipboard: the size labels say so.
     void ShowNoPicture(const std::string& noPictureText);
     // The picture in memory: empty when there is none.
     const ui::Picture& InMemory() const { return picture_; }
+    // How it looks (capture::LikenessOf), when that can be told.
+    std::optional<std::uint64_t> Likeness() const { return likeness_; }
     // The small copy of the in-memory picture that the previews draw.
     const ui::Picture& Preview() const { return preview_; }
     // What the picture in memory was on the clipboard.
@@ -62,6 +65,7 @@ class CapturePipeline : public capture::CaptureListener {
     MemoryPanel& memory_;
     PictureSaver& saver_;
     ui::Picture picture_;
+    std::optional<std::uint64_t> likeness_;
     ui::Picture preview_;
     capture::CopiedForm copied_;
     bool noPictureShown_ = false; // the size labels say the clipboard holds no picture

@@ -20,6 +20,7 @@ struct CaptureOptions {
     bool wallpaper = false;      // the saved picture becomes the wallpaper
     bool namesByHand = false;    // every save asks for a name
     bool lossless = false;       // save PNG files instead of JPEG
+    bool skipNearlySame = false; // leave a picture nearly the same as one saved lately
 };
 
 struct TargetSlot {

@@ -43,7 +43,8 @@ void PictureSaver::Save_Picture(int slot) {
         capture::SaveJob job = JobFor(picture, capture_.Copied(), folder + "\\" + name);
         if (settings_.options.wallpaper) job.wallpaper = wallpaper_.Plan();
         job.keepFolder = KeepFolder();
-        capture_.engine.Save(std::move(job));
+        const int id = capture_.engine.Save(std::move(job));
+        if (const std::optional<std::uint64_t> likeness = capture_.Likeness()) likenessOf_[id] = *likeness;
     } catch (const std::exception& e) {
         ReportFailure(e.what());
     }
@@ -108,6 +109,11 @@ void PictureSaver::SaveFinished(const capture::SaveResult& result) {
         else
             ReportFailedSave(result);
         return;
+    }
+    const auto likeness = likenessOf_.find(result.id);
+    if (likeness != likenessOf_.end()) {
+        if (result.saved) recent_.Add(likeness->second, result.path);
+        likenessOf_.erase(likeness);
     }
     if (!result.saved) {
         ReportFailedSave(result);

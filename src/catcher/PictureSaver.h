@@ -8,7 +8,10 @@
 #include "capture/SaveWorker.h"
 #include "catcher/CaptureHost.h"
 #include "catcher/CaptureSettings.h"
+#include "catcher/RecentSaves.h"
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -36,6 +39,9 @@ class PictureSaver {
     // the log says it for each.
     void SaveFinished(const capture::SaveResult& result);
 
+    // The pictures saved lately (not those kept in the keep folder).
+    const RecentSaves& Recent() const { return recent_; }
+
     // Where pictures that could not be saved are kept: "Unsaved" in the
     // program's folder of the user's local application data.
     static std::string KeepFolder();
@@ -54,8 +60,10 @@ class PictureSaver {
     const CaptureSettings& settings_;
     CapturePipeline& capture_;
     Wallpaper& wallpaper_;
-    bool failureShown_ = false; // message 99 was shown for the current run of failed saves
-    std::set<int> keepIds_;     // the saves of pictures that could not wait in memory
+    bool failureShown_ = false;               // message 99 was shown for the current run of failed saves
+    std::set<int> keepIds_;                   // the saves of pictures that could not wait in memory
+    std::map<int, std::uint64_t> likenessOf_; // the saves under way, by id: how their picture looks
+    RecentSaves recent_;
 };
 
 } // namespace catcher

@@ -53,9 +53,11 @@ inline constexpr int kChangesUnread = 203;   // log: "...: N" changes went by to
 inline constexpr int kPictureKept = 204;     // message and log: "...: path" where an unsaved picture is kept
 inline constexpr int kFirstAdded = kWallpaperNotSet;
 inline constexpr int kPictureGone = 205; // status: the picture of a log line is no longer there
-inline constexpr int kPictureTooLarge =
-    206; // log: "...: W x H" a picture file announcing a size beyond the bounds
-inline constexpr int kLosslessCaption = 207; // Check9's caption
-inline constexpr int kLastAdded = kLosslessCaption;
+// log: "...: W x H" a picture file announcing a size beyond the bounds
+inline constexpr int kPictureTooLarge = 206;
+inline constexpr int kLosslessCaption = 207;   // Check9's caption
+inline constexpr int kNearlySameCaption = 208; // Check10's caption
+inline constexpr int kNearlySameSkipped = 209; // log: "...: path" of the earlier file it resembles
+inline constexpr int kLastAdded = kNearlySameSkipped;
 
 } // namespace i18n::entry

@@ -110,8 +110,8 @@ TEST(SettingsFile, ReadsBytesUnchangedAndMissingFileIsNothing) {
 
 // --- VLCREXT.INI written ---------------------------------------------------------
 
-app::OptionsValues Options(int resolution, std::array<int, 9> checks, std::string width = {},
-                           std::string height = {}) {
+app::OptionsValues Options(int resolution, std::array<int, app::kOptionCheckCount> checks,
+                           std::string width = {}, std::string height = {}) {
     return {resolution, checks, std::move(width), std::move(height)};
 }
 
@@ -126,7 +126,7 @@ void PrintTo(const WriteCase& c, std::ostream* os) {
 
 class OptionsFileWritten : public ::testing::TestWithParam<WriteCase> {};
 
-TEST_P(OptionsFileWritten, AsTenDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
+TEST_P(OptionsFileWritten, AsElevenDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
     EXPECT_EQ(app::FormatOptionsFile(GetParam().values), GetParam().file) << GetParam().rule;
 }
 
@@ -134,19 +134,21 @@ INSTANTIATE_TEST_SUITE_P(
     Table, OptionsFileWritten,
     ::testing::Values(
         WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1, 0}),
-                  "3010010010\r\n"},
-        WriteCase{"Check9 is the tenth digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 1}), "2110000011\r\n"},
-        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0}), "2110000010\r\n"},
+                  "30100100100\r\n"},
+        WriteCase{"Check9 is the tenth digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 1}), "21100000110\r\n"},
+        WriteCase{"Check10 is the eleventh digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0, 1}),
+                  "21100000101\r\n"},
+        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0}), "21100000100\r\n"},
         WriteCase{"custom lines follow single CRs", Options(6, {1, 1, 0, 0, 0, 0, 0, 1, 0}, "1000", "700"),
-                  "6110000010\r1000\r700\r\n"},
+                  "61100000100\r1000\r700\r\n"},
         WriteCase{"custom texts are written as typed", Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "12a", ""),
-                  "6000000000\r12a\r\r\n"},
+                  "60000000000\r12a\r\r\n"},
         WriteCase{"custom texts are not written without Option6",
-                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "5000000000\r\n"},
+                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "50000000000\r\n"},
         WriteCase{"the greyed state is written as 2", Options(1, {2, 0, 0, 0, 0, 0, 0, 2, 0}),
-                  "1200000020\r\n"},
+                  "12000000200\r\n"},
         WriteCase{"ANSI bytes of the custom texts stay",
-                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "6000000000\r\xC4\r1 000\r\n"}),
+                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "60000000000\r\xC4\r1 000\r\n"}),
     RuleName<WriteCase>);
 
 TEST(OptionsFileWritten, ValuesOneDigitCannotHoldAreRefused) {
@@ -158,7 +160,7 @@ TEST(OptionsFileWritten, ValuesOneDigitCannotHoldAreRefused) {
 
 // --- VLCREXT.INI read ------------------------------------------------------------
 
-using Checks = std::array<std::optional<int>, 9>;
+using Checks = std::array<std::optional<int>, app::kOptionCheckCount>;
 constexpr std::nullopt_t kKeep = std::nullopt;
 
 struct ReadCase {
@@ -245,7 +247,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "1000",
                  "700"},
         ReadCase{"the tenth digit sets Check9", "2110000011\r\n", 2, {1, 1, 0, 0, 0, 0, 0, 1, 1}},
-        ReadCase{"characters beyond ten are ignored", "10000000020222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0, 2}},
+        ReadCase{"the eleventh digit sets Check10", "21100000101\r\n", 2, {1, 1, 0, 0, 0, 0, 0, 1, 0, 1}},
+        ReadCase{
+            "characters beyond eleven are ignored", "10000000020222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0, 2, 0}},
         ReadCase{"binary bytes are ignored position by position",
                  std::string("\x01\xFF\x00"
                              "2\x80",
