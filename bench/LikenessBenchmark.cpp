@@ -21,7 +21,8 @@ template <typename Work> double MedianMs(int rounds, Work work) {
     for (int i = 0; i < rounds; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        times.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
@@ -33,7 +34,8 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
     constexpr int kWidth = 8000, kHeight = 6000, kPreviewWidth = 217, kPreviewHeight = 163;
     const std::vector<std::uint32_t> pixels = capture_testing::TestPixels(kWidth, kHeight, 1);
-    const capture::PixelRows whole{kWidth, kHeight, kWidth * 4, reinterpret_cast<const std::uint8_t*>(pixels.data())};
+    const capture::PixelRows whole{kWidth, kHeight, kWidth * 4,
+                                   reinterpret_cast<const std::uint8_t*>(pixels.data())};
     std::vector<std::uint8_t> preview(static_cast<size_t>(kPreviewWidth) * kPreviewHeight * 4);
     const capture::PixelRows small{kPreviewWidth, kPreviewHeight, kPreviewWidth * 4, preview.data()};
     volatile std::uint64_t sink = 0;
