@@ -16,6 +16,9 @@
 namespace app {
 
 inline constexpr char kOptionsFile[] = "VLCREXT.INI";
+// The programs whose copies are never caught, one line as typed (UTF-8),
+// in a file of its own that older versions do not know.
+inline constexpr char kExcludedProgramsFile[] = "VLCREXCL.INI";
 inline constexpr int kResolutionCount = 6;
 inline constexpr int kCustomResolution = 6;
 inline constexpr int kOptionCheckCount = 10;

@@ -22,8 +22,9 @@ OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame, catcher::CaptureOpt
     : lbl_Options(main), lbl_FromResolution(main), Option1(main, "640 x 480"), Option2(main, "800 x 600"),
       Option3(main, "1024 x 768"), Option4(main, "1280 x 1024"), Option5(main, "1600 x 1200"), Option6(main),
       txt_CustomRes1(main), txt_CustomRes2(main), Check1(main), Check2(main), Check3(main), Check4(main),
-      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Check10(main), Command1(main),
-      Command3(main), Command2(main), lst_Options(main), main_(main), published_(published) {
+      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Check10(main), lbl_Excluded(main),
+      txt_Excluded(main), Command1(main), Command3(main), Command2(main), lst_Options(main), main_(main),
+      published_(published) {
     LayOut(frame);
     WireEvents();
     SelectDefaults();
@@ -39,9 +40,9 @@ std::array<ui::CheckBox*, kOptionCheckCount> OptionsPanel::Checks() {
 }
 
 void OptionsPanel::LayOut(ui::Frame& frame) {
-    for (ui::Control* control :
-         std::initializer_list<ui::Control*>{&lbl_Options, &lbl_FromResolution, &txt_CustomRes1,
-                                             &txt_CustomRes2, &Command1, &Command3, &Command2, &lst_Options})
+    for (ui::Control* control : std::initializer_list<ui::Control*>{
+             &lbl_Options, &lbl_FromResolution, &txt_CustomRes1, &txt_CustomRes2, &lbl_Excluded,
+             &txt_Excluded, &Command1, &Command3, &Command2, &lst_Options})
         control->SetContainer(frame);
     for (ui::Control* control : Resolutions()) control->SetContainer(frame);
     for (ui::Control* control : Checks()) control->SetContainer(frame);
@@ -58,6 +59,8 @@ void OptionsPanel::LayOut(ui::Frame& frame) {
     const int customTop = kFirstRow + kResolutionCount * kRowHeight;
     txt_CustomRes1.Move(540, customTop, 660, 300);
     txt_CustomRes2.Move(1320, customTop, 660, 300);
+    lbl_Excluded.Move(240, customTop + 360, 1900, 420); // two lines for the longer translations
+    txt_Excluded.Move(240, customTop + 810, 1900, 300);
     const auto checks = Checks();
     for (int i = 0; i < kOptionCheckCount; ++i)
         checks[static_cast<size_t>(i)]->Move(2280, kFirstRow + i * kRowHeight, 5100, 300);
@@ -83,6 +86,7 @@ void OptionsPanel::WireEvents() {
     for (ui::CheckBox* check : Checks()) check->OnChange = [this] { PublishCaptureValues(); };
     for (ui::TextBox* size : {&txt_CustomRes1, &txt_CustomRes2})
         size->OnChange = [this] { PublishCaptureValues(); };
+    txt_Excluded.OnChange = [this] { PublishExcludedPrograms(); };
 }
 
 void OptionsPanel::SelectDefaults() {
@@ -128,11 +132,17 @@ catcher::CaptureOptions OptionsPanel::CaptureValues() {
     return options;
 }
 
+void OptionsPanel::PublishExcludedPrograms() {
+    main_.capture.engine.ExcludePrograms(capture::ProgramList::Parse(txt_Excluded.Text()));
+}
+
 void OptionsPanel::Options_Save() {
     try {
         // Check1 acts: Windows starts the program at log-on while it is set.
         SetStartWithSystem(MainForm::IsSet(Check1));
         ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), FormatOptionsFile(CurrentValues()));
+        ui::WriteFileAtomically(ui::ProgramFile(kExcludedProgramsFile),
+                                txt_Excluded.Text() + ui::kSettingsLineEnd);
     } catch (const std::exception& e) {
         ShowNotWritten(e);
         Report(i18n::entry::kNotSaved);
@@ -159,6 +169,10 @@ void OptionsPanel::Options_Load() {
         ParseOptionsFile(ui::ReadSettingsFile(ui::ProgramFile(kOptionsFile)).value_or(std::string()));
     lst_Options.AddItems(file.lines);
     Apply(file);
+    // Without the file no program is left alone.
+    const std::vector<std::string> excluded = ui::SplitSettingsLines(
+        ui::ReadSettingsFile(ui::ProgramFile(kExcludedProgramsFile)).value_or(std::string()));
+    if (!excluded.empty()) txt_Excluded.SetText(excluded.front());
 }
 
 void OptionsPanel::Apply(const OptionsFileContent& file) {

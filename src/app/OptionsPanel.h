@@ -58,6 +58,8 @@ class OptionsPanel {
     ui::CheckBox Check8;        // program log
     ui::CheckBox Check9;        // save pictures without loss (PNG)
     ui::CheckBox Check10;       // skip pictures nearly the same as one saved lately
+    ui::Label lbl_Excluded;
+    ui::TextBox txt_Excluded;   // programs whose copies are never caught (VLCREXCL.INI)
     ui::CommandButton Command1; // reset
     ui::CommandButton Command3; // save
     ui::CommandButton Command2; // language chooser
@@ -67,6 +69,7 @@ class OptionsPanel {
     void LayOut(ui::Frame& frame);
     void WireEvents();
     void PublishCaptureValues() { published_ = CaptureValues(); }
+    void PublishExcludedPrograms();
     // The reset values: 800 x 600; Check1, Check2 and Check8 ticked.
     void SelectDefaults();
     std::array<ui::OptionButton*, kResolutionCount> Resolutions();

@@ -23,13 +23,13 @@ std::size_t BytesOf(const ui::Picture& picture) {
 } // namespace
 
 CaptureEngine::CaptureEngine(CaptureListener& listener, int previewWidth, int previewHeight)
-    : listener_(listener), previewWidth_(previewWidth), previewHeight_(previewHeight) {
+    : listener_(listener), setup_{previewWidth, previewHeight, std::make_shared<ui::SpareBitmap>(),
+                                  excluded_} {
     RegisterClassOnce(kEngineClass, 0, nullptr, nullptr);
     window_.reset(CreateBound(0, kEngineClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE));
     if (!window_) throw std::runtime_error("the capture engine's window could not be made");
     worker_ = std::make_unique<SaveWorker>(window_.get(), kResultsMessage);
-    reader_ =
-        std::make_unique<ReaderThread>(window_.get(), kReadMessage, previewWidth, previewHeight, spare_);
+    reader_ = std::make_unique<ReaderThread>(window_.get(), kReadMessage, setup_);
     // Without the listener the viewer chain and the watch still tell of changes.
     listening_ = AddClipboardFormatListener(window_.get()) != FALSE;
     if (!listening_) OutputDebugStringA("The clipboard format listener could not be registered.\n");
@@ -117,7 +117,7 @@ void CaptureEngine::ReadNow() {
     TakeReads();
     if (lastSequence_ && GetClipboardSequenceNumber() == *lastSequence_) return;
     unread_.ReadBegins(GetTickCount());
-    Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_, spare_));
+    Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenBest, setup_));
 }
 
 void CaptureEngine::AnswerWhenRead(HWND window) {
@@ -145,7 +145,7 @@ ui::Picture CaptureEngine::ShownBitmap(HWND askedBy) {
     if (lastChange_.content == ChangeContent::NoPicture && !bitmapChosen_) {
         // The user chose to see a bitmap beside the best format: read here, once.
         bitmapChosen_ = true;
-        Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenOffered, previewWidth_, previewHeight_, spare_));
+        Take(ReadAndMeasure(window_.get(), BitmapChoice::WhenOffered, setup_));
     }
     // A change not read yet (its owner was busy) shows nothing of the one before.
     if (lastSequence_ != GetClipboardSequenceNumber()) return {};

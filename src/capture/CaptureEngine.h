@@ -97,6 +97,8 @@ class CaptureEngine : private ui::Window {
     // Queues a save (the job's id is set here); returns its id, which the
     // result carries.
     int Save(SaveJob job);
+    // Changes copied by these programs are neither read nor told of, from the next change on.
+    void ExcludePrograms(ProgramList programs) { excluded_->Set(std::move(programs)); }
     // Waits for the worker and reports every result now (tests, the end).
     void FinishSaves();
     // The bound of the pictures waiting their turn (kWaitingBytesLimit unless set).
@@ -122,9 +124,11 @@ class CaptureEngine : private ui::Window {
     void Watch();
 
     CaptureListener& listener_;
-    int previewWidth_, previewHeight_;
-    // The bitmap of the last picture let go, for the next of its size; it goes with the engine.
-    std::shared_ptr<ui::SpareBitmap> spare_ = std::make_shared<ui::SpareBitmap>();
+    // The programs whose changes are left alone, and what every read goes
+    // by: the small copies' size, the bitmap of the last picture let go for
+    // the next of its size (it goes with the engine), those programs.
+    std::shared_ptr<SharedProgramList> excluded_ = std::make_shared<SharedProgramList>();
+    ReadSetup setup_;
     ui::UniqueWindow window_;
     std::optional<unsigned long> lastSequence_;   // the change read last
     std::optional<unsigned long> noticeSequence_; // the change of the last notice, from either

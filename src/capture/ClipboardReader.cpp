@@ -6,6 +6,7 @@
 #include "capture/PngReader.h"
 #include "capture/PrivacyMarkers.h"
 #include "capture/Transparency.h"
+#include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
 #include <algorithm>
@@ -265,11 +266,30 @@ ui::Picture CopyClipboardBitmap(UINT format) {
     return ui::Picture::FromBitmap(bitmap, palette);
 }
 
+std::string ClipboardOwnerProgram(HWND owner) {
+    DWORD processId = 0;
+    if (!owner || !GetWindowThreadProcessId(owner, &processId) || processId == 0) return {};
+    const ui::UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process) return {};
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = static_cast<DWORD>(path.size());
+    if (!QueryFullProcessImageNameW(process.get(), 0, path.data(), &length)) return {};
+    path.resize(length);
+    return ui::Utf8(path.substr(path.find_last_of(L"\\/") + 1));
+}
+
 ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice,
-                                    const std::shared_ptr<ui::SpareBitmap>& spare) {
+                                    const std::shared_ptr<ui::SpareBitmap>& spare,
+                                    const SharedProgramList* excluded) {
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
     const HWND owner = GetClipboardOwner();
+    change.ownerProgram = ClipboardOwnerProgram(owner);
+    if (excluded && excluded->Holds(change.ownerProgram)) {
+        change.content = ChangeContent::Private;
+        change.detail = "copied by " + change.ownerProgram + ", whose copies are left alone";
+        return change;
+    }
     if (!OwnerAnswers(owner)) {
         change.content = ChangeContent::Unavailable;
         change.detail = "the clipboard's owner does not answer";

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "capture/CopiedForm.h"
+#include "capture/ProgramList.h"
 #include "ui/Picture.h"
 #include "ui/SpareBitmap.h"
 
@@ -36,6 +37,7 @@ struct ClipboardChange {
     // Unavailable for now (the clipboard was held, or its owner was busy):
     // worth another try while the change is the clipboard's current one.
     bool tryAgain = false;
+    std::string ownerProgram; // see ClipboardOwnerProgram
 };
 
 // Which bitmaps a read takes: only when a bitmap is the clipboard's best
@@ -55,7 +57,13 @@ long BestClipboardFormat();
 
 // Reads the clipboard as it is now. `window` is the reading window (it may
 // be nullptr); the picture's bitmap may come from `spare` and goes back to it.
+// A change whose owner window belongs to an `excluded` program is private:
+// nothing of it is read.
 ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice = BitmapChoice::WhenBest,
-                                    const std::shared_ptr<ui::SpareBitmap>& spare = {});
+                                    const std::shared_ptr<ui::SpareBitmap>& spare = {},
+                                    const SharedProgramList* excluded = nullptr);
+// The file name of the program whose window owns the clipboard
+// ("KeePassXC.exe"); empty when no window owns it or its program cannot be told.
+std::string ClipboardOwnerProgram(HWND owner);
 
 } // namespace capture

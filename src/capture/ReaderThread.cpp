@@ -24,24 +24,21 @@ ui::Picture PreviewOf(const ui::Picture& picture, int width, int height) {
 
 } // namespace
 
-ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight,
-                          const std::shared_ptr<ui::SpareBitmap>& spare) {
+ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, const ReadSetup& setup) {
     ReadResult result;
-    result.change = ReadClipboardChange(window, choice, spare);
+    result.change = ReadClipboardChange(window, choice, setup.spare, setup.excluded.get());
     if (result.change.content == ChangeContent::Picture) {
         const ui::Picture& picture = result.change.picture;
         result.fingerprint = Fingerprint(RowsOf(picture));
-        result.preview = PreviewOf(picture, previewWidth, previewHeight);
+        result.preview = PreviewOf(picture, setup.previewWidth, setup.previewHeight);
         // Reckoned from the small copy: the same reduction, at a fraction of the cost.
         result.likeness = LikenessOf(RowsOf(result.preview));
     }
     return result;
 }
 
-ReaderThread::ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight,
-                           std::shared_ptr<ui::SpareBitmap> spare)
-    : previewWidth_(previewWidth), previewHeight_(previewHeight), spare_(std::move(spare)),
-      results_(window, resultMessage), thread_([this] { Run(); }) {}
+ReaderThread::ReaderThread(HWND window, UINT resultMessage, ReadSetup setup)
+    : setup_(std::move(setup)), results_(window, resultMessage), thread_([this] { Run(); }) {}
 
 ReaderThread::~ReaderThread() {
     {
@@ -92,8 +89,7 @@ void ReaderThread::Run() {
         wanted_ = false;
         reading_ = true;
         lock.unlock();
-        results_.Post(
-            ReadAndMeasure(window.get(), BitmapChoice::WhenBest, previewWidth_, previewHeight_, spare_));
+        results_.Post(ReadAndMeasure(window.get(), BitmapChoice::WhenBest, setup_));
         lock.lock();
         reading_ = false;
         changed_.notify_all();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "capture/ClipboardReader.h"
+#include "capture/ProgramList.h"
 #include "capture/ResultMailbox.h"
 #include "ui/Picture.h"
 
@@ -25,14 +26,19 @@ struct ReadResult {
     std::optional<std::uint64_t> likeness; // of the change's picture, see LikenessOf
 };
 
+// What every read of the engine goes by.
+struct ReadSetup {
+    int previewWidth = 0, previewHeight = 0;           // the largest size of the small copy
+    std::shared_ptr<ui::SpareBitmap> spare;            // where the pictures' bitmaps come from and go back to
+    std::shared_ptr<const SharedProgramList> excluded; // programs whose changes are left alone
+};
+
 // Reads the clipboard as it is now and measures its picture (on any thread).
-ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, int previewWidth, int previewHeight,
-                          const std::shared_ptr<ui::SpareBitmap>& spare);
+ReadResult ReadAndMeasure(HWND window, BitmapChoice choice, const ReadSetup& setup);
 
 class ReaderThread {
   public:
-    ReaderThread(HWND window, UINT resultMessage, int previewWidth, int previewHeight,
-                 std::shared_ptr<ui::SpareBitmap> spare);
+    ReaderThread(HWND window, UINT resultMessage, ReadSetup setup);
     // A read in progress is finished first.
     ~ReaderThread();
     ReaderThread(const ReaderThread&) = delete;
@@ -49,8 +55,7 @@ class ReaderThread {
   private:
     void Run();
 
-    int previewWidth_, previewHeight_;
-    std::shared_ptr<ui::SpareBitmap> spare_;
+    const ReadSetup setup_;
     std::mutex mutex_;
     std::condition_variable changed_;
     bool wanted_ = false;

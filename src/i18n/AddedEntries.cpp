@@ -6,7 +6,7 @@ namespace i18n {
 namespace {
 
 constexpr int kFirstAddedEntry = entry::kFirstAdded;
-constexpr std::array<const char*, 16> kEnglish{
+constexpr std::array<const char*, 18> kEnglish{
     "The picture was saved, but it could not be made the wallpaper",
     "A file name may not hold a folder or any of the characters \\ / : * ? \" < > |",
     "Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)",
@@ -23,6 +23,9 @@ constexpr std::array<const char*, 16> kEnglish{
     "Save pictures without loss (PNG)",
     "Skip pictures nearly the same as one of the last 20 saved",
     "Nearly the same as a picture saved lately, not saved",
+    "Never catch copies of:",
+    "Program file names apart by ; (for example KeePassXC.exe; 1Password.exe): their copies are never caught "
+    "or logged",
 };
 
 static_assert(kEnglish.size() == entry::kLastAdded - entry::kFirstAdded + 1);

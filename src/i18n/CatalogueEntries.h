@@ -58,6 +58,8 @@ inline constexpr int kPictureTooLarge = 206;
 inline constexpr int kLosslessCaption = 207;   // Check9's caption
 inline constexpr int kNearlySameCaption = 208; // Check10's caption
 inline constexpr int kNearlySameSkipped = 209; // log: "...: path" of the earlier file it resembles
-inline constexpr int kLastAdded = kNearlySameSkipped;
+inline constexpr int kExcludedCaption = 210;   // the label of the programs never caught
+inline constexpr int kExcludedHint = 211;      // their text box's tool tip
+inline constexpr int kLastAdded = kExcludedHint;
 
 } // namespace i18n::entry

@@ -1,8 +1,11 @@
 // Puts one change on the clipboard from the Windows side in several formats
 // at once, as browsers and image programs do:
-//   SetFormats FORMAT=FILE...
+//   SetFormats [--owned] FORMAT=FILE...
 // FORMAT is CF_DIB (FILE a BMP file, set without its file header) or the
 // name of a registered format such as PNG or JFIF (FILE set as it is).
+// With --owned, a window of the program owns the change, as in most
+// programs, and stays for three seconds, so that whoever reads the change
+// can tell which program copied it.
 #include <windows.h>
 
 #include <cstdio>
@@ -37,8 +40,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: SetFormats FORMAT=FILE...\n");
         return 2;
     }
+    const bool owned = std::strcmp(argv[1], "--owned") == 0;
+    const HWND owner =
+        owned ? CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)
+              : nullptr;
     std::vector<std::pair<UINT, HGLOBAL>> items;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = owned ? 2 : 1; i < argc; ++i) {
         const std::string argument = argv[i];
         const size_t equals = argument.find('=');
         std::string bytes;
@@ -52,7 +59,7 @@ int main(int argc, char** argv) {
         items.emplace_back(format, Global(bytes));
     }
     for (int attempt = 0; attempt < 50; ++attempt) {
-        if (!OpenClipboard(nullptr)) {
+        if (!OpenClipboard(owner)) {
             Sleep(10);
             continue;
         }
@@ -64,6 +71,10 @@ int main(int argc, char** argv) {
                 set = false;
             }
         CloseClipboard();
+        if (owner) {
+            Sleep(3000);
+            DestroyWindow(owner);
+        }
         return set ? 0 : 1;
     }
     std::fprintf(stderr, "the clipboard could not be opened\n");
