@@ -119,8 +119,9 @@ void MainForm::Form_Load() {
     }
     Set_Language(); // M6
     Get_Language();
-    options.Options_Load();                                                                   // M7
-    for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot);             // M8
+    options.Options_Load();                                                       // M7
+    for (int slot = 1; slot <= kSlotCount; ++slot) targets.TargetPath_Load(slot); // M8
+    targets.NameTemplate_Load();
     wallpaper.Get_WinDir();                                                                   // M9
     ApplyTitleAndResolutionOptions();                                                         // M10
     lbl_Version.SetCaption(VersionLabelText(kVersionMajor, kVersionMinor, kVersionRevision)); // M13
@@ -194,6 +195,7 @@ void MainForm::ShowPanel(Panel panel) {
     Frame_Options.SetVisible(panel == Panel::Options);
     Frame_Target.SetVisible(panel == Panel::Target);
     Frame_Memory.SetVisible(panel == Panel::Memory);
+    if (panel == Panel::Target) targets.ShowNamePreview(); // the time and the counter have moved on
 }
 
 MainForm::Panel MainForm::VisiblePanel() const {
@@ -219,6 +221,12 @@ void MainForm::RemoveTrayIcon() {
 
 void MainForm::EndProgram() {
     RemoveTrayIcon();
+    try {
+        targets.NameTemplate_Save(); // the counter goes on at the next start
+    } catch (const std::exception& e) {
+        OutputDebugStringA(
+            ("The name template's counter was not kept: " + std::string(e.what()) + "\n").c_str());
+    }
     App::Current().End();
 }
 

@@ -13,6 +13,9 @@
 namespace app {
 
 inline constexpr int kSlotCount = 5;
+// The file-name template (line 1, UTF-8) and the next value of its counter
+// (line 2), in a file of its own that older versions do not know.
+inline constexpr char kNameTemplateFile[] = "VLCRNAME.INI";
 
 // How much of the end of a target file is read: far more than the longest
 // Windows path (32767 characters), and a huge file must not hold up the start.

@@ -8,6 +8,8 @@
 #include "ui/SettingsFile.h"
 #include "ui/WideText.h"
 
+#include <cstdlib>
+
 namespace app {
 namespace {
 
@@ -50,7 +52,8 @@ TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame, catcher::CaptureSetti
       txt_TargetPath(main), txt_TargetPath2(main), txt_TargetPath3(main), txt_TargetPath4(main),
       txt_TargetPath5(main), Check_Folder_1(main), Check_Folder_2(main), Check_Folder_3(main),
       Check_Folder_4(main), Check_Folder_5(main), Command6(main), Command7(main), Command8(main),
-      Command9(main), Command10(main), Command5(main), main_(main),
+      Command9(main), Command10(main), Command5(main), lbl_NameTemplate(main), txt_NameTemplate(main),
+      lbl_NamePreview(main), main_(main),
       published_(published), folderTexts_{&txt_TargetPath, &txt_TargetPath2, &txt_TargetPath3,
                                           &txt_TargetPath4, &txt_TargetPath5},
       inUse_{&Check_Folder_1, &Check_Folder_2, &Check_Folder_3, &Check_Folder_4, &Check_Folder_5},
@@ -62,6 +65,10 @@ TargetPanel::TargetPanel(MainForm& main, ui::Frame& frame, catcher::CaptureSetti
         InUse(slot).OnChange = [this, slot] { Publish(slot); };
     }
     Command5.OnClick = [this] { Command5_Click(); };
+    txt_NameTemplate.OnChange = [this] {
+        published_.nameTemplate = capture::NameTemplate::Parse(txt_NameTemplate.Text());
+        ShowNamePreview();
+    };
 }
 
 void TargetPanel::Publish(int slot) {
@@ -69,15 +76,16 @@ void TargetPanel::Publish(int slot) {
 }
 
 void TargetPanel::LayOut(ui::Frame& frame) {
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&lbl_TargetTitle, &lbl_Target,
-                                                                    &lbl_TargetDescription, &Command5})
+    for (ui::Control* control :
+         std::initializer_list<ui::Control*>{&lbl_TargetTitle, &lbl_Target, &lbl_TargetDescription, &Command5,
+                                             &lbl_NameTemplate, &txt_NameTemplate, &lbl_NamePreview})
         control->SetContainer(frame);
     lbl_TargetTitle.SetBold(true);
     lbl_TargetTitle.Move(120, 60, 7200, 300);
     lbl_Target.Move(120, 480, 7200, 255);
     lbl_TargetDescription.Move(120, 780, 7200, 510);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const int top = 1440 + (slot - 1) * 450;
+        const int top = 1440 + (slot - 1) * 390;
         ui::Control* row[] = {&lbl_Slot[static_cast<size_t>(slot - 1)], &InUse(slot), &FolderText(slot),
                               &BrowseButton(slot)};
         for (ui::Control* control : row) control->SetContainer(frame);
@@ -86,6 +94,9 @@ void TargetPanel::LayOut(ui::Frame& frame) {
         FolderText(slot).Move(840, top, 4900, 330);
         BrowseButton(slot).Move(5820, top, 1500, 330);
     }
+    lbl_NameTemplate.Move(120, 3495, 1400, 255);
+    txt_NameTemplate.Move(1560, 3450, 3000, 330);
+    lbl_NamePreview.Move(4680, 3495, 2640, 255);
     Command5.Move(120, 3900, 1700, 420);
 }
 
@@ -118,9 +129,47 @@ void TargetPanel::TargetPath_Save(int slot) {
     main_.lbl_Status.SetCaption(main_.Catalogue(i18n::entry::kFolderSaved));
 }
 
+void TargetPanel::Command5_Click() {
+    SaveSlots();
+    try {
+        NameTemplate_Save();
+    } catch (const std::exception& e) {
+        Trace(e.what()); // as a slot that cannot be written: skipped without a message
+    }
+}
+
+void TargetPanel::NameTemplate_Load() {
+    const std::vector<std::string> lines = ui::SplitSettingsLines(
+        ui::ReadSettingsFile(ui::ProgramFile(kNameTemplateFile)).value_or(std::string()));
+    // Without the file: the automatic name, and the counter from 1.
+    if (!lines.empty()) txt_NameTemplate.SetText(lines[0]);
+    if (lines.size() > 1) {
+        const long long counter = std::atoll(lines[1].c_str());
+        if (counter >= 1 && counter < 1'000'000'000) main_.saver.SetNextCounter(static_cast<int>(counter));
+    }
+    ShowNamePreview();
+}
+
+void TargetPanel::NameTemplate_Save() {
+    ui::WriteFileAtomically(ui::ProgramFile(kNameTemplateFile),
+                            txt_NameTemplate.Text() + ui::kSettingsLineEnd +
+                                std::to_string(main_.saver.NextCounter()) + ui::kSettingsLineEnd);
+}
+
+void TargetPanel::ShowNamePreview() {
+    const capture::NameTemplate& pattern = published_.nameTemplate;
+    if (pattern.Problem() != capture::TemplateProblem::None) {
+        lbl_NamePreview.SetCaption(main_.Catalogue(i18n::entry::kTemplateRefused) + ": " +
+                                   pattern.Offending());
+        return;
+    }
+    const capture::NameFacts facts = main_.saver.FactsNow();
+    lbl_NamePreview.SetCaption(pattern.Expand(facts) + std::string(capture::ExtensionOf(facts.format)));
+}
+
 // Writes the leading run of slots in use, deletes the file of the first slot
 // not in use and leaves the slots after it alone.
-void TargetPanel::Command5_Click() {
+void TargetPanel::SaveSlots() {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (InUse(slot).Value() == 0) {
             DeleteSettingsFile(ui::ProgramFile(TargetFileName(slot)));

@@ -25,7 +25,13 @@ class TargetPanel {
     // Writes the slot's file unless its folder text is empty. Throws
     // std::runtime_error when the file cannot be written (the old one stays).
     void TargetPath_Save(int slot);
-    void Command5_Click();       // save the slots
+    void Command5_Click(); // save the slots and the name template
+    // The file-name template and the counter's next value (VLCRNAME.INI).
+    void NameTemplate_Load();
+    // Throws std::runtime_error when the file cannot be written (the old one stays).
+    void NameTemplate_Save();
+    // The name the template would give the next picture, beside it.
+    void ShowNamePreview();
     void Browse_Click(int slot); // Command6 .. Command10
 
     ui::TextBox& FolderText(int slot) { return *folderTexts_.at(static_cast<size_t>(slot - 1)); }
@@ -40,10 +46,14 @@ class TargetPanel {
     ui::CheckBox Check_Folder_1, Check_Folder_2, Check_Folder_3, Check_Folder_4, Check_Folder_5;
     ui::CommandButton Command6, Command7, Command8, Command9, Command10;
     ui::CommandButton Command5; // save
+    ui::Label lbl_NameTemplate;
+    ui::TextBox txt_NameTemplate;
+    ui::Label lbl_NamePreview;
 
   private:
     void LayOut(ui::Frame& frame);
     void Publish(int slot);
+    void SaveSlots();
     MainForm& main_;
     catcher::CaptureSettings& published_;
     std::array<ui::TextBox*, kSlotCount> folderTexts_;

@@ -284,10 +284,10 @@ ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice,
     ClipboardChange change;
     change.sequence = GetClipboardSequenceNumber();
     const HWND owner = GetClipboardOwner();
-    change.ownerProgram = ClipboardOwnerProgram(owner);
-    if (excluded && excluded->Holds(change.ownerProgram)) {
+    const std::string program = ClipboardOwnerProgram(owner);
+    if (excluded && excluded->Holds(program)) {
         change.content = ChangeContent::Private;
-        change.detail = "copied by " + change.ownerProgram + ", whose copies are left alone";
+        change.detail = "copied by " + program + ", whose copies are left alone";
         return change;
     }
     if (!OwnerAnswers(owner)) {
@@ -312,6 +312,7 @@ ClipboardChange ReadClipboardChange(HWND window, BitmapChoice choice,
         return change;
     }
     ReadOpenClipboard(choice, change, spare);
+    change.copied.program = program;
     // Taken while the clipboard is still open: nobody else can change it now,
     // and formats its owner rendered for this read count as part of it.
     change.sequence = GetClipboardSequenceNumber();

@@ -37,7 +37,6 @@ struct ClipboardChange {
     // Unavailable for now (the clipboard was held, or its owner was busy):
     // worth another try while the change is the clipboard's current one.
     bool tryAgain = false;
-    std::string ownerProgram; // see ClipboardOwnerProgram
 };
 
 // Which bitmaps a read takes: only when a bitmap is the clipboard's best

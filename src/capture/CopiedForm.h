@@ -19,6 +19,8 @@ struct CopiedForm {
     // Blue, green, red, alpha (not multiplied into the colours), rows top to
     // bottom, when the copied picture's alpha meant something; else empty.
     std::shared_ptr<const std::vector<std::uint8_t>> alphaPixels;
+    // The program that copied it ("Paint.exe"); empty when it cannot be told.
+    std::string program;
 };
 
 } // namespace capture

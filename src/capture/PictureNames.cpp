@@ -61,6 +61,14 @@ NameProblem TypedNameProblem(std::string_view name) {
     return NameProblem::None;
 }
 
+NameProblem NameProblemIn(std::string_view folder, std::string_view name) {
+    if (const NameProblem problem = TypedNameProblem(name); problem != NameProblem::None) return problem;
+    constexpr size_t kMaxPath = 260; // Windows' MAX_PATH, the terminating zero counted
+    const size_t longest =
+        folder.size() + 1 + name.size() + NumberedPictureName("", kMaxPictureNumber, ".jpg").size();
+    return longest < kMaxPath ? NameProblem::None : NameProblem::TooLong;
+}
+
 std::string SizeText(int width, int height) {
     return std::to_string(width) + " x " + std::to_string(height) + " px";
 }

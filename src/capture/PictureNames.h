@@ -35,6 +35,11 @@ enum class NameProblem { None, ForbiddenCharacter, DeviceName, TooLong };
 NameProblem TypedNameProblem(std::string_view name);
 inline constexpr size_t kMaxTypedNameLength = 240;
 
+// Why a name cannot be used in that folder: as a typed name, or because the
+// whole path of its last numbered candidate ("_100000.jpg") would pass
+// MAX_PATH.
+NameProblem NameProblemIn(std::string_view folder, std::string_view name);
+
 // "W x H px", the size labels' text.
 std::string SizeText(int width, int height);
 // The log text of a caught picture: message, ": W x H".

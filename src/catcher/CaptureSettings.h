@@ -3,6 +3,7 @@
 // capture only reads it.
 #pragma once
 
+#include "capture/NameTemplate.h"
 #include "capture/ResolutionFilter.h"
 
 #include <array>
@@ -33,6 +34,7 @@ struct CaptureSettings {
 
     CaptureOptions options;
     std::array<TargetSlot, kSlotCount> slots;
+    capture::NameTemplate nameTemplate; // the names of saved pictures
 
     // Slots are numbered 1..5.
     const TargetSlot& Slot(int slot) const { return slots.at(static_cast<size_t>(slot - 1)); }

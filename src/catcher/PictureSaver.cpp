@@ -34,7 +34,7 @@ void PictureSaver::Save_Picture(int slot) {
         // The picture as it is now: one caught while the prompt is open waits its turn.
         const ui::Picture picture = capture_.InMemory();
         const std::string folder = settings_.Slot(slot).folder;
-        const std::string name = ChooseName();
+        const std::string name = ChooseName(folder);
         // A slot without a folder has nowhere to save: the picture would land at
         // the root of the current drive.
         if (folder.empty())
@@ -81,10 +81,33 @@ std::string PictureSaver::KeepFolder() {
     return folder;
 }
 
-std::string PictureSaver::ChooseName() {
+capture::NameFacts PictureSaver::FactsNow() const {
+    const ui::Picture& picture = capture_.InMemory();
+    return {ui::Now(),
+            nextCounter_,
+            picture.Width(),
+            picture.Height(),
+            capture_.Copied().program,
+            settings_.options.lossless ? capture::PictureFormat::Png : capture::PictureFormat::Jpeg};
+}
+
+std::string PictureSaver::TemplateName(const std::string& folder) {
+    const capture::NameTemplate& pattern = settings_.nameTemplate;
+    if (pattern.Problem() != capture::TemplateProblem::None || pattern.Automatic())
+        return capture::AutomaticPictureName(ui::Now());
+    const std::string name = pattern.Expand(FactsNow());
+    if (pattern.UsesCounter()) ++nextCounter_;
+    const capture::NameProblem problem = capture::NameProblemIn(folder, name);
+    if (problem == capture::NameProblem::None) return name;
+    host_.AppendLog(host_.Catalogue(i18n::entry::kTemplateNameRefused) + " (" +
+                    host_.Catalogue(ProblemEntry(problem)) + "): " + name);
+    return capture::AutomaticPictureName(ui::Now());
+}
+
+std::string PictureSaver::ChooseName(const std::string& folder) {
     for (;;) {
         const std::optional<std::string> typed = AskForName();
-        if (!typed) return capture::AutomaticPictureName(ui::Now()); // not asked, empty or cancelled
+        if (!typed) return TemplateName(folder); // not asked, empty or cancelled
         const capture::NameProblem problem = capture::TypedNameProblem(*typed);
         if (problem == capture::NameProblem::None) return *typed;
         host_.ErrorReport(ProblemEntry(problem), ui::MsgIcon::Exclamation);

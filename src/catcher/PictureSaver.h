@@ -39,6 +39,12 @@ class PictureSaver {
     // the log says it for each.
     void SaveFinished(const capture::SaveResult& result);
 
+    // What the name template's {counter} gives next; it goes on across runs.
+    int NextCounter() const { return nextCounter_; }
+    void SetNextCounter(int counter) { nextCounter_ = counter; }
+    // What the name template makes of the picture in memory now.
+    capture::NameFacts FactsNow() const;
+
     // The pictures saved lately (not those kept in the keep folder).
     const RecentSaves& Recent() const { return recent_; }
 
@@ -51,7 +57,10 @@ class PictureSaver {
     // The name of the file: typed when names are set by hand (asked again,
     // with the reason, while the answer cannot be a file name), else the
     // automatic one.
-    std::string ChooseName();
+    std::string ChooseName(const std::string& folder);
+    // The template's name, or the automatic one when there is no usable
+    // template or Windows would refuse the name (said in the log).
+    std::string TemplateName(const std::string& folder);
     std::optional<std::string> AskForName();
     void ReportFailure(const std::string& why);
     void ReportFailedSave(const capture::SaveResult& result);
@@ -64,6 +73,7 @@ class PictureSaver {
     std::set<int> keepIds_;                   // the saves of pictures that could not wait in memory
     std::map<int, std::uint64_t> likenessOf_; // the saves under way, by id: how their picture looks
     RecentSaves recent_;
+    int nextCounter_ = 1;
 };
 
 } // namespace catcher

@@ -6,7 +6,7 @@ namespace i18n {
 namespace {
 
 constexpr int kFirstAddedEntry = entry::kFirstAdded;
-constexpr std::array<const char*, 18> kEnglish{
+constexpr std::array<const char*, 22> kEnglish{
     "The picture was saved, but it could not be made the wallpaper",
     "A file name may not hold a folder or any of the characters \\ / : * ? \" < > |",
     "Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)",
@@ -26,6 +26,11 @@ constexpr std::array<const char*, 18> kEnglish{
     "Never catch copies of:",
     "Program file names apart by ; (for example KeePassXC.exe; 1Password.exe): their copies are never caught "
     "or logged",
+    "File names:",
+    "Empty: the date and time. Tokens: {year} {month} {day} {hour} {minute} {second} {counter} {width} "
+    "{height} {program} {format}",
+    "The template cannot be used",
+    "The name from the template cannot be used, the picture is saved under the date and time",
 };
 
 static_assert(kEnglish.size() == entry::kLastAdded - entry::kFirstAdded + 1);

@@ -55,11 +55,15 @@ inline constexpr int kFirstAdded = kWallpaperNotSet;
 inline constexpr int kPictureGone = 205; // status: the picture of a log line is no longer there
 // log: "...: W x H" a picture file announcing a size beyond the bounds
 inline constexpr int kPictureTooLarge = 206;
-inline constexpr int kLosslessCaption = 207;   // Check9's caption
-inline constexpr int kNearlySameCaption = 208; // Check10's caption
-inline constexpr int kNearlySameSkipped = 209; // log: "...: path" of the earlier file it resembles
-inline constexpr int kExcludedCaption = 210;   // the label of the programs never caught
-inline constexpr int kExcludedHint = 211;      // their text box's tool tip
-inline constexpr int kLastAdded = kExcludedHint;
+inline constexpr int kLosslessCaption = 207;     // Check9's caption
+inline constexpr int kNearlySameCaption = 208;   // Check10's caption
+inline constexpr int kNearlySameSkipped = 209;   // log: "...: path" of the earlier file it resembles
+inline constexpr int kExcludedCaption = 210;     // the label of the programs never caught
+inline constexpr int kExcludedHint = 211;        // their text box's tool tip
+inline constexpr int kTemplateCaption = 212;     // the label of the file-name template
+inline constexpr int kTemplateHint = 213;        // its text box's tool tip: the tokens
+inline constexpr int kTemplateRefused = 214;     // its preview: "...: {part}" the template cannot be used
+inline constexpr int kTemplateNameRefused = 215; // log: a name it made was refused, the automatic one used
+inline constexpr int kLastAdded = kTemplateNameRefused;
 
 } // namespace i18n::entry

@@ -222,3 +222,22 @@ TEST_F(TargetPanel, FailingBrowserReports105AndFallsBackToTheCurrentDirectory) {
 }
 
 } // namespace
+
+// --- The file-name template ------------------------------------------------------------
+
+TEST_F(TargetPanel, TheTemplateShowsItsNextNameOrWhatIsWrongAndIsKeptWithItsCounter) {
+    dir.Write("VLCRNAME.INI", "shot-{counter}\r\n41\r\n");
+    LoadMain();
+    EXPECT_EQ(targets.txt_NameTemplate.Text(), "shot-{counter}");
+    EXPECT_EQ(targets.lbl_NamePreview.Caption(), "shot-0041.jpg");
+    targets.txt_NameTemplate.SetText("{year}-{colour}");
+    EXPECT_EQ(targets.lbl_NamePreview.Caption(), "The template cannot be used: {colour}");
+    targets.txt_NameTemplate.SetText("");
+    const std::string automatic = targets.lbl_NamePreview.Caption();
+    EXPECT_TRUE(automatic.ends_with(".jpg") && automatic.size() > 4 &&
+                automatic.find_first_not_of("0123456789") == automatic.size() - 4)
+        << "the date and time without leading zeros: " << automatic;
+    targets.txt_NameTemplate.SetText("{width}x{height}_{counter}");
+    Click(targets.Command5);
+    EXPECT_EQ(dir.Read("VLCRNAME.INI"), "{width}x{height}_{counter}\r\n41\r\n");
+}

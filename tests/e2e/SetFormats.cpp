@@ -4,8 +4,8 @@
 // FORMAT is CF_DIB (FILE a BMP file, set without its file header) or the
 // name of a registered format such as PNG or JFIF (FILE set as it is).
 // With --owned, a window of the program owns the change, as in most
-// programs, and stays for three seconds, so that whoever reads the change
-// can tell which program copied it.
+// programs, and stays answering for three seconds, so that whoever reads
+// the change can tell which program copied it.
 #include <windows.h>
 
 #include <cstdio>
@@ -72,7 +72,13 @@ int main(int argc, char** argv) {
             }
         CloseClipboard();
         if (owner) {
-            Sleep(3000);
+            // The window answers while it stays, as an owner must.
+            const ULONGLONG end = GetTickCount64() + 3000;
+            while (GetTickCount64() < end) {
+                MSG message;
+                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            }
             DestroyWindow(owner);
         }
         return set ? 0 : 1;
