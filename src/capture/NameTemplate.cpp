@@ -8,10 +8,6 @@
 namespace capture {
 namespace {
 
-bool RefusedInNames(unsigned char c) {
-    return c < 32 || std::string_view(R"(<>:"/\|?*)").find(static_cast<char>(c)) != std::string_view::npos;
-}
-
 std::string Padded(int value, size_t digits) {
     std::string text = std::to_string(value);
     if (text.size() < digits) text.insert(0, digits - text.size(), '0');
@@ -99,7 +95,7 @@ std::string NameTemplate::Expand(const NameFacts& facts) const {
         }
     }
     for (char& c : name)
-        if (RefusedInNames(static_cast<unsigned char>(c))) c = '_';
+        if (IsForbiddenInNames(static_cast<unsigned char>(c))) c = '_';
     // Windows drops a final dot or blank, which would make another name than the one shown.
     if (!name.empty() && (name.back() == '.' || name.back() == ' ')) name.back() = '_';
     return name.empty() ? "_" : name;

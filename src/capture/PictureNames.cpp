@@ -5,11 +5,12 @@
 #include <stdexcept>
 
 namespace capture {
-namespace {
 
 bool IsForbiddenInNames(unsigned char c) {
     return c < 32 || std::string_view(R"(<>:"/\|?*)").find(static_cast<char>(c)) != std::string_view::npos;
 }
+
+namespace {
 
 // Windows opens a device instead of a file for these names, whatever
 // extension follows them.

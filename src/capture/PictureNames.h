@@ -32,6 +32,8 @@ std::string NextFreePictureName(std::string_view base, std::string_view extensio
 // forbids in names, no device name, and short enough for a numbered ".jpg"
 // or ".png".
 enum class NameProblem { None, ForbiddenCharacter, DeviceName, TooLong };
+// A control character or one of < > : " / \ | ? *, which Windows refuses in names.
+bool IsForbiddenInNames(unsigned char c);
 NameProblem TypedNameProblem(std::string_view name);
 inline constexpr size_t kMaxTypedNameLength = 240;
 
