@@ -28,6 +28,7 @@ inline constexpr long DspMetafilePict = 131;
 // of them, and nothing listed before the bitmap, is a picture.
 inline constexpr const char* kPngFormatNames[] = {"PNG", "image/png"};
 inline constexpr const char* kJfifFormatNames[] = {"JFIF", "JPEG", "image/jpeg"};
+inline constexpr const char* kWebpFormatNames[] = {"image/webp"};
 
 // The formats the automatic choice looks for, best first.
 inline constexpr std::array<unsigned, 5> kPriorityList{format::OwnerDisplay, format::Text,

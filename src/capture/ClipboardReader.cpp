@@ -6,6 +6,7 @@
 #include "capture/PngReader.h"
 #include "capture/PrivacyMarkers.h"
 #include "capture/Transparency.h"
+#include "capture/WebpReader.h"
 #include "ui/WideText.h"
 #include "ui/WinHandles.h"
 
@@ -70,7 +71,7 @@ template <std::size_t N> UINT AvailableNamedFormat(const char* const (&names)[N]
 bool AnyPictureOffered() {
     return IsClipboardFormatAvailable(CF_BITMAP) || IsClipboardFormatAvailable(CF_DIB) ||
            IsClipboardFormatAvailable(CF_DIBV5) || AvailableNamedFormat(kPngFormatNames) ||
-           AvailableNamedFormat(kJfifFormatNames);
+           AvailableNamedFormat(kJfifFormatNames) || AvailableNamedFormat(kWebpFormatNames);
 }
 
 const char* ProblemText(DibProblem problem) {
@@ -134,7 +135,7 @@ void ReadDib(UINT format, ClipboardChange& change, const Spare& spare, bool only
     });
 }
 
-// A PNG or JPEG file: its size is checked before memory is taken for it.
+// A PNG, JPEG or WebP file: its size is checked before memory is taken for it.
 template <EncodedPictureReader Reader>
 void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, ClipboardChange& change,
                  const Spare& spare) {
@@ -145,9 +146,14 @@ void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, Cli
     if (result.ok()) {
         TakePicture(reader.Width(), reader.Height(), change, spare, [&](std::uint8_t* rows) {
             result = reader.ReadPixels(rows);
-            if (result.ok() && reader.HasAlpha())
-                SettleAlpha(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(),
-                            AlphaColours::Straight);
+            const std::size_t count = static_cast<std::size_t>(reader.Width()) * reader.Height();
+            if (result.ok() && reader.HasAlpha()) {
+                // Kept for a save in another format that keeps alpha (a PNG copied, saved as WebP).
+                if (AlphaMatters(rows, count))
+                    change.copied.alphaPixels = std::make_shared<const std::vector<std::uint8_t>>(
+                        StraightAlphaCopy(rows, count, AlphaColours::Straight));
+                SettleAlpha(rows, count, AlphaColours::Straight);
+            }
             return result.ok();
         });
         if (result.ok()) {
@@ -181,8 +187,9 @@ void ReadBitmap(ClipboardChange& change) {
 }
 
 // The change's picture from the best of the forms it is offered in: PNG
-// (real transparency), a version 5 bitmap whose alpha means something, the
-// bitmap as its program set it, JPEG, a device-dependent bitmap. A form that
+// (real transparency), WebP (the copied file, kept as it is when saved as
+// WebP), a version 5 bitmap whose alpha means something, the bitmap as its
+// program set it, JPEG, a device-dependent bitmap. A form that
 // is damaged gives way to the next; when none can be read, the first
 // form's reason stands.
 void ReadPicture(ClipboardChange& change, const Spare& spare) {
@@ -191,6 +198,10 @@ void ReadPicture(ClipboardChange& change, const Spare& spare) {
         [&spare](ClipboardChange& c) {
             if (const UINT png = AvailableNamedFormat(kPngFormatNames))
                 ReadEncoded<PngReader>(png, CopiedForm::Kind::Png, "PNG", c, spare);
+        },
+        [&spare](ClipboardChange& c) {
+            if (const UINT webp = AvailableNamedFormat(kWebpFormatNames))
+                ReadEncoded<WebpReader>(webp, CopiedForm::Kind::Webp, "WebP", c, spare);
         },
         [offered, &spare](ClipboardChange& c) {
             if (!DibV5MayHoldAlpha(offered)) return;
@@ -251,6 +262,7 @@ long BestClipboardFormat() {
     std::vector<UINT> named;
     for (const char* name : kPngFormatNames) named.push_back(RegisterClipboardFormatA(name));
     for (const char* name : kJfifFormatNames) named.push_back(RegisterClipboardFormatA(name));
+    for (const char* name : kWebpFormatNames) named.push_back(RegisterClipboardFormatA(name));
     priorities.insert(afterBitmap, named.begin(), named.end());
     const long best = GetPriorityClipboardFormat(priorities.data(), static_cast<int>(priorities.size()));
     return std::find(named.begin(), named.end(), static_cast<UINT>(best)) != named.end() ? format::Bitmap

@@ -1,7 +1,8 @@
 // What a caught picture was on the clipboard, beside its pixels in memory
-// (which are always opaque colours): the copied PNG or JPEG file itself, and
-// the colours with their alpha when the alpha meant something. A lossless
-// save keeps them; a JPEG of a copied JPEG is the copied file.
+// (which are always opaque colours): the copied PNG, JPEG or WebP file
+// itself, and the colours with their alpha when the alpha meant something. A
+// lossless save keeps them; a save in the copied file's own format is the
+// copied file.
 #pragma once
 
 #include <cstdint>
@@ -12,9 +13,9 @@
 namespace capture {
 
 struct CopiedForm {
-    enum class Kind { Pixels, Png, Jpeg };
+    enum class Kind { Pixels, Png, Jpeg, Webp };
     Kind kind = Kind::Pixels;
-    // With Png or Jpeg: the file's bytes as they were copied, checked by decoding them.
+    // With Png, Jpeg or Webp: the file's bytes as they were copied, checked by decoding them.
     std::shared_ptr<const std::string> file;
     // Blue, green, red, alpha (not multiplied into the colours), rows top to
     // bottom, when the copied picture's alpha meant something; else empty.

@@ -91,7 +91,7 @@ std::string NameTemplate::Expand(const NameFacts& facts) const {
         case Token::Width: name += std::to_string(facts.width); break;
         case Token::Height: name += std::to_string(facts.height); break;
         case Token::Program: name += facts.program.empty() ? "unknown" : WithoutExe(facts.program); break;
-        case Token::Format: name += facts.format == PictureFormat::Png ? "png" : "jpg"; break;
+        case Token::Format: name += ExtensionOf(facts.format).substr(1); break;
         }
     }
     for (char& c : name)

@@ -3,7 +3,7 @@
 // (four digits), {month}, {day}, {hour}, {minute}, {second} (two digits),
 // {counter} (a running number, four digits at least), {width}, {height},
 // {program} (the program that copied the picture, without ".exe") and
-// {format} ("jpg" or "png"). An empty template stands for the automatic name.
+// {format} ("jpg", "png" or "webp"). An empty template stands for the automatic name.
 #pragma once
 
 #include "capture/PictureNames.h"

@@ -36,7 +36,12 @@ std::string AutomaticPictureName(const ui::DateTime& when) {
 }
 
 std::string_view ExtensionOf(PictureFormat format) {
-    return format == PictureFormat::Png ? ".png" : ".jpg";
+    switch (format) {
+    case PictureFormat::Png: return ".png";
+    case PictureFormat::Webp: return ".webp";
+    case PictureFormat::Jpeg: break;
+    }
+    return ".jpg";
 }
 
 std::string NumberedPictureName(std::string_view base, int n, std::string_view extension) {
@@ -65,8 +70,10 @@ NameProblem TypedNameProblem(std::string_view name) {
 NameProblem NameProblemIn(std::string_view folder, std::string_view name) {
     if (const NameProblem problem = TypedNameProblem(name); problem != NameProblem::None) return problem;
     constexpr size_t kMaxPath = 260; // Windows' MAX_PATH, the terminating zero counted
+    // The longest extension, whatever the format: the format may change before the save.
     const size_t longest =
-        folder.size() + 1 + name.size() + NumberedPictureName("", kMaxPictureNumber, ".jpg").size();
+        folder.size() + 1 + name.size() +
+        NumberedPictureName("", kMaxPictureNumber, ExtensionOf(PictureFormat::Webp)).size();
     return longest < kMaxPath ? NameProblem::None : NameProblem::TooLong;
 }
 

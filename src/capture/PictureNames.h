@@ -14,7 +14,7 @@ namespace capture {
 std::string AutomaticPictureName(const ui::DateTime& when);
 
 // The kind of file a picture is saved as, and its name's extension.
-enum class PictureFormat { Jpeg, Png };
+enum class PictureFormat { Jpeg, Png, Webp };
 std::string_view ExtensionOf(PictureFormat format);
 
 // Candidate n of a base path (folder, "\", name): n = 1 is base + the

@@ -5,6 +5,7 @@
 #include "capture/PictureFile.h"
 #include "capture/PictureRows.h"
 #include "capture/PngEncoder.h"
+#include "capture/WebpEncoder.h"
 #include "ui/AtomicFile.h"
 
 #include <exception>
@@ -45,25 +46,39 @@ void WriteWallpaper(const ui::Picture& picture, const WallpaperPlan& plan, SaveR
     }
 }
 
+CopiedForm::Kind KindOf(PictureFormat format) {
+    switch (format) {
+    case PictureFormat::Png: return CopiedForm::Kind::Png;
+    case PictureFormat::Webp: return CopiedForm::Kind::Webp;
+    case PictureFormat::Jpeg: break;
+    }
+    return CopiedForm::Kind::Jpeg;
+}
+
+// For the formats that keep alpha: the colours with their alpha when that
+// meant something, else the picture's opaque rows.
+PixelRows RowsWithAlpha(const SaveJob& job) {
+    if (!job.copied.alphaPixels) return RowsOf(job.picture);
+    const int width = job.picture.Width();
+    return {width, job.picture.Height(), static_cast<std::ptrdiff_t>(width) * 4,
+            job.copied.alphaPixels->data()};
+}
+
 // The file of a job's picture: the copied file itself when it already is
 // one of the asked format (re-encoding could only lose); else the picture
-// encoded, as a PNG with its alpha when that meant something.
+// encoded.
 void WritePicture(const SaveJob& job, const std::string& base, std::string& path) {
     const CopiedForm& copied = job.copied;
-    const CopiedForm::Kind sameKind =
-        job.format == PictureFormat::Png ? CopiedForm::Kind::Png : CopiedForm::Kind::Jpeg;
     path = WriteNewPictureFile(base, job.format, [&](const ByteSink& write) {
-        if (copied.kind == sameKind && copied.file) {
+        if (copied.kind == KindOf(job.format) && copied.file) {
             write(reinterpret_cast<const std::uint8_t*>(copied.file->data()), copied.file->size());
-        } else if (job.format == PictureFormat::Jpeg) {
-            EncodeJpeg(RowsOf(job.picture), kJpegQuality, write);
-        } else if (copied.alphaPixels) {
-            const int width = job.picture.Width();
-            EncodePng({width, job.picture.Height(), static_cast<std::ptrdiff_t>(width) * 4,
-                       copied.alphaPixels->data()},
-                      true, write);
-        } else {
-            EncodePng(RowsOf(job.picture), false, write);
+            return;
+        }
+        const bool alpha = copied.alphaPixels != nullptr;
+        switch (job.format) {
+        case PictureFormat::Jpeg: EncodeJpeg(RowsOf(job.picture), kJpegQuality, write); break;
+        case PictureFormat::Png: EncodePng(RowsWithAlpha(job), alpha, write); break;
+        case PictureFormat::Webp: EncodeWebp(RowsWithAlpha(job), alpha, job.webp, write); break;
         }
     });
 }

@@ -9,6 +9,7 @@
 #include "capture/CopiedForm.h"
 #include "capture/PictureNames.h"
 #include "capture/ResultMailbox.h"
+#include "capture/WebpEncoder.h"
 #include "ui/Picture.h"
 
 #include <condition_variable>
@@ -32,6 +33,7 @@ struct SaveJob {
     ui::Picture picture; // the picture as it was when the save was decided
     CopiedForm copied;   // what it was on the clipboard
     PictureFormat format = PictureFormat::Jpeg;
+    WebpSettings webp;                      // with the WebP format
     std::string base;                       // folder, "\", name; ".jpg" (or "_n.jpg", ".png") follows
     std::optional<WallpaperPlan> wallpaper; // also install the picture as wallpaper
     // Where the picture is kept, under the same name, when it cannot be

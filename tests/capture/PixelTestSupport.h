@@ -12,6 +12,10 @@ namespace capture_testing {
 // pixels as 0x00RRGGBB, rows top to bottom.
 std::vector<std::uint32_t> TestPixels(int width, int height, unsigned seed = 1);
 
+// What a screenshot holds: flat areas, a title bar, a side pane and lines of
+// "text"; pixels as 0xFFRRGGBB.
+std::vector<std::uint32_t> ScreenshotPixels(int width, int height);
+
 // What the JPEG headers say: every quantisation step and the sampling
 // factors of the colour components.
 struct JpegHeader {

@@ -11,5 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(*content.resolution >= 1 && *content.resolution <= 6, "a resolution 1..6");
     for (const auto& check : content.checks)
         if (check) Require(*check >= 0 && *check <= 2, "a check value 0..2");
+    if (const std::optional<int> quality = app::ParseWebpQuality(fuzzing::AsText(data, size)))
+        Require(*quality >= 0 && *quality <= 100, "a WebP quality 0..100");
     return 0;
 }
