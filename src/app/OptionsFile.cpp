@@ -1,5 +1,6 @@
 #include "app/OptionsFile.h"
 
+#include "capture/WebpEncoder.h"
 #include "ui/SettingsFile.h"
 
 #include <stdexcept>
@@ -47,6 +48,19 @@ OptionsFileContent ParseOptionsFile(std::string_view content) {
     }
     for (size_t k = 0; k < result.checks.size(); ++k) result.checks[k] = DigitAt(first, k + 1, 0, 2);
     return result;
+}
+
+std::optional<int> ParseWebpQuality(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return capture::kDefaultWebpQuality;
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.size() > 3) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value <= 100 ? std::optional<int>(value) : std::nullopt;
 }
 
 } // namespace app

@@ -1,6 +1,6 @@
-// The options file VLCREXT.INI. Line 1 holds eleven digits: the minimum
-// resolution (1..6) and the values of Check1..Check10 (0, 1 or 2). Files of
-// older versions have only nine or ten, and a box whose digit is missing
+// The options file VLCREXT.INI. Line 1 holds twelve digits: the minimum
+// resolution (1..6) and the values of Check1..Check11 (0, 1 or 2). Files of
+// older versions have only nine to eleven, and a box whose digit is missing
 // stays as it is (off); older versions read their digits and ignore the
 // rest. With the custom resolution (6) a single CR follows, the custom
 // width, another CR and the custom height. The file ends with CR LF.
@@ -19,9 +19,11 @@ inline constexpr char kOptionsFile[] = "VLCREXT.INI";
 // The programs whose copies are never caught, one line as typed (UTF-8),
 // in a file of its own that older versions do not know.
 inline constexpr char kExcludedProgramsFile[] = "VLCREXCL.INI";
+// The quality of lossy WebP files, one line as typed, in a file of its own.
+inline constexpr char kWebpQualityFile[] = "VLCRWEBP.INI";
 inline constexpr int kResolutionCount = 6;
 inline constexpr int kCustomResolution = 6;
-inline constexpr int kOptionCheckCount = 10;
+inline constexpr int kOptionCheckCount = 11;
 
 // The hidden list keeps at most this many lines of the file. Only lines
 // 1..3 are ever read; the limit keeps a file of millions of lines from
@@ -29,7 +31,7 @@ inline constexpr int kOptionCheckCount = 10;
 inline constexpr size_t kOptionsListLimit = 1000;
 
 // What the reset button writes: only seven characters, so that reading it
-// leaves Check7 to Check10 as they are.
+// leaves Check7 to Check11 as they are.
 inline constexpr char kResetOptionsText[] = "2110000\r\n";
 
 // The options as the controls hold them.
@@ -56,5 +58,9 @@ struct OptionsFileContent {
 };
 
 OptionsFileContent ParseOptionsFile(std::string_view content);
+
+// The WebP quality typed: a whole number 0..100, blanks around it allowed.
+// Nothing for any other text; an empty one is the default quality.
+std::optional<int> ParseWebpQuality(std::string_view text);
 
 } // namespace app

@@ -14,7 +14,7 @@ namespace {
 constexpr COLORREF kCustomEnabledColor = 0xFFFFFF;
 constexpr COLORREF kCustomDisabledColor = 0xE0E0E0;
 constexpr int kDefaultResolution = 2; // 800 x 600
-constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0, 1, 0, 0};
+constexpr std::array<int, kOptionCheckCount> kDefaultChecks{1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0};
 
 } // namespace
 
@@ -22,11 +22,13 @@ OptionsPanel::OptionsPanel(MainForm& main, ui::Frame& frame, catcher::CaptureOpt
     : lbl_Options(main), lbl_FromResolution(main), Option1(main, "640 x 480"), Option2(main, "800 x 600"),
       Option3(main, "1024 x 768"), Option4(main, "1280 x 1024"), Option5(main, "1600 x 1200"), Option6(main),
       txt_CustomRes1(main), txt_CustomRes2(main), Check1(main), Check2(main), Check3(main), Check4(main),
-      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Check10(main), lbl_Excluded(main),
-      txt_Excluded(main), Command1(main), Command3(main), Command2(main), lst_Options(main), main_(main),
-      published_(published) {
+      Check5(main), Check6(main), Check7(main), Check8(main), Check9(main), Check10(main), Check11(main),
+      txt_WebpQuality(main), lbl_Excluded(main), txt_Excluded(main), Command1(main), Command3(main),
+      Command2(main), lst_Options(main), main_(main), published_(published) {
     LayOut(frame);
     WireEvents();
+    // Like the custom size, the quality is not one of the reset values.
+    txt_WebpQuality.SetText(std::to_string(capture::kDefaultWebpQuality));
     SelectDefaults();
     PublishCaptureValues();
 }
@@ -36,13 +38,14 @@ std::array<ui::OptionButton*, kResolutionCount> OptionsPanel::Resolutions() {
 }
 
 std::array<ui::CheckBox*, kOptionCheckCount> OptionsPanel::Checks() {
-    return {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8, &Check9, &Check10};
+    return {&Check1, &Check2, &Check3, &Check4,  &Check5, &Check6,
+            &Check7, &Check8, &Check9, &Check10, &Check11};
 }
 
 void OptionsPanel::LayOut(ui::Frame& frame) {
     for (ui::Control* control : std::initializer_list<ui::Control*>{
              &lbl_Options, &lbl_FromResolution, &txt_CustomRes1, &txt_CustomRes2, &lbl_Excluded,
-             &txt_Excluded, &Command1, &Command3, &Command2, &lst_Options})
+             &txt_Excluded, &txt_WebpQuality, &Command1, &Command3, &Command2, &lst_Options})
         control->SetContainer(frame);
     for (ui::Control* control : Resolutions()) control->SetContainer(frame);
     for (ui::Control* control : Checks()) control->SetContainer(frame);
@@ -52,10 +55,10 @@ void OptionsPanel::LayOut(ui::Frame& frame) {
     // Two columns of rows: the resolutions (the custom boxes in a row of
     // their own under Option6) and the check boxes, wide enough for the
     // longest translated captions.
-    constexpr int kFirstRow = 780, kRowHeight = 300;
+    constexpr int kFirstRow = 780, kRowHeight = 270;
     const auto resolutions = Resolutions();
     for (int i = 0; i < kResolutionCount; ++i)
-        resolutions[static_cast<size_t>(i)]->Move(240, kFirstRow + i * kRowHeight, 1900, 300);
+        resolutions[static_cast<size_t>(i)]->Move(240, kFirstRow + i * kRowHeight, 1900, kRowHeight);
     const int customTop = kFirstRow + kResolutionCount * kRowHeight;
     txt_CustomRes1.Move(540, customTop, 660, 300);
     txt_CustomRes2.Move(1320, customTop, 660, 300);
@@ -63,7 +66,12 @@ void OptionsPanel::LayOut(ui::Frame& frame) {
     txt_Excluded.Move(240, customTop + 810, 1900, 300);
     const auto checks = Checks();
     for (int i = 0; i < kOptionCheckCount; ++i)
-        checks[static_cast<size_t>(i)]->Move(2280, kFirstRow + i * kRowHeight, 5100, 300);
+        checks[static_cast<size_t>(i)]->Move(2280, kFirstRow + i * kRowHeight, 5100, kRowHeight);
+    // The quality box stands at the end of the WebP row.
+    constexpr int kQualityWidth = 600;
+    const int webpRow = kFirstRow + (kOptionCheckCount - 1) * kRowHeight;
+    Check11.Move(2280, webpRow, 5100 - kQualityWidth - 60, kRowHeight);
+    txt_WebpQuality.Move(2280 + 5100 - kQualityWidth, webpRow, kQualityWidth, kRowHeight);
     Command1.Move(120, 3900, 1700, 420);
     Command3.Move(1940, 3900, 1700, 420);
     Command2.Move(5600, 3900, 1700, 420);
@@ -79,13 +87,14 @@ void OptionsPanel::WireEvents() {
     Option6.OnLostFocus = [this] { Option6_LostFocus(); };
     txt_CustomRes1.OnLostFocus = [this] { txt_CustomRes1_LostFocus(); };
     txt_CustomRes2.OnLostFocus = [this] { txt_CustomRes2_LostFocus(); };
+    txt_WebpQuality.OnLostFocus = [this] { txt_WebpQuality_LostFocus(); };
     Command1.OnClick = [this] { Command1_Click(); };
     Command3.OnClick = [this] { Command3_Click(); };
     Command2.OnClick = [this] { main_.Command2_Click(); };
     for (ui::OptionButton* option : Resolutions()) option->OnChange = [this] { PublishCaptureValues(); };
     for (ui::CheckBox* check : Checks()) check->OnChange = [this] { PublishCaptureValues(); };
-    for (ui::TextBox* size : {&txt_CustomRes1, &txt_CustomRes2})
-        size->OnChange = [this] { PublishCaptureValues(); };
+    for (ui::TextBox* box : {&txt_CustomRes1, &txt_CustomRes2, &txt_WebpQuality})
+        box->OnChange = [this] { PublishCaptureValues(); };
     txt_Excluded.OnChange = [this] { PublishExcludedPrograms(); };
 }
 
@@ -129,6 +138,9 @@ catcher::CaptureOptions OptionsPanel::CaptureValues() {
     options.namesByHand = set(7);
     options.lossless = set(9);
     options.skipNearlySame = set(10);
+    options.webp = set(11);
+    // A quality that is no number leaves the default; the box says so when left.
+    options.webpQuality = ParseWebpQuality(txt_WebpQuality.Text()).value_or(capture::kDefaultWebpQuality);
     return options;
 }
 
@@ -143,6 +155,8 @@ void OptionsPanel::Options_Save() {
         ui::WriteFileAtomically(ui::ProgramFile(kOptionsFile), FormatOptionsFile(CurrentValues()));
         ui::WriteFileAtomically(ui::ProgramFile(kExcludedProgramsFile),
                                 txt_Excluded.Text() + ui::kSettingsLineEnd);
+        ui::WriteFileAtomically(ui::ProgramFile(kWebpQualityFile),
+                                txt_WebpQuality.Text() + ui::kSettingsLineEnd);
     } catch (const std::exception& e) {
         ShowNotWritten(e);
         Report(i18n::entry::kNotSaved);
@@ -173,6 +187,9 @@ void OptionsPanel::Options_Load() {
     const std::vector<std::string> excluded = ui::SplitSettingsLines(
         ui::ReadSettingsFile(ui::ProgramFile(kExcludedProgramsFile)).value_or(std::string()));
     if (!excluded.empty()) txt_Excluded.SetText(excluded.front());
+    const std::vector<std::string> quality = ui::SplitSettingsLines(
+        ui::ReadSettingsFile(ui::ProgramFile(kWebpQualityFile)).value_or(std::string()));
+    if (!quality.empty()) txt_WebpQuality.SetText(quality.front());
 }
 
 void OptionsPanel::Apply(const OptionsFileContent& file) {
@@ -192,7 +209,7 @@ void OptionsPanel::Options_Reset() {
         ShowNotWritten(e);
         return;
     }
-    // The custom width and height stay as they are.
+    // The custom width and height and the WebP quality stay as they are.
     SelectDefaults();
 }
 
@@ -229,6 +246,11 @@ void OptionsPanel::txt_CustomRes1_LostFocus() {
 }
 void OptionsPanel::txt_CustomRes2_LostFocus() {
     CheckCustomNumber(txt_CustomRes2);
+}
+
+void OptionsPanel::txt_WebpQuality_LostFocus() {
+    if (!ParseWebpQuality(txt_WebpQuality.Text()))
+        ui::MsgBox(main_.Catalogue(i18n::entry::kWebpQualityRefused), ui::MsgIcon::Exclamation);
 }
 
 // The text stays as typed, and nothing keeps it from being saved.

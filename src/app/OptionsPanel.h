@@ -37,27 +37,30 @@ class OptionsPanel {
     void Option6_LostFocus();
     void txt_CustomRes1_LostFocus();
     void txt_CustomRes2_LostFocus();
+    void txt_WebpQuality_LostFocus();
 
     ui::Label lbl_Options;
     ui::Label lbl_FromResolution;
-    ui::OptionButton Option1;   // 640 x 480
-    ui::OptionButton Option2;   // 800 x 600
-    ui::OptionButton Option3;   // 1024 x 768
-    ui::OptionButton Option4;   // 1280 x 1024
-    ui::OptionButton Option5;   // 1600 x 1200
-    ui::OptionButton Option6;   // custom
-    ui::TextBox txt_CustomRes1; // custom minimum width
-    ui::TextBox txt_CustomRes2; // custom minimum height
-    ui::CheckBox Check1;        // load when the system starts (Windows' per-user Run value)
-    ui::CheckBox Check2;        // start minimized
-    ui::CheckBox Check3;        // automatic capture
-    ui::CheckBox Check4;        // empty the clipboard when the notification closes
-    ui::CheckBox Check5;        // empty the clipboard after the capture
-    ui::CheckBox Check6;        // use the capture as wallpaper
-    ui::CheckBox Check7;        // set file names by hand
-    ui::CheckBox Check8;        // program log
-    ui::CheckBox Check9;        // save pictures without loss (PNG)
-    ui::CheckBox Check10;       // skip pictures nearly the same as one saved lately
+    ui::OptionButton Option1;    // 640 x 480
+    ui::OptionButton Option2;    // 800 x 600
+    ui::OptionButton Option3;    // 1024 x 768
+    ui::OptionButton Option4;    // 1280 x 1024
+    ui::OptionButton Option5;    // 1600 x 1200
+    ui::OptionButton Option6;    // custom
+    ui::TextBox txt_CustomRes1;  // custom minimum width
+    ui::TextBox txt_CustomRes2;  // custom minimum height
+    ui::CheckBox Check1;         // load when the system starts (Windows' per-user Run value)
+    ui::CheckBox Check2;         // start minimized
+    ui::CheckBox Check3;         // automatic capture
+    ui::CheckBox Check4;         // empty the clipboard when the notification closes
+    ui::CheckBox Check5;         // empty the clipboard after the capture
+    ui::CheckBox Check6;         // use the capture as wallpaper
+    ui::CheckBox Check7;         // set file names by hand
+    ui::CheckBox Check8;         // program log
+    ui::CheckBox Check9;         // save pictures without loss (PNG)
+    ui::CheckBox Check10;        // skip pictures nearly the same as one saved lately
+    ui::CheckBox Check11;        // save pictures as WebP
+    ui::TextBox txt_WebpQuality; // the quality of lossy WebP files (VLCRWEBP.INI)
     ui::Label lbl_Excluded;
     ui::TextBox txt_Excluded;   // programs whose copies are never caught (VLCREXCL.INI)
     ui::CommandButton Command1; // reset

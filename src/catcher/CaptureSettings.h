@@ -4,7 +4,9 @@
 #pragma once
 
 #include "capture/NameTemplate.h"
+#include "capture/PictureNames.h"
 #include "capture/ResolutionFilter.h"
+#include "capture/WebpEncoder.h"
 
 #include <array>
 #include <optional>
@@ -20,8 +22,19 @@ struct CaptureOptions {
     bool emptyAfterSave = false; // empty the clipboard after the capture
     bool wallpaper = false;      // the saved picture becomes the wallpaper
     bool namesByHand = false;    // every save asks for a name
-    bool lossless = false;       // save PNG files instead of JPEG
+    bool lossless = false;       // save PNG (or lossless WebP) files instead of JPEG
     bool skipNearlySame = false; // leave a picture nearly the same as one saved lately
+    bool webp = false;           // save WebP files
+    int webpQuality = capture::kDefaultWebpQuality;
+
+    // The format pictures are saved in: WebP when asked, else PNG without
+    // loss, else JPEG. A picture beyond WebP's size falls back to the other two.
+    capture::PictureFormat FormatFor(int width, int height) const {
+        if (webp && width <= capture::kMaxWebpSide && height <= capture::kMaxWebpSide)
+            return capture::PictureFormat::Webp;
+        return lossless ? capture::PictureFormat::Png : capture::PictureFormat::Jpeg;
+    }
+    capture::WebpSettings Webp() const { return {lossless, webpQuality}; }
 };
 
 struct TargetSlot {

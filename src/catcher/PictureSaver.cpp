@@ -67,8 +67,13 @@ capture::SaveJob PictureSaver::JobFor(const ui::Picture& picture, const capture:
     capture::SaveJob job;
     job.picture = picture;
     job.copied = copied;
-    job.format = settings_.options.lossless ? capture::PictureFormat::Png : capture::PictureFormat::Jpeg;
+    const CaptureOptions& options = settings_.options;
+    job.format = options.FormatFor(picture.Width(), picture.Height());
+    job.webp = options.Webp();
     job.base = std::move(base);
+    if (options.webp && job.format != capture::PictureFormat::Webp)
+        host_.AppendLog(host_.Catalogue(i18n::entry::kWebpTooLarge) +
+                        (job.format == capture::PictureFormat::Png ? " PNG" : " JPEG"));
     return job;
 }
 
@@ -88,7 +93,7 @@ capture::NameFacts PictureSaver::FactsNow() const {
             picture.Width(),
             picture.Height(),
             capture_.Copied().program,
-            settings_.options.lossless ? capture::PictureFormat::Png : capture::PictureFormat::Jpeg};
+            settings_.options.FormatFor(picture.Width(), picture.Height())};
 }
 
 std::string PictureSaver::TemplateName(const std::string& folder) {

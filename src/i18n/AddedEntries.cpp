@@ -6,7 +6,7 @@ namespace i18n {
 namespace {
 
 constexpr int kFirstAddedEntry = entry::kFirstAdded;
-constexpr std::array<const char*, 22> kEnglish{
+constexpr std::array<const char*, 26> kEnglish{
     "The picture was saved, but it could not be made the wallpaper",
     "A file name may not hold a folder or any of the characters \\ / : * ? \" < > |",
     "Windows keeps this name for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)",
@@ -20,7 +20,7 @@ constexpr std::array<const char*, 22> kEnglish{
     "The picture could not be saved there and is kept in",
     "This picture is no longer where it was saved",
     "A picture on the clipboard was refused: it is too large",
-    "Save pictures without loss (PNG)",
+    "Save pictures without loss (PNG, or lossless WebP)",
     "Skip pictures nearly the same as one of the last 20 saved",
     "Nearly the same as a picture saved lately, not saved",
     "Never catch copies of:",
@@ -31,6 +31,10 @@ constexpr std::array<const char*, 22> kEnglish{
     "{height} {program} {format}",
     "The template cannot be used",
     "The name from the template cannot be used, the picture is saved under the date and time",
+    "Save pictures as WebP, quality:",
+    "0 (smallest) to 100 (finest); with \"without loss\" ticked, lossless WebP",
+    "The WebP quality is a whole number from 0 to 100",
+    "Too large for a WebP file (16383 pixels a side at most), saved as",
 };
 
 static_assert(kEnglish.size() == entry::kLastAdded - entry::kFirstAdded + 1);

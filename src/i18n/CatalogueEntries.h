@@ -64,6 +64,10 @@ inline constexpr int kTemplateCaption = 212;     // the label of the file-name t
 inline constexpr int kTemplateHint = 213;        // its text box's tool tip: the tokens
 inline constexpr int kTemplateRefused = 214;     // its preview: "...: {part}" the template cannot be used
 inline constexpr int kTemplateNameRefused = 215; // log: a name it made was refused, the automatic one used
-inline constexpr int kLastAdded = kTemplateNameRefused;
+inline constexpr int kWebpCaption = 216;         // Check11's caption, the quality box follows it
+inline constexpr int kWebpQualityHint = 217;     // the quality box's tool tip
+inline constexpr int kWebpQualityRefused = 218;  // message: the quality typed is no number of 0..100
+inline constexpr int kWebpTooLarge = 219;        // log: "...: path" a picture too large for WebP, saved so
+inline constexpr int kLastAdded = kWebpTooLarge;
 
 } // namespace i18n::entry

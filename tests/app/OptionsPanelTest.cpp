@@ -147,11 +147,11 @@ TEST_F(OptionsPanel, MillionsOfLinesLoadQuicklyIntoALimitedHiddenList) {
 
 // --- Saving ---------------------------------------------------------------------------
 
-TEST_F(OptionsPanel, SaveButtonWritesElevenDigitsAndCrLfAndReports91) {
+TEST_F(OptionsPanel, SaveButtonWritesTwelveDigitsAndCrLfAndReports91) {
     app::MainForm& main = LoadMain();
     SetDigits("301001001");
     Click(options.Command3);
-    EXPECT_EQ(dir.Read("VLCREXT.INI"), "30100100100\r\n");
+    EXPECT_EQ(dir.Read("VLCREXT.INI"), "301001001000\r\n");
     EXPECT_EQ(main.lbl_Status.Caption(), "Options saved.");
     EXPECT_TRUE(EndsWith(main.lst_Log.List(main.lst_Log.ListCount() - 1), " - Options saved."));
     EXPECT_TRUE(dialogs.calls.empty());
@@ -163,7 +163,7 @@ TEST_F(OptionsPanel, SaveWritesCustomLinesAfterSingleCrsAndTheyLoadBack) {
     SetText(options.txt_CustomRes1, "1000");
     SetText(options.txt_CustomRes2, "700");
     Click(options.Command3);
-    EXPECT_EQ(dir.Read("VLCREXT.INI"), "61100000100\r1000\r700\r\n");
+    EXPECT_EQ(dir.Read("VLCREXT.INI"), "611000001000\r1000\r700\r\n");
 
     SetDigits("100000000");
     SetText(options.txt_CustomRes1, "");
@@ -180,7 +180,7 @@ TEST_F(OptionsPanel, GreyedStateIsWrittenBackAs2AndCheck1OnlyChangesItsDigit) {
     EXPECT_EQ(dir.Read("VLCREXT.INI"), "221200001\r\n") << "a click does not write the file";
     EXPECT_TRUE(dialogs.calls.empty());
     Click(options.Command3);
-    EXPECT_EQ(dir.Read("VLCREXT.INI"), "21120000100\r\n") << "the greyed Check3 stays 2";
+    EXPECT_EQ(dir.Read("VLCREXT.INI"), "211200001000\r\n") << "the greyed Check3 stays 2";
 }
 
 TEST_F(OptionsPanel, FailedSaveReports98And92AndKeepsTheOldFile) {
@@ -317,7 +317,7 @@ TEST_F(OptionsPanel, LeavingACustomBoxThatIsNoNumberShows110AndKeepsTheText) {
         EXPECT_EQ(box->Text(), "12a");
     }
     Click(options.Command3);
-    EXPECT_EQ(dir.Read("VLCREXT.INI"), "61100000100\r12a\r12a\r\n")
+    EXPECT_EQ(dir.Read("VLCREXT.INI"), "611000001000\r12a\r12a\r\n")
         << "nothing stops the text from being saved";
 }
 

@@ -126,7 +126,7 @@ void PrintTo(const WriteCase& c, std::ostream* os) {
 
 class OptionsFileWritten : public ::testing::TestWithParam<WriteCase> {};
 
-TEST_P(OptionsFileWritten, AsElevenDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
+TEST_P(OptionsFileWritten, AsTwelveDigitsCustomLinesAfterCrAndCrLfAtTheEnd) {
     EXPECT_EQ(app::FormatOptionsFile(GetParam().values), GetParam().file) << GetParam().rule;
 }
 
@@ -134,21 +134,23 @@ INSTANTIATE_TEST_SUITE_P(
     Table, OptionsFileWritten,
     ::testing::Values(
         WriteCase{"1024 x 768 with Check2, Check5, Check8", Options(3, {0, 1, 0, 0, 1, 0, 0, 1, 0}),
-                  "30100100100\r\n"},
-        WriteCase{"Check9 is the tenth digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 1}), "21100000110\r\n"},
+                  "301001001000\r\n"},
+        WriteCase{"Check9 is the tenth digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 1}), "211000001100\r\n"},
         WriteCase{"Check10 is the eleventh digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0, 1}),
-                  "21100000101\r\n"},
-        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0}), "21100000100\r\n"},
+                  "211000001010\r\n"},
+        WriteCase{"Check11 is the twelfth digit", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 1}),
+                  "211000001001\r\n"},
+        WriteCase{"the defaults", Options(2, {1, 1, 0, 0, 0, 0, 0, 1, 0}), "211000001000\r\n"},
         WriteCase{"custom lines follow single CRs", Options(6, {1, 1, 0, 0, 0, 0, 0, 1, 0}, "1000", "700"),
-                  "61100000100\r1000\r700\r\n"},
+                  "611000001000\r1000\r700\r\n"},
         WriteCase{"custom texts are written as typed", Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "12a", ""),
-                  "60000000000\r12a\r\r\n"},
+                  "600000000000\r12a\r\r\n"},
         WriteCase{"custom texts are not written without Option6",
-                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "50000000000\r\n"},
+                  Options(5, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "1", "2"), "500000000000\r\n"},
         WriteCase{"the greyed state is written as 2", Options(1, {2, 0, 0, 0, 0, 0, 0, 2, 0}),
-                  "12000000200\r\n"},
+                  "120000002000\r\n"},
         WriteCase{"ANSI bytes of the custom texts stay",
-                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "60000000000\r\xC4\r1 000\r\n"}),
+                  Options(6, {0, 0, 0, 0, 0, 0, 0, 0, 0}, "\xC4", "1 000"), "600000000000\r\xC4\r1 000\r\n"}),
     RuleName<WriteCase>);
 
 TEST(OptionsFileWritten, ValuesOneDigitCannotHoldAreRefused) {
@@ -248,8 +250,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "700"},
         ReadCase{"the tenth digit sets Check9", "2110000011\r\n", 2, {1, 1, 0, 0, 0, 0, 0, 1, 1}},
         ReadCase{"the eleventh digit sets Check10", "21100000101\r\n", 2, {1, 1, 0, 0, 0, 0, 0, 1, 0, 1}},
-        ReadCase{
-            "characters beyond eleven are ignored", "10000000020222\r\n", 1, {0, 0, 0, 0, 0, 0, 0, 0, 2, 0}},
+        ReadCase{"the twelfth digit sets Check11", "211000001001\r\n", 2, {1, 1, 0, 0, 0, 0, 0, 1, 0, 0, 1}},
+        ReadCase{"characters beyond twelve are ignored",
+                 "100000000202221\r\n",
+                 1,
+                 {0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2}},
         ReadCase{"binary bytes are ignored position by position",
                  std::string("\x01\xFF\x00"
                              "2\x80",
@@ -413,4 +418,14 @@ TEST(TargetFileRead, SeveralMegabytesOfLinesGiveTheLast) {
     for (int i = 0; i < 400000; ++i) file += "C:\\Folder\\" + std::to_string(i) + "\r\n";
     EXPECT_GT(file.size(), 5000000u);
     EXPECT_EQ(app::TargetFolderOf(file, kLatin1), "C:\\Folder\\399999");
+}
+
+TEST(WebpQuality, IsAWholeNumberFrom0To100AndEmptyIsTheDefault) {
+    const struct {
+        const char* typed;
+        std::optional<int> quality;
+    } cases[] = {{"0", 0},    {"100", 100}, {" 75\t", 75}, {"", 90},           {"  ", 90},
+                 {"101", {}}, {"-5", {}},   {"7.5", {}},   {"0075", {}},       {"12a", {}},
+                 {"1 2", {}}, {"+50", {}},  {"\xB5", {}},  {"99999999999", {}}};
+    for (const auto& c : cases) EXPECT_EQ(app::ParseWebpQuality(c.typed), c.quality) << '"' << c.typed << '"';
 }
