@@ -3,7 +3,7 @@
 # one lossy WebP at the quality of VLCRWEBP.INI, and with "without loss"
 # ticked as well a lossless WebP of exactly its pixels; a copied "image/webp"
 # is saved as the very file that was copied, and read as a picture when the
-# output is JPEG.
+# output is JPEG; a picture too wide for WebP is saved as JPEG.
 source "$(dirname "$0")/lib.sh" "$1"
 
 set_formats() { "$RUNNER" "$BUILD/tests/e2e/SetFormats.exe" "$@" || fail "SetFormats $*"; }
@@ -44,6 +44,17 @@ ratio=$(( $(stat -c %s "$lossy") * 100 / $(stat -c %s "$WORK/reference.webp") ))
 set_formats "image/webp=$(win "$WORK/copied.webp")"
 wait_for 20 has_files webp 2 || fail "no WebP for a copied WebP"
 cmp -s "$WORK/copied.webp" "$(newest webp)" || fail "the copied WebP was not kept byte for byte"
+
+# A picture wider than any WebP file can be is saved as JPEG.
+# (ImageMagick makes nothing past 16384 pixels a side: a grey 24-bit bitmap by hand.)
+{
+    perl -e 'print pack("A2 V v v V V l l v v V V l l V V", "BM", 54 + 49200 * 480, 0, 0, 54, 40,
+                        16400, 480, 1, 24, 0, 49200 * 480, 2835, 2835, 0, 0)'
+    head -c $((49200 * 480)) /dev/zero | tr '\0' '\200'
+} >"$WORK/wide.bmp"
+set_formats "CF_DIB=$(win "$WORK/wide.bmp")"
+wait_for 30 has_files jpg 1 || fail "no JPEG for a picture too wide for WebP"
+[ "$(identify -ping -format %wx%h "$(newest jpg)")" = "16400x480" ] || fail "the wide JPEG is not 16400 x 480"
 stop_wine
 
 # --- Lossless WebP: Check9 and Check11 ---------------------------------------------------------
