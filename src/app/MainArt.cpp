@@ -1,5 +1,7 @@
 #include "app/MainArt.h"
 
+#include "ui/ThemeColours.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -10,9 +12,13 @@ namespace {
 
 constexpr int kSize = 32;
 
-// A small square canvas of 0x00RRGGBB pixels on the button face colour.
+// A small square canvas of 0x00RRGGBB pixels on the button face colour of
+// the theme, with the theme's ink for outlines.
 struct Canvas {
-    std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(kSize * kSize, 0xF0F0F0);
+    explicit Canvas(bool dark)
+        : ink(dark ? 0xC8D0DC : 0x2F3B4C), pixels(kSize * kSize, dark ? ui::kDarkColours.face : 0xF0F0F0) {}
+    std::uint32_t ink;
+    std::vector<std::uint32_t> pixels;
 
     void Set(int x, int y, std::uint32_t color) {
         if (x >= 0 && y >= 0 && x < kSize && y < kSize) pixels[static_cast<size_t>(y * kSize + x)] = color;
@@ -45,35 +51,34 @@ struct Canvas {
     ui::Picture ToPicture() const { return ui::Picture::FromPixels(kSize, kSize, pixels.data()); }
 };
 
-constexpr std::uint32_t kInk = 0x2F3B4C;
 constexpr std::uint32_t kBlue = 0x2F6FBF;
 
 } // namespace
 
-ui::Picture OptionsButtonArt() {
-    Canvas c;
+ui::Picture OptionsButtonArt(bool dark) {
+    Canvas c(dark);
     for (int i = 0; i < 3; ++i) {
         const int y = 7 + i * 9;
-        c.Fill(4, y, 28, y + 2, kInk);
+        c.Fill(4, y, 28, y + 2, c.ink);
         const int knob = i == 1 ? 19 : (i == 0 ? 9 : 14);
         c.Fill(knob - 3, y - 3, knob + 3, y + 5, kBlue);
-        c.Frame(knob - 3, y - 3, knob + 3, y + 5, kInk);
+        c.Frame(knob - 3, y - 3, knob + 3, y + 5, c.ink);
     }
     return c.ToPicture();
 }
 
-ui::Picture ExitButtonArt() {
-    Canvas c;
+ui::Picture ExitButtonArt(bool dark) {
+    Canvas c(dark);
     c.Disc(16, 16, 13, 0xC62828);
     c.Line(10, 10, 22, 22, 3.5, 0xFFFFFF);
     c.Line(22, 10, 10, 22, 3.5, 0xFFFFFF);
     return c.ToPicture();
 }
 
-ui::Picture MemoryButtonArt() {
-    Canvas c;
+ui::Picture MemoryButtonArt(bool dark) {
+    Canvas c(dark);
     c.Fill(3, 6, 29, 26, 0xFFFFFF);
-    c.Frame(3, 6, 29, 26, kInk);
+    c.Frame(3, 6, 29, 26, c.ink);
     c.Fill(5, 8, 27, 24, 0x9FD3F5);
     c.Disc(21, 12, 3, 0xF6C431);
     c.Line(5, 23, 13, 14, 2.5, 0x3F9C35);
@@ -82,8 +87,8 @@ ui::Picture MemoryButtonArt() {
     return c.ToPicture();
 }
 
-ui::Picture FoldersButtonArt() {
-    Canvas c;
+ui::Picture FoldersButtonArt(bool dark) {
+    Canvas c(dark);
     c.Fill(3, 8, 14, 11, 0xD9A21B);
     c.Fill(3, 10, 29, 26, 0xF2C14E);
     c.Frame(3, 10, 29, 26, 0xA8790F);
@@ -91,8 +96,8 @@ ui::Picture FoldersButtonArt() {
     return c.ToPicture();
 }
 
-ui::Picture AboutArt() {
-    Canvas c;
+ui::Picture AboutArt(bool dark) {
+    Canvas c(dark);
     c.Disc(16, 16, 14, kBlue);
     c.Disc(16, 9, 2.2, 0xFFFFFF);
     c.Fill(14, 13, 18, 25, 0xFFFFFF);

@@ -14,6 +14,7 @@
 #include "ui/Clock.h"
 #include "ui/ProgramFolder.h"
 #include "ui/SystemClipboard.h"
+#include "ui/Theme.h"
 #include "ui/Twips.h"
 #include "ui/WideText.h"
 
@@ -59,6 +60,15 @@ MainForm::MainForm(catcher::CaptureHost& host)
 
 MainForm::~MainForm() = default;
 
+void MainForm::SetArt() {
+    const bool dark = ui::theme::Dark();
+    CoolButton1.SetPicture(OptionsButtonArt(dark));
+    CoolButton2.SetPicture(ExitButtonArt(dark));
+    CoolButton3.SetPicture(MemoryButtonArt(dark));
+    CoolButton4.SetPicture(FoldersButtonArt(dark));
+    Image1.SetPicture(AboutArt(dark));
+}
+
 void MainForm::LayOut() {
     for (ui::Frame* frame : {&Frame_Options, &Frame_Target, &Frame_Memory})
         frame->Move(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
@@ -71,11 +81,7 @@ void MainForm::LayOut() {
     CoolButton2.Move(120, 3960, 600, 600);
     Image1.SetStretch(true);
     Image1.Move(180, 4860, 480, 480);
-    CoolButton1.SetPicture(OptionsButtonArt());
-    CoolButton2.SetPicture(ExitButtonArt());
-    CoolButton3.SetPicture(MemoryButtonArt());
-    CoolButton4.SetPicture(FoldersButtonArt());
-    Image1.SetPicture(AboutArt());
+    SetArt();
     lbl_Status.Move(kPanelLeft + 60, 4680, 5400, 255);
     lbl_Version.Move(kPanelLeft + 60, 5040, 3000, 255);
     Command16.Move(kPanelLeft + kPanelWidth - 1700, 4680, 1700, 420);

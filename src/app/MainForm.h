@@ -111,12 +111,15 @@ class MainForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_ThemeChanged() override { SetArt(); }
     void Form_Resize() override;
     void Form_CloseBox() override;
     bool OnFormMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
     void LayOut();
+    // The buttons' pictures, on the face of the theme.
+    void SetArt();
     void WireEvents();
     void PlaceNotificationWindow();
     // The steps of the start the user does not see, once the window is drawn.

@@ -1,6 +1,7 @@
 #include "notify/NotificationArt.h"
 
 #include "notify/NotificationLayout.h"
+#include "ui/ThemeColours.h"
 
 #include <algorithm>
 #include <cmath>
@@ -182,6 +183,11 @@ PixelArt DecorationArt(const PixelArt& background) {
         if (std::abs(v) > kHalfWidth - 0.7) return Rgb(176, 112, 20); // edges
         return v > 0 ? Rgb(232, 160, 36) : Rgb(248, 190, 64);
     });
+    return art;
+}
+
+PixelArt InTheDark(PixelArt art) {
+    for (std::uint32_t& pixel : art.pixels) pixel = ui::DarkCounterpart(pixel);
     return art;
 }
 

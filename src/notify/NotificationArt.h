@@ -32,5 +32,8 @@ PixelArt BackgroundArt();
 // 16 x 16, drawn over the background where the image sits.
 PixelArt CloseArt(const PixelArt& background);
 PixelArt DecorationArt(const PixelArt& background);
+// The art as it shows in the dark app theme: the lightness of every pixel
+// turned over, its hue kept.
+PixelArt InTheDark(PixelArt art);
 
 } // namespace notify

@@ -4,6 +4,7 @@
 #include "notify/NotificationArt.h"
 #include "notify/NotificationLayout.h"
 #include "notify/NotificationRules.h"
+#include "ui/Theme.h"
 #include "ui/Twips.h"
 #include "ui/WinHandles.h"
 
@@ -100,7 +101,7 @@ void NotificationForm::Form_Load() {
 }
 
 void NotificationForm::MakePictures() {
-    const PixelArt background = BackgroundArt();
+    const PixelArt background = ui::theme::Dark() ? InTheDark(BackgroundArt()) : BackgroundArt();
     SetBackgroundPicture(ToPicture(background));
     Image2.SetPicture(ToPicture(CloseArt(background)));
     Image3.SetPicture(ToPicture(DecorationArt(background)));
@@ -140,6 +141,7 @@ HBRUSH NotificationForm::BackdropFor(HWND control, HDC dc) const {
     MapWindowPoints(control, hWnd(), &origin, 1);
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
     SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ui::theme::Text());
     return backdropBrush_.get();
 }
 

@@ -61,6 +61,7 @@ class NotificationForm : public ui::Form {
   protected:
     void Form_Load() override;
     void Form_DpiChanged() override { MakeBackdrop(); }
+    void Form_ThemeChanged() override { MakePictures(); }
     // The close box parks the window as the close image does: the window
     // lives for the whole run.
     void Form_CloseBox() override { Image2_Click(); }

@@ -55,6 +55,9 @@ class Control {
     virtual void OnCommand(WORD /*code*/) {}
     virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
     virtual bool OnDrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+    // The app theme changed, or the control was made while the theme is
+    // dark: what the system draws of it follows the theme.
+    virtual void FollowTheme() {}
 
   protected:
     virtual HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) = 0;

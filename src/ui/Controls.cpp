@@ -2,6 +2,8 @@
 
 #include "ui/Form.h"
 #include "ui/QuietHover.h"
+#include "ui/Theme.h"
+#include "ui/ThemeColours.h"
 #include "ui/Twips.h"
 #include "ui/WideText.h"
 
@@ -108,9 +110,17 @@ void TextBox::OnCommand(WORD code) {
 }
 
 HBRUSH TextBox::OnColor(HDC dc) {
-    if (!backBrush_) backBrush_.reset(CreateSolidBrush(backColor_));
-    SetBkColor(dc, backColor_);
+    const COLORREF shown = theme::Shown(backColor_);
+    if (!backBrush_ || brushColor_ != shown) {
+        backBrush_.reset(CreateSolidBrush(shown));
+        brushColor_ = shown;
+    }
+    SetBkColor(dc, shown);
     return backBrush_.get();
+}
+
+void TextBox::FollowTheme() {
+    theme::ApplyToControl(hWnd(), theme::ControlLook::DarkStyle);
 }
 
 HWND TextBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
@@ -148,6 +158,10 @@ void CheckBox::OnCommand(WORD code) {
 
 HBRUSH CheckBox::OnColor(HDC dc) {
     return transparent_ ? SeeThrough(dc) : nullptr;
+}
+
+void CheckBox::FollowTheme() {
+    theme::ApplyToControl(hWnd(), theme::ControlLook::Classic);
 }
 
 HWND CheckBox::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
@@ -199,6 +213,10 @@ HWND OptionButton::CreateControlWindow(HWND parent, int x, int y, int width, int
     return hwnd;
 }
 
+void OptionButton::FollowTheme() {
+    theme::ApplyToControl(hWnd(), theme::ControlLook::Classic);
+}
+
 void OptionButton::AfterCreate() {
     SendMessageA(hWnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -215,6 +233,37 @@ void CommandButton::SetCaption(const std::string& caption) {
 void CommandButton::OnCommand(WORD code) {
     // A disabled button never acts, even when a click message reaches it.
     if (code == BN_CLICKED && Enabled() && OnClick) OnClick();
+}
+
+void CommandButton::FollowTheme() {
+    SendMessageW(hWnd(), BM_SETSTYLE, theme::Dark() ? BS_OWNERDRAW : BS_PUSHBUTTON, TRUE);
+}
+
+// Only in the dark theme: the face, an outline, the caption (grey while
+// disabled) and the focus.
+bool CommandButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    RECT rect = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const UniqueBrush face(CreateSolidBrush(pressed ? kDarkColours.pressed : kDarkColours.field));
+    const UniqueBrush edge(CreateSolidBrush(kDarkColours.edge));
+    FillRect(item.hDC, &rect, face ? face.get() : theme::FieldBrush());
+    if (edge) FrameRect(item.hDC, &rect, edge.get());
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? kDarkColours.muted : kDarkColours.text);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd(), WM_GETFONT, 0, 0));
+    ScopedSelectObject selectFont(item.hDC, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    const std::wstring caption = Wide(caption_);
+    RECT text = rect;
+    if (pressed) OffsetRect(&text, 1, 1);
+    const UINT prefix = (item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | prefix);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = rect;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(item.hDC, &focus);
+    }
+    return true;
 }
 
 HWND CommandButton::CreateControlWindow(HWND parent, int x, int y, int width, int height) {
@@ -287,6 +336,10 @@ HWND ListBox::CreateControlWindow(HWND parent, int x, int y, int width, int heig
                        height, parent, WS_EX_CLIENTEDGE);
 }
 
+void ListBox::FollowTheme() {
+    theme::ApplyToControl(hWnd(), theme::ControlLook::DarkStyle);
+}
+
 void ListBox::AfterCreate() {
     SendMessageA(hWnd(), WM_SETREDRAW, FALSE, 0);
     for (const std::string& item : items_) AddListString(hWnd(), item);
@@ -319,6 +372,12 @@ HWND Frame::CreateControlWindow(HWND parent, int x, int y, int width, int height
 // A frame passes its children's notifications on to the form.
 LRESULT Frame::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, theme::FaceBrush());
+        return TRUE;
+    }
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

@@ -51,6 +51,7 @@ class TextBox : public Control {
 
     void OnCommand(WORD code) override;
     HBRUSH OnColor(HDC dc) override;
+    void FollowTheme() override;
 
   protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
@@ -62,6 +63,7 @@ class TextBox : public Control {
     mutable std::string text_;
     COLORREF backColor_ = RGB(255, 255, 255);
     UniqueBrush backBrush_;
+    COLORREF brushColor_ = 0; // the colour backBrush_ was made in
 };
 
 // A three-state check box: 0 clear, 1 ticked, 2 greyed (only code sets 2).
@@ -80,6 +82,7 @@ class CheckBox : public Control {
 
     void OnCommand(WORD code) override;
     HBRUSH OnColor(HDC dc) override;
+    void FollowTheme() override;
 
   protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
@@ -106,6 +109,7 @@ class OptionButton : public Control {
     std::function<void()> OnLostFocus;
 
     void OnCommand(WORD code) override;
+    void FollowTheme() override;
 
   protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
@@ -117,6 +121,8 @@ class OptionButton : public Control {
     bool value_ = false;
 };
 
+// In the dark theme the button draws itself: the system's push button
+// keeps a light face whatever its parent says.
 class CommandButton : public Control {
   public:
     explicit CommandButton(Form& form, std::string caption = {});
@@ -125,6 +131,8 @@ class CommandButton : public Control {
     std::function<void()> OnClick;
 
     void OnCommand(WORD code) override;
+    void FollowTheme() override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
   protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
@@ -155,6 +163,7 @@ class ListBox : public Control {
     std::function<void()> OnDblClick;
 
     void OnCommand(WORD code) override;
+    void FollowTheme() override;
 
   protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include "ui/Control.h"
+#include "ui/Theme.h"
 #include "ui/Timer.h"
 #include "ui/Twips.h"
 #include "ui/WideText.h"
@@ -124,6 +125,8 @@ void Form::Load() {
     // Copy the list: creating a control may register more (none do today).
     const std::vector<Control*> controls = controls_;
     for (Control* control : controls) control->Create();
+    shownDark_ = false; // a new window and its controls show the light theme
+    FollowTheme();
     for (Timer* timer : timers_) timer->FormLoaded();
     Form_Load();
 }
@@ -160,6 +163,29 @@ void Form::FollowDpi(int dpi, const POINT* topLeft) {
     for (Control* control : controls_) control->FollowDpi();
     Form_DpiChanged();
     InvalidateRect(hwnd_.get(), nullptr, TRUE);
+}
+
+void Form::FollowTheme() {
+    if (!hwnd_ || theme::Dark() == shownDark_) return;
+    shownDark_ = theme::Dark();
+    theme::ApplyToTitleBar(hwnd_.get());
+    for (Control* control : controls_) control->FollowTheme();
+    Form_ThemeChanged();
+    RedrawWindow(hwnd_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// In the dark theme, the text and its background are the theme's unless the
+// control chooses its own; in the light one, the system's.
+LRESULT Form::ControlColours(UINT msg, HDC dc, HWND hwnd) {
+    const bool field = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX;
+    if (theme::Dark()) {
+        SetTextColor(dc, theme::Text());
+        SetBkColor(dc, field ? theme::Field() : theme::Face());
+    }
+    if (Control* control = ControlOf(hwnd))
+        if (HBRUSH brush = control->OnColor(dc)) return reinterpret_cast<LRESULT>(brush);
+    if (theme::Dark()) return reinterpret_cast<LRESULT>(field ? theme::FieldBrush() : theme::FaceBrush());
+    return DefWindowProcW(hwnd_.get(), msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(hwnd));
 }
 
 void Form::Unload() {
@@ -299,10 +325,7 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
-        if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
-            if (HBRUSH brush = control->OnColor(reinterpret_cast<HDC>(wParam)))
-                return reinterpret_cast<LRESULT>(brush);
-        break;
+        return ControlColours(msg, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (Control* control = ControlOf(item->hwndItem))
@@ -316,13 +339,20 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
         break;
+    case WM_SETTINGCHANGE:
+        if (theme::IsThemeChange(msg, lParam)) {
+            theme::FollowSystem(); // every form is told; the first one finds the change
+            FollowTheme();
+        }
+        break;
     case WM_ERASEBKGND:
-        if (!background_.Empty()) {
+        if (!background_.Empty() || theme::Dark()) {
             // The picture from the top-left corner, on the face colour, at its
             // own size at 96 DPI and grown with the form's DPI.
             RECT client{};
             GetClientRect(hwnd, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            FillRect(reinterpret_cast<HDC>(wParam), &client, theme::FaceBrush());
+            if (background_.Empty()) return TRUE;
             background_.Draw(reinterpret_cast<HDC>(wParam),
                              RECT{0, 0, PictureToPixels(background_.Width(), dpi_),
                                   PictureToPixels(background_.Height(), dpi_)});

@@ -90,6 +90,9 @@ class Form : public Window {
     // The form was laid out again at another DPI (pictures it draws itself
     // may need to be made again).
     virtual void Form_DpiChanged() {}
+    // The app theme changed between light and dark (pictures it draws
+    // itself may need to be made again).
+    virtual void Form_ThemeChanged() {}
     // Messages a form handles beyond the toolkit's; true when handled.
     virtual bool OnFormMessage(UINT /*msg*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
         return false;
@@ -104,6 +107,10 @@ class Form : public Window {
     // window's top-left corner goes to `topLeft` when given.
     void FollowDpi(int dpi, const POINT* topLeft);
     RECT OuterPixels() const;
+    // The title bar and the controls take the theme as it is now, once it
+    // differs from the one they show.
+    void FollowTheme();
+    LRESULT ControlColours(UINT msg, HDC dc, HWND control);
     POINT StartPixels(const RECT& outer);
 
     std::string caption_;
@@ -123,6 +130,7 @@ class Form : public Window {
     std::vector<Timer*> timers_;
     bool unloading_ = false;
     int dpi_ = 96;
+    bool shownDark_ = false; // the theme the window and its controls show
 };
 
 } // namespace ui

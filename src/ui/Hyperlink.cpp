@@ -1,6 +1,8 @@
 #include "ui/Hyperlink.h"
 
 #include "ui/Form.h"
+#include "ui/Theme.h"
+#include "ui/ThemeColours.h"
 #include "ui/WideText.h"
 
 #include <commctrl.h>
@@ -22,9 +24,9 @@ bool Hyperlink::Open() const {
 }
 
 HBRUSH Hyperlink::OnColor(HDC dc) {
-    SetTextColor(dc, RGB(0, 0, 204));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return GetSysColorBrush(COLOR_BTNFACE);
+    SetTextColor(dc, theme::Dark() ? kDarkColours.link : RGB(0, 0, 204));
+    SetBkColor(dc, theme::Face());
+    return theme::FaceBrush();
 }
 
 void Hyperlink::AfterCreate() {

@@ -2,6 +2,8 @@
 
 #include "ui/Form.h"
 #include "ui/QuietHover.h"
+#include "ui/Theme.h"
+#include "ui/ThemeColours.h"
 #include "ui/Twips.h"
 
 namespace ui {
@@ -20,8 +22,16 @@ void PictureButton::OnCommand(WORD code) {
 bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    FillRect(item.hDC, &rect, GetSysColorBrush(pressed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
-    DrawEdge(item.hDC, &rect, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
+    if (theme::Dark()) {
+        // The system's raised edge is white: an outline instead.
+        const UniqueBrush face(CreateSolidBrush(pressed ? kDarkColours.pressed : kDarkColours.face));
+        const UniqueBrush edge(CreateSolidBrush(kDarkColours.edge));
+        FillRect(item.hDC, &rect, face ? face.get() : theme::FaceBrush());
+        if (edge) FrameRect(item.hDC, &rect, edge.get());
+    } else {
+        FillRect(item.hDC, &rect, GetSysColorBrush(pressed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
+        DrawEdge(item.hDC, &rect, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
+    }
     if (!picture_.Empty()) {
         const int width = PictureToPixels(picture_.Width(), OwnerForm().Dpi());
         const int height = PictureToPixels(picture_.Height(), OwnerForm().Dpi());

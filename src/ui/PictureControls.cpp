@@ -1,6 +1,7 @@
 #include "ui/PictureControls.h"
 
 #include "ui/Form.h"
+#include "ui/Theme.h"
 #include "ui/Twips.h"
 
 #include <cmath>
@@ -45,8 +46,9 @@ void PictureBox::EnsureCanvas() {
 void PictureBox::Redraw() {
     if (!canvasDc_) return;
     stale_ = false;
+    drawnInto_ = false;
     RECT all{0, 0, canvasSize_.cx, canvasSize_.cy};
-    FillRect(canvasDc_.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(canvasDc_.get(), &all, theme::FaceBrush());
     if (!picture_.Empty()) {
         // A bitmap is shown at its own size from the top-left corner; a
         // metafile is drawn to the box.
@@ -86,7 +88,14 @@ HDC PictureBox::hDC() {
     if (!hWnd()) return nullptr;
     EnsureCanvas();
     RedrawIfStale();
+    drawnInto_ = true;
     return canvasDc_.get();
+}
+
+void PictureBox::FollowTheme() {
+    if (drawnInto_) return;
+    stale_ = true; // drawn again when it is next painted
+    Refresh();
 }
 
 void PictureBox::Refresh() {

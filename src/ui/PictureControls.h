@@ -28,6 +28,8 @@ class PictureBox : public Control, private Window {
     void FillBox(double x1, double y1, double x2, double y2, COLORREF color);
     // Inner size in pixels.
     SIZE ClientPixels() const;
+    // Its picture is shown again on the theme's face; what was drawn into it stays.
+    void FollowTheme() override;
 
   protected:
     HWND CreateControlWindow(HWND parent, int x, int y, int width, int height) override;
@@ -43,7 +45,8 @@ class PictureBox : public Control, private Window {
     UniqueBitmap canvas_;
     HGDIOBJ canvasOld_ = nullptr;
     SIZE canvasSize_{0, 0};
-    bool stale_ = false; // the picture changed while the box could not be seen
+    bool stale_ = false;     // the picture changed while the box could not be seen
+    bool drawnInto_ = false; // drawn into through hDC() since the picture was last shown
     double scaleX1_ = 0, scaleY1_ = 0, scaleX2_ = 0, scaleY2_ = 0;
     bool userScale_ = false;
 };
