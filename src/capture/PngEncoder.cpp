@@ -1,11 +1,12 @@
 #include "capture/PngEncoder.h"
 
+#include "capture/PieceWriter.h"
+
 #include <png.h>
 
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-#include <exception>
 #include <stdexcept>
 #include <vector>
 
@@ -21,24 +22,11 @@ constexpr int kSampledRows = 32;
 constexpr int kQuickLevel = 1;
 constexpr int kHardLevel = 6;
 
-// Collects the file's bytes in a piece and hands each full piece to the sink.
+// The file's bytes on their way to the sink, and libpng's words of a failure.
 struct Output {
-    const ByteSink* sink = nullptr;
-    std::vector<std::uint8_t> piece;
-    std::exception_ptr sinkFailure;
+    explicit Output(const ByteSink& sink) : pieces(sink, kPieceSize) {}
+    PieceWriter pieces;
     char message[200] = {};
-
-    // False when the sink threw; its exception waits in sinkFailure.
-    bool Hand() noexcept {
-        try {
-            if (!piece.empty()) (*sink)(piece.data(), piece.size());
-        } catch (...) {
-            sinkFailure = std::current_exception();
-            return false;
-        }
-        piece.clear();
-        return true;
-    }
 };
 
 Output& OutputOf(png_structp png) {
@@ -54,9 +42,7 @@ Output& OutputOf(png_structp png) {
 void IgnoreWarning(png_structp, png_const_charp) {}
 
 void Collect(png_structp png, png_bytep data, png_size_t size) {
-    Output& output = OutputOf(png);
-    output.piece.insert(output.piece.end(), data, data + size);
-    if (output.piece.size() >= kPieceSize && !output.Hand()) png_error(png, "the file could not be written");
+    if (!OutputOf(png).pieces.Append(data, size)) png_error(png, "the file could not be written");
 }
 
 void FlushNothing(png_structp) {}
@@ -109,17 +95,15 @@ void EncodePng(const PixelRows& pixels, bool alpha, const ByteSink& sink) {
         throw std::runtime_error("there is no picture to encode");
     if (pixels.stride < static_cast<std::ptrdiff_t>(pixels.width) * 4)
         throw std::runtime_error("rows shorter than the picture");
-    Output output;
-    output.sink = &sink;
-    output.piece.reserve(kPieceSize + 8192);
+    Output output(sink);
     bool written = false;
     {
         WriteStructs structs(output);
         written = structs.info && Write(structs.png, structs.info, pixels, alpha, ChoosePngPacking(pixels));
     }
-    if (output.sinkFailure) std::rethrow_exception(output.sinkFailure);
+    output.pieces.RethrowFailure();
     if (!written) throw std::runtime_error(std::string("the PNG could not be encoded: ") + output.message);
-    if (!output.Hand()) std::rethrow_exception(output.sinkFailure);
+    if (!output.pieces.Flush()) output.pieces.RethrowFailure();
 }
 
 std::string EncodePng(const PixelRows& pixels, bool alpha) {

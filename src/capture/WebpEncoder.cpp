@@ -1,10 +1,10 @@
 #include "capture/WebpEncoder.h"
 
+#include "capture/PieceWriter.h"
+
 #include <webp/encode.h>
 
-#include <exception>
 #include <stdexcept>
-#include <vector>
 
 namespace capture {
 namespace {
@@ -18,30 +18,9 @@ constexpr int kLosslessLevel = 1;
 
 static_assert(kMaxWebpSide == WEBP_MAX_DIMENSION);
 
-// Collects the file's bytes in a piece and hands each full piece to the sink.
-struct Output {
-    const ByteSink* sink = nullptr;
-    std::vector<std::uint8_t> piece;
-    std::exception_ptr sinkFailure;
-
-    // False when the sink threw; its exception waits in sinkFailure.
-    bool Hand() noexcept {
-        try {
-            if (!piece.empty()) (*sink)(piece.data(), piece.size());
-        } catch (...) {
-            sinkFailure = std::current_exception();
-            return false;
-        }
-        piece.clear();
-        return true;
-    }
-};
-
 // libwebp's writer: a zero return ends the encoding.
 int Collect(const std::uint8_t* data, std::size_t size, const WebPPicture* picture) {
-    auto& output = *static_cast<Output*>(picture->custom_ptr);
-    output.piece.insert(output.piece.end(), data, data + size);
-    return output.piece.size() < kPieceSize || output.Hand() ? 1 : 0;
+    return static_cast<PieceWriter*>(picture->custom_ptr)->Append(data, size) ? 1 : 0;
 }
 
 // libwebp's picture, freed with its buffers.
@@ -105,17 +84,15 @@ void EncodeWebp(const PixelRows& pixels, bool alpha, const WebpSettings& setting
     const bool imported = alpha ? WebPPictureImportBGRA(&picture, pixels.bgrx, stride)
                                 : WebPPictureImportBGRX(&picture, pixels.bgrx, stride);
     if (!imported) throw std::runtime_error("no memory for the WebP encoder's copy of the picture");
-    Output output;
-    output.sink = &sink;
-    output.piece.reserve(kPieceSize + 8192);
+    PieceWriter output(sink, kPieceSize);
     picture.writer = Collect;
     picture.custom_ptr = &output;
     const bool encoded = WebPEncode(&config, &picture) != 0;
-    if (output.sinkFailure) std::rethrow_exception(output.sinkFailure);
+    output.RethrowFailure();
     if (!encoded)
         throw std::runtime_error(std::string("the WebP could not be encoded: ") +
                                  ErrorText(picture.error_code));
-    if (!output.Hand()) std::rethrow_exception(output.sinkFailure);
+    if (!output.Flush()) output.RethrowFailure();
 }
 
 std::string EncodeWebp(const PixelRows& pixels, bool alpha, const WebpSettings& settings) {

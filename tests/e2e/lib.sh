@@ -143,6 +143,14 @@ make_picture() {
     echo "$file"
 }
 
+# Sets the clipboard from a Windows-side program, a format a file: set_formats FORMAT=FILE...
+set_formats() { "$RUNNER" "$BUILD/tests/e2e/SetFormats.exe" "$@" || fail "SetFormats $*"; }
+# The picture files of one extension in slot #1's folder: how many, whether
+# at least N (for wait_for), the newest.
+slot1_count() { find "$WORK/slot1" -maxdepth 1 -name "*.$1" | wc -l; }
+slot1_has() { [ "$(slot1_count "$1")" -ge "$2" ]; }
+slot1_newest() { ls -t "$WORK"/slot1/*."$1" | head -n 1; }
+
 # xclip stays behind to serve the selection: it must not hold our output open.
 copy_picture() { xclip -selection clipboard -t image/bmp -i "$1" </dev/null >/dev/null 2>&1; }
 # Copies a picture until a condition holds (three tries). Under Wine a copy

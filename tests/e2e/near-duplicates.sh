@@ -4,7 +4,6 @@
 # saved, and the log names the earlier file; a different photo is saved.
 source "$(dirname "$0")/lib.sh" "$1"
 
-set_formats() { "$RUNNER" "$BUILD/tests/e2e/SetFormats.exe" "$@" || fail "SetFormats $*"; }
 skipped_lines() { read_log | grep -c "Nearly the same as a picture saved lately, not saved: " || true; }
 
 convert -size 800x600 -seed 7 plasma:fractal -blur 0x2 "BMP3:$WORK/photo.bmp"

@@ -5,9 +5,7 @@
 # gives exactly one JPEG of the picture's size.
 source "$(dirname "$0")/lib.sh" "$1"
 
-set_formats() { "$RUNNER" "$BUILD/tests/e2e/SetFormats.exe" "$@" || fail "SetFormats $*"; }
 # The Windows path of a file made here.
-win() { windows_path "$1"; }
 size_of() { identify -format '%w %h' "$1"; }
 newest_jpeg() { ls -t "$WORK"/slot1/*.jpg | head -n 1; }
 # Landed: the next JPEG, of the size given.
@@ -29,15 +27,15 @@ convert -size 660x490 gradient:green-blue "bmp3:$WORK/good.bmp"
 # --- Automatic capture, 640 x 480 on, in the tray ---------------------------------------------
 start_with_slot1 111100001
 
-set_formats "PNG=$(win "$WORK/only.png")"
+set_formats "PNG=$(windows_path "$WORK/only.png")"
 expect_jpeg 1 700 500 "only PNG"
 
-set_formats "PNG=$(win "$WORK/transparent.png")" "CF_DIB=$(win "$WORK/black.bmp")"
+set_formats "PNG=$(windows_path "$WORK/transparent.png")" "CF_DIB=$(windows_path "$WORK/black.bmp")"
 expect_jpeg 2 640 480 "transparent PNG beside a black bitmap"
 corner=$(convert "$(newest_jpeg)" -crop 20x20+10+10 -format '%[fx:round(255*mean)]' info:)
 ((corner >= 250)) || fail "the transparent area is $corner, not white: the bitmap was read instead of the PNG"
 
-set_formats "JFIF=$(win "$WORK/only.jpg")"
+set_formats "JFIF=$(windows_path "$WORK/only.jpg")"
 expect_jpeg 3 900 600 "only JFIF"
 
 # An X program's copy reaches Windows programs as "PNG" alone.
@@ -47,9 +45,9 @@ for attempt in 1 2 3; do
 done
 expect_jpeg 4 820 610 "an X copy of image/png"
 
-set_formats "PNG=$(win "$WORK/damaged.png")"
+set_formats "PNG=$(windows_path "$WORK/damaged.png")"
 sleep 2
 [ "$(jpeg_count "$WORK/slot1")" -eq 4 ] || fail "a damaged PNG was saved"
-set_formats "CF_DIB=$(win "$WORK/good.bmp")"
+set_formats "CF_DIB=$(windows_path "$WORK/good.bmp")"
 expect_jpeg 5 660 490 "a good bitmap after a damaged PNG"
 stop_wine
