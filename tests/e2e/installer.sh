@@ -53,10 +53,17 @@ wait_for 30 test -f "$target/vellicor.exe" || fail "the upgrade left no program"
 
 # --- Uninstall --------------------------------------------------------------------------------------
 cp "$WORK"/slot1/*.jpg "$target/kept-by-the-user.jpg"
+# The settings files that only some saves write, as a user who saved every panel has them.
+later_settings=(VLCREXCL.INI VLCRNAME.INI VLCRWEBP.INI)
+for file in "${later_settings[@]}"; do [ -e "$target/$file" ] || printf '1\r\n' >"$target/$file"; done
 "$RUNNER" "$target/uninstall.exe" /S "_?=$("$RUNNER" winepath -w "$target" 2>/dev/null | tr -d '\r')" ||
     fail "the uninstall failed"
-program_files_gone() { [ ! -e "$target/vellicor.exe" ] && [ ! -e "$target/lang" ] && [ ! -e "$target/VLCREXT.INI" ] &&
-    [ ! -e "$target/TARGET1.INI" ] && [ ! -e "$target/VLCRLANG.DRV" ]; }
+program_files_gone() {
+    local file
+    for file in vellicor.exe lang VLCREXT.INI TARGET1.INI VLCRLANG.DRV "${later_settings[@]}"; do
+        [ ! -e "$target/$file" ] || return 1
+    done
+}
 wait_for 30 program_files_gone || fail "the program's files stayed: $(ls "$target")"
 rm -f "$target/uninstall.exe" # run in place, it cannot remove itself
 [ -f "$target/kept-by-the-user.jpg" ] || fail "a picture in the program's folder was removed"
