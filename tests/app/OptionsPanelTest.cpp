@@ -321,6 +321,20 @@ TEST_F(OptionsPanel, LeavingACustomBoxThatIsNoNumberShows110AndKeepsTheText) {
         << "nothing stops the text from being saved";
 }
 
+TEST_F(OptionsPanel, TheWebpQualityIsAWholeNumberTo100SavedAsTypedAndFollowedByTheCapture) {
+    app::MainForm& main = LoadMain();
+    Focus(options.txt_WebpQuality);
+    SetText(options.txt_WebpQuality, "150");
+    Focus(options.Command3);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text, "The WebP quality is a whole number from 0 to 100");
+    EXPECT_EQ(main.settings.options.webpQuality, capture::kDefaultWebpQuality) << "the default stays";
+    SetText(options.txt_WebpQuality, "60");
+    EXPECT_EQ(main.settings.options.webpQuality, 60);
+    Click(options.Command3);
+    EXPECT_EQ(dir.Read("VLCRWEBP.INI"), "60\r\n");
+}
+
 TEST_F(OptionsPanel, LeavingACustomBoxWithANumberOrEmptyText) {
     LoadMain();
     Click(options.Option6);
