@@ -78,6 +78,7 @@ void OptionsPanel::LayOut(ui::Frame& frame) {
     lst_Options.SetVisible(false);
     lst_Options.Move(0, 0, 600, 600);
     EnableCustomBoxes(false);
+    EnableBox(txt_WebpQuality, false);
 }
 
 void OptionsPanel::WireEvents() {
@@ -93,6 +94,10 @@ void OptionsPanel::WireEvents() {
     Command2.OnClick = [this] { main_.Command2_Click(); };
     for (ui::OptionButton* option : Resolutions()) option->OnChange = [this] { PublishCaptureValues(); };
     for (ui::CheckBox* check : Checks()) check->OnChange = [this] { PublishCaptureValues(); };
+    Check11.OnChange = [this] {
+        EnableBox(txt_WebpQuality, MainForm::IsSet(Check11)); // the quality is for WebP files alone
+        PublishCaptureValues();
+    };
     for (ui::TextBox* box : {&txt_CustomRes1, &txt_CustomRes2, &txt_WebpQuality})
         box->OnChange = [this] { PublishCaptureValues(); };
     txt_Excluded.OnChange = [this] { PublishExcludedPrograms(); };
@@ -235,10 +240,12 @@ void OptionsPanel::Option6_LostFocus() {
 }
 
 void OptionsPanel::EnableCustomBoxes(bool enabled) {
-    for (ui::TextBox* box : {&txt_CustomRes1, &txt_CustomRes2}) {
-        box->SetEnabled(enabled);
-        box->SetBackColor(enabled ? kCustomEnabledColor : kCustomDisabledColor);
-    }
+    for (ui::TextBox* box : {&txt_CustomRes1, &txt_CustomRes2}) EnableBox(*box, enabled);
+}
+
+void OptionsPanel::EnableBox(ui::TextBox& box, bool enabled) {
+    box.SetEnabled(enabled);
+    box.SetBackColor(enabled ? kCustomEnabledColor : kCustomDisabledColor);
 }
 
 void OptionsPanel::txt_CustomRes1_LostFocus() {

@@ -79,6 +79,8 @@ class OptionsPanel {
     std::array<ui::CheckBox*, kOptionCheckCount> Checks();
     void Apply(const OptionsFileContent& file);
     void EnableCustomBoxes(bool enabled);
+    // A box that takes no text while what it belongs to is off, greyed.
+    static void EnableBox(ui::TextBox& box, bool enabled);
     void CheckCustomNumber(const ui::TextBox& box);
     // Message 98: the options file could not be written.
     void ShowNotWritten(const std::exception& failure);

@@ -323,6 +323,9 @@ TEST_F(OptionsPanel, LeavingACustomBoxThatIsNoNumberShows110AndKeepsTheText) {
 
 TEST_F(OptionsPanel, TheWebpQualityIsAWholeNumberTo100SavedAsTypedAndFollowedByTheCapture) {
     app::MainForm& main = LoadMain();
+    EXPECT_FALSE(IsWindowEnabled(options.txt_WebpQuality.hWnd())) << "no quality without WebP";
+    Click(options.Check11);
+    EXPECT_TRUE(IsWindowEnabled(options.txt_WebpQuality.hWnd()));
     Focus(options.txt_WebpQuality);
     SetText(options.txt_WebpQuality, "150");
     Focus(options.Command3);
