@@ -90,6 +90,14 @@ void Unreadable(ClipboardChange& change, const char* what) {
     change.detail = std::string(what) + " could not be read from the clipboard";
 }
 
+// Composes the picture's alpha over white, keeping the colours with their
+// alpha for a save that keeps it (lossless PNG or WebP) when it means something.
+void SettleAlphaOf(std::uint8_t* rows, std::size_t count, AlphaColours colours, ClipboardChange& change) {
+    std::vector<std::uint8_t> kept = SettleAlphaKeepingCopy(rows, count, colours);
+    if (!kept.empty())
+        change.copied.alphaPixels = std::make_shared<const std::vector<std::uint8_t>>(std::move(kept));
+}
+
 // Fills the change's picture; the fill says whether the picture is whole.
 template <typename Fill>
 void TakePicture(int width, int height, ClipboardChange& change, const Spare& spare, Fill fill) {
@@ -124,13 +132,9 @@ void ReadDib(UINT format, ClipboardChange& change, const Spare& spare, bool only
             ConvertDibPixels(lock.get(), layout, rows);
             return true;
         }
-        // The colours with their alpha are kept for a lossless save.
-        const std::size_t count =
-            static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height);
         ConvertDibRows(lock.get(), layout, rows);
-        change.copied.alphaPixels = std::make_shared<const std::vector<std::uint8_t>>(
-            StraightAlphaCopy(rows, count, AlphaColours::MaybeScaled));
-        SettleAlpha(rows, count, AlphaColours::MaybeScaled);
+        SettleAlphaOf(rows, static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height),
+                      AlphaColours::MaybeScaled, change);
         return true;
     });
 }
@@ -146,14 +150,10 @@ void ReadEncoded(UINT format, CopiedForm::Kind copiedKind, const char* kind, Cli
     if (result.ok()) {
         TakePicture(reader.Width(), reader.Height(), change, spare, [&](std::uint8_t* rows) {
             result = reader.ReadPixels(rows);
-            const std::size_t count = static_cast<std::size_t>(reader.Width()) * reader.Height();
-            if (result.ok() && reader.HasAlpha()) {
-                // Kept for a save in another format that keeps alpha (a PNG copied, saved as WebP).
-                if (AlphaMatters(rows, count))
-                    change.copied.alphaPixels = std::make_shared<const std::vector<std::uint8_t>>(
-                        StraightAlphaCopy(rows, count, AlphaColours::Straight));
-                SettleAlpha(rows, count, AlphaColours::Straight);
-            }
+            // The alpha is kept for a save in the other format that keeps it (a PNG copied, saved as WebP).
+            if (result.ok() && reader.HasAlpha())
+                SettleAlphaOf(rows, static_cast<std::size_t>(reader.Width()) * reader.Height(),
+                              AlphaColours::Straight, change);
             return result.ok();
         });
         if (result.ok()) {

@@ -25,12 +25,9 @@ void ComposeOverWhite(std::uint8_t* pixels, std::size_t count, bool premultiplie
     }
 }
 
-} // namespace
-
-std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count,
-                                            AlphaColours colours) {
+std::vector<std::uint8_t> StraightCopy(const std::uint8_t* pixels, std::size_t count, bool premultiplied) {
     std::vector<std::uint8_t> copy(pixels, pixels + count * 4);
-    if (colours != AlphaColours::MaybeScaled || !LooksPremultiplied(pixels, count)) return copy;
+    if (!premultiplied) return copy;
     for (std::size_t i = 0; i < count; ++i) {
         std::uint8_t* p = copy.data() + i * 4;
         if (p[3] == 0) continue;
@@ -39,6 +36,25 @@ std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::siz
     }
     return copy;
 }
+
+// One pass in the usual case of alpha that means nothing. Alpha means
+// something exactly when one value lies between 0 and 255 or two differ;
+// so until a pixel differs from the first one, they all hold the first's.
+// Composes only where it means something, after `keep` took its copy.
+void Settle(std::uint8_t* pixels, std::size_t count, AlphaColours colours, std::vector<std::uint8_t>* keep) {
+    if (count == 0) return;
+    const std::uint8_t first = pixels[3];
+    std::size_t same = 0;
+    if (first == 0 || first == 255)
+        for (; same < count && pixels[same * 4 + 3] == first; ++same) pixels[same * 4 + 3] = 0;
+    if (same == count) return;
+    for (std::size_t i = 0; i < same; ++i) pixels[i * 4 + 3] = first;
+    const bool premultiplied = colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count);
+    if (keep) *keep = StraightCopy(pixels, count, premultiplied);
+    ComposeOverWhite(pixels, count, premultiplied);
+}
+
+} // namespace
 
 bool AlphaMatters(const std::uint8_t* pixels, std::size_t count) {
     bool anyVisible = false, anyNotOpaque = false;
@@ -50,19 +66,15 @@ bool AlphaMatters(const std::uint8_t* pixels, std::size_t count) {
     return anyVisible && anyNotOpaque;
 }
 
-// One pass in the usual case of alpha that means nothing. Alpha means
-// something exactly when one value lies between 0 and 255 or two differ;
-// so until a pixel differs from the first one, they all hold the first's.
 void SettleAlpha(std::uint8_t* pixels, std::size_t count, AlphaColours colours) {
-    if (count == 0) return;
-    const std::uint8_t first = pixels[3];
-    std::size_t same = 0;
-    if (first == 0 || first == 255)
-        for (; same < count && pixels[same * 4 + 3] == first; ++same) pixels[same * 4 + 3] = 0;
-    if (same == count) return;
-    for (std::size_t i = 0; i < same; ++i) pixels[i * 4 + 3] = first;
-    ComposeOverWhite(pixels, count,
-                     colours == AlphaColours::MaybeScaled && LooksPremultiplied(pixels, count));
+    Settle(pixels, count, colours, nullptr);
+}
+
+std::vector<std::uint8_t> SettleAlphaKeepingCopy(std::uint8_t* pixels, std::size_t count,
+                                                 AlphaColours colours) {
+    std::vector<std::uint8_t> copy;
+    Settle(pixels, count, colours, &copy);
+    return copy;
 }
 
 } // namespace capture

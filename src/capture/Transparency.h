@@ -18,13 +18,14 @@ enum class AlphaColours {
 // True when the alpha bytes (every 4th, from byte 3) of `count` pixels mean something.
 bool AlphaMatters(const std::uint8_t* pixels, std::size_t count);
 
-// A copy of `count` blue, green, red, alpha pixels with straight colours:
-// premultiplied ones (told apart as SettleAlpha does) are divided by alpha.
-std::vector<std::uint8_t> StraightAlphaCopy(const std::uint8_t* pixels, std::size_t count,
-                                            AlphaColours colours);
-
 // Composes `count` blue, green, red, alpha pixels over white when their alpha
 // matters; afterwards every alpha byte is 0 (the pixels are plain colours).
 void SettleAlpha(std::uint8_t* pixels, std::size_t count, AlphaColours colours);
+
+// SettleAlpha, handing back first, when the alpha matters, a copy of the
+// pixels with straight colours (premultiplied ones divided by alpha) for a
+// save that keeps alpha; empty when it does not.
+std::vector<std::uint8_t> SettleAlphaKeepingCopy(std::uint8_t* pixels, std::size_t count,
+                                                 AlphaColours colours);
 
 } // namespace capture

@@ -50,4 +50,15 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+TEST(SettleAlphaKeepingCopy, KeepsTheStraightColoursOnlyWhenTheAlphaMeantSomething) {
+    Bytes opaque{1, 2, 3, 255, 4, 5, 6, 255};
+    EXPECT_TRUE(capture::SettleAlphaKeepingCopy(opaque.data(), 2, capture::AlphaColours::Straight).empty());
+    EXPECT_EQ(opaque, (Bytes{1, 2, 3, 0, 4, 5, 6, 0}));
+    // Half-transparent red, premultiplied, beside an opaque grey: the copy divides it back.
+    Bytes scaled{0, 0, 128, 128, 50, 50, 50, 255};
+    EXPECT_EQ(capture::SettleAlphaKeepingCopy(scaled.data(), 2, capture::AlphaColours::MaybeScaled),
+              (Bytes{0, 0, 255, 128, 50, 50, 50, 255}));
+    EXPECT_EQ(scaled, (Bytes{127, 127, 255, 0, 50, 50, 50, 0})) << "composed over white as SettleAlpha does";
+}
+
 } // namespace
