@@ -34,7 +34,7 @@ struct CaptureOptions {
             return capture::PictureFormat::Webp;
         return lossless ? capture::PictureFormat::Png : capture::PictureFormat::Jpeg;
     }
-    capture::WebpSettings Webp() const { return {lossless, webpQuality}; }
+    capture::WebpSettings WebpEncoding() const { return {lossless, webpQuality}; }
 };
 
 struct TargetSlot {

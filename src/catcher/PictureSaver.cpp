@@ -69,7 +69,7 @@ capture::SaveJob PictureSaver::JobFor(const ui::Picture& picture, const capture:
     job.copied = copied;
     const CaptureOptions& options = settings_.options;
     job.format = options.FormatFor(picture.Width(), picture.Height());
-    job.webp = options.Webp();
+    job.webp = options.WebpEncoding();
     job.base = std::move(base);
     if (options.webp && job.format != capture::PictureFormat::Webp)
         host_.AppendLog(host_.Catalogue(i18n::entry::kWebpTooLarge) +

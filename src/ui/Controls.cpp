@@ -244,10 +244,7 @@ void CommandButton::FollowTheme() {
 bool CommandButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const UniqueBrush face(CreateSolidBrush(pressed ? kDarkColours.pressed : kDarkColours.field));
-    const UniqueBrush edge(CreateSolidBrush(kDarkColours.edge));
-    FillRect(item.hDC, &rect, face ? face.get() : theme::FieldBrush());
-    if (edge) FrameRect(item.hDC, &rect, edge.get());
+    theme::PaintDarkButton(item.hDC, rect, pressed, true);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? kDarkColours.muted : kDarkColours.text);
     const auto font = reinterpret_cast<HFONT>(SendMessageW(hWnd(), WM_GETFONT, 0, 0));

@@ -340,7 +340,7 @@ LRESULT Form::HandleMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             }
         break;
     case WM_SETTINGCHANGE:
-        if (theme::IsThemeChange(msg, lParam)) {
+        if (theme::IsThemeChange(lParam)) {
             theme::FollowSystem(); // every form is told; the first one finds the change
             FollowTheme();
         }

@@ -3,7 +3,6 @@
 #include "ui/Form.h"
 #include "ui/QuietHover.h"
 #include "ui/Theme.h"
-#include "ui/ThemeColours.h"
 #include "ui/Twips.h"
 
 namespace ui {
@@ -23,11 +22,7 @@ bool PictureButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RECT rect = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     if (theme::Dark()) {
-        // The system's raised edge is white: an outline instead.
-        const UniqueBrush face(CreateSolidBrush(pressed ? kDarkColours.pressed : kDarkColours.face));
-        const UniqueBrush edge(CreateSolidBrush(kDarkColours.edge));
-        FillRect(item.hDC, &rect, face ? face.get() : theme::FaceBrush());
-        if (edge) FrameRect(item.hDC, &rect, edge.get());
+        theme::PaintDarkButton(item.hDC, rect, pressed, false);
     } else {
         FillRect(item.hDC, &rect, GetSysColorBrush(pressed ? COLOR_BTNSHADOW : COLOR_BTNFACE));
         DrawEdge(item.hDC, &rect, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);

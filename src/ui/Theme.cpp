@@ -14,10 +14,14 @@ constexpr wchar_t kAppsUseLightTheme[] = L"AppsUseLightTheme";
 // The window attribute of a dark title bar; 19 before Windows 10 20H1.
 constexpr DWORD kImmersiveDarkMode = 20, kImmersiveDarkModeBefore20H1 = 19;
 
+// The dark theme's brushes, made while it is the theme.
+struct DarkBrushes {
+    UniqueBrush face, field, pressed, edge;
+};
+
 struct State {
     std::optional<bool> dark;
-    UniqueBrush faceBrush;
-    UniqueBrush fieldBrush;
+    DarkBrushes brushes;
 };
 
 State& Current() {
@@ -38,23 +42,23 @@ const SystemLibrary& ThemeLibrary() {
 }
 
 void MakeBrushes(State& state) {
-    if (!state.dark.value_or(false)) {
-        state.faceBrush.reset();
-        state.fieldBrush.reset();
-        return;
-    }
-    state.faceBrush.reset(CreateSolidBrush(kDarkColours.face));
-    state.fieldBrush.reset(CreateSolidBrush(kDarkColours.field));
+    state.brushes = {};
+    if (!state.dark.value_or(false)) return;
+    state.brushes.face.reset(CreateSolidBrush(kDarkColours.face));
+    state.brushes.field.reset(CreateSolidBrush(kDarkColours.field));
+    state.brushes.pressed.reset(CreateSolidBrush(kDarkColours.pressed));
+    state.brushes.edge.reset(CreateSolidBrush(kDarkColours.edge));
 }
 
-} // namespace
-
+// What the system's setting says now (a missing setting: light).
 bool SystemWantsDarkApps() {
     DWORD light = 1, size = sizeof light;
     const LSTATUS status = RegGetValueW(HKEY_CURRENT_USER, kPersonalizeKey, kAppsUseLightTheme,
                                         RRF_RT_REG_DWORD, nullptr, &light, &size);
     return status == ERROR_SUCCESS && light == 0;
 }
+
+} // namespace
 
 bool Dark() {
     State& state = Current();
@@ -87,12 +91,20 @@ COLORREF Field() {
 // A brush that could not be made leaves the system's light one: the text
 // stays readable on it.
 HBRUSH FaceBrush() {
-    const HBRUSH dark = Dark() ? Current().faceBrush.get() : nullptr;
+    const HBRUSH dark = Dark() ? Current().brushes.face.get() : nullptr;
     return dark ? dark : GetSysColorBrush(COLOR_BTNFACE);
 }
 HBRUSH FieldBrush() {
-    const HBRUSH dark = Dark() ? Current().fieldBrush.get() : nullptr;
+    const HBRUSH dark = Dark() ? Current().brushes.field.get() : nullptr;
     return dark ? dark : GetSysColorBrush(COLOR_WINDOW);
+}
+
+void PaintDarkButton(HDC dc, const RECT& rect, bool pressed, bool onField) {
+    const DarkBrushes& brushes = Current().brushes;
+    const HBRUSH pressedBrush = brushes.pressed ? brushes.pressed.get() : GetSysColorBrush(COLOR_BTNSHADOW);
+    FillRect(dc, &rect, pressed ? pressedBrush : onField ? FieldBrush() : FaceBrush());
+    // Without its brush the button has no outline; its face still shows where it is.
+    if (brushes.edge) FrameRect(dc, &rect, brushes.edge.get());
 }
 
 COLORREF Shown(COLORREF chosen) {
@@ -104,26 +116,27 @@ void ApplyToTitleBar(HWND window) {
     const auto set = DwmLibrary().Find<SetAttribute>("DwmSetWindowAttribute");
     if (!set) return; // before Windows Vista: no title bar to darken
     const BOOL dark = Dark() ? TRUE : FALSE;
-    // Systems that do not know the attribute refuse it; they draw the title bar as they do.
+    // Systems that do not know either attribute refuse it; they draw the title bar as they do.
     if (FAILED(set(window, kImmersiveDarkMode, &dark, sizeof dark)))
-        set(window, kImmersiveDarkModeBefore20H1, &dark, sizeof dark);
+        (void)set(window, kImmersiveDarkModeBefore20H1, &dark, sizeof dark);
 }
 
 void ApplyToControl(HWND control, ControlLook look) {
     using SetWindowThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
     const auto setTheme = ThemeLibrary().Find<SetWindowThemeFunction>("SetWindowTheme");
     if (!setTheme || !control) return; // no visual styles: the control already draws in our colours
+    // A control whose style cannot be changed keeps the system's look; our colours still reach
+    // what it draws through WM_CTLCOLOR*.
     if (!Dark())
-        setTheme(control, nullptr, nullptr);
+        (void)setTheme(control, nullptr, nullptr);
     else if (look == ControlLook::Classic)
-        setTheme(control, L"", L"");
+        (void)setTheme(control, L"", L"");
     else
-        setTheme(control, L"DarkMode_Explorer", nullptr);
+        (void)setTheme(control, L"DarkMode_Explorer", nullptr);
 }
 
-bool IsThemeChange(UINT msg, LPARAM lParam) {
-    return msg == WM_SETTINGCHANGE && lParam &&
-           lstrcmpW(reinterpret_cast<const wchar_t*>(lParam), L"ImmersiveColorSet") == 0;
+bool IsThemeChange(LPARAM lParam) {
+    return lParam && lstrcmpW(reinterpret_cast<const wchar_t*>(lParam), L"ImmersiveColorSet") == 0;
 }
 
 } // namespace ui::theme

@@ -11,9 +11,6 @@
 
 namespace ui::theme {
 
-// What the system's setting says now (a missing setting: light).
-bool SystemWantsDarkApps();
-
 // The theme the windows are drawn in: the system's setting when first
 // asked, and as it was when FollowSystem last read it.
 bool Dark();
@@ -27,6 +24,10 @@ HBRUSH FaceBrush();  // owned by the theme
 HBRUSH FieldBrush(); // owned by the theme
 // A colour a window chose for the light theme, as it shows in this one.
 COLORREF Shown(COLORREF chosen);
+// The face of a button that draws itself in the dark theme: the field
+// colour (or, for a button on the bare face, the face colour), darker while
+// pressed, with an outline where the system would draw a white edge.
+void PaintDarkButton(HDC dc, const RECT& rect, bool pressed, bool onField);
 
 // The title bar of a top-level window, dark or light with the theme.
 void ApplyToTitleBar(HWND window);
@@ -40,7 +41,7 @@ enum class ControlLook {
 // control draws as the system does.
 void ApplyToControl(HWND control, ControlLook look);
 
-// Whether a WM_SETTINGCHANGE tells of a change of the app theme.
-bool IsThemeChange(UINT msg, LPARAM lParam);
+// Whether the lParam of a WM_SETTINGCHANGE tells of a change of the app theme.
+bool IsThemeChange(LPARAM lParam);
 
 } // namespace ui::theme
